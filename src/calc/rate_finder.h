@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/outcome.h"
+#include "calc/periods.h"
+
+namespace brisanel::calc {
+
+/// The texts of the "Find Interest Rate" panel's input boxes and the chosen period.
+struct RateInputs {
+    std::string_view principal;  ///< Text1(6)
+    std::string_view amount;     ///< Text1(21), principal with interest
+    std::string_view duration;   ///< Text1(13), months, or days under Period::Daily
+    Period period;               ///< Combo2's selected position
+};
+
+struct RateOutcome : Ending {
+    std::optional<std::string> ratePerPeriod;  ///< Text1(22), percent with " %"
+    std::optional<std::string> annualRate;     ///< Text1(23), percent with " %"
+    std::optional<std::string> unitWord;       ///< caption of Label1(27)
+    /// Set once the growth table was started: the list is then replaced by these lines and the
+    /// repayment header hidden, even when a failure stopped the table part-way.
+    std::optional<std::vector<std::string>> growthLines;
+};
+
+/// One click of "Find Interest Rate": checks principal, amount and duration in that order, then
+/// the rate per period and the nominal annual rate by a closed formula, then the growth table.
+/// A growth table beyond its period limit ends the click with "Check your input data."; any other
+/// run-time failure ends it silently, keeping what was written before it.
+RateOutcome findRate(const RateInputs& inputs);
+
+}  // namespace brisanel::calc

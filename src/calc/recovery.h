@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/outcome.h"
+
+namespace brisanel::calc {
+
+/// The texts of the "Recovery Months" panel's input boxes.
+struct RecoveryInputs {
+    std::string_view principal;   ///< Text1(5)
+    std::string_view rate;        ///< Text1(7), annual percent
+    std::string_view startAfter;  ///< Text1(8), whole months before the first instalment
+    std::string_view emi;         ///< Text1(11), the scheduled instalment
+};
+
+struct RecoveryOutcome : Ending {
+    /// Set once the details list was cleared: the lines written, even when a failure followed.
+    std::optional<std::vector<std::string>> lines;
+    std::optional<std::string> months;         ///< Text1(12), plain decimal digits
+    std::optional<std::string> grossRecovery;  ///< Text1(9)
+    std::optional<std::string> grossInterest;  ///< Text1(10)
+};
+
+/// One "Find Months" calculation: checks principal, rate, start and instalment in that order,
+/// then pays the instalment month by month off the principal grown over the waiting months,
+/// writing a reducing-balance line per month, until the balance no longer exceeds the
+/// instalment; that balance is the last payment. A loan still open after 1801 passes ends with
+/// "Check Principal amount, rate and EMI." (failure TableLimit, 1802 lines, no results). Any
+/// other run-time failure ends the calculation without a message.
+RecoveryOutcome computeRecovery(const RecoveryInputs& inputs);
+
+}  // namespace brisanel::calc

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace brisanel::details {
+
+/// Where a line stands in its table: the first line shows its balance without zero padding.
+enum class LinePlace { First, Other };
+
+/// One line of a reducing-balance table: serial "#00", ".   Month ", month "##00", a tab,
+/// "Bal.= ", the balance ("##########" on the first line, "######0000" on the others), a tab and
+/// the amount "######". The last line of a table passes its balance again as the amount.
+std::string reducingBalanceLine(int serial, int month, double balance, double amount,
+                                LinePlace place);
+
+}  // namespace brisanel::details

@@ -1,0 +1,80 @@
+#include "details/emi_schedule.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "calc/emi.h"
+#include "calc/messages.h"
+
+namespace brisanel::details {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Builds the schedule from the figures a successful "Find EMI" keeps; expects no failure.
+Lines scheduleFor(std::string_view principal, std::string_view duration, std::string_view start,
+                  std::string_view rate) {
+    const auto emi = calc::computeEmi({principal, duration, start, rate});
+    EXPECT_TRUE(emi.figures.has_value()) << emi.message;
+    const auto schedule = buildEmiSchedule(emi.figures.value_or(EmiFigures{}));
+    EXPECT_TRUE(schedule.message.empty() && !schedule.failure) << schedule.message;
+    return schedule.lines;
+}
+
+TEST(EmiSchedule, LastLineCarriesTheRemainingBalanceAsItsPayment) {
+    EXPECT_EQ(scheduleFor("1000", "3", "0", "12"), (Lines{
+                                                       "01.   Month 01\tBal.= 1000\t340",
+                                                       "02.   Month 02\tBal.= 0670\t340",
+                                                       "03.   Month 03\tBal.= 0337\t337",
+                                                   }));
+    EXPECT_EQ(scheduleFor("1000", "3", "2", "12"), (Lines{
+                                                       "01.   Month 03\tBal.= 1020\t347",
+                                                       "02.   Month 04\tBal.= 0683\t347",
+                                                       "03.   Month 05\tBal.= 0343\t343",
+                                                   }));
+    EXPECT_EQ(scheduleFor("1000", "1", "0", "12"), (Lines{
+                                                       "01.   Month 01\tBal.= 1000\t1010",
+                                                       "02.   Month 02\tBal.= 0000\t",
+                                                   }));
+}
+
+TEST(EmiSchedule, LineCountAndNumbering) {
+    const auto tenYears = scheduleFor("5000", "120", "0", "12.50");
+    ASSERT_EQ(tenYears.size(), 120u);
+    EXPECT_EQ(tenYears[99].substr(0, 16), "100.   Month 100");
+
+    const auto early = scheduleFor("1000", "12", "-3", "12");
+    ASSERT_EQ(early.size(), 12u);
+    EXPECT_EQ(early[0].substr(0, 15), "01.   Month -02");
+    EXPECT_EQ(early[2].substr(0, 14), "03.   Month 00");
+    EXPECT_EQ(early[11].substr(0, 14), "12.   Month 09");
+
+    EXPECT_EQ(scheduleFor("5000", "1800", "0", "12.50").size(), 1800u);
+    // N - 2 rounds to even: 12.5 gives 10 inner lines, 13.5 gives 12; below 2 months, two lines.
+    EXPECT_EQ(scheduleFor("1000", "12.5", "0", "12").size(), 12u);
+    EXPECT_EQ(scheduleFor("1000", "13.5", "0", "12").size(), 14u);
+    EXPECT_EQ(scheduleFor("1000", "0.5", "0", "12").size(), 2u);
+    EXPECT_EQ(buildEmiSchedule(EmiFigures{}).lines,
+              (Lines{"01.   Month 01\tBal.= \t", "02.   Month 02\tBal.= 0000\t"}));
+}
+
+TEST(EmiSchedule, FailuresKeepTheLinesAlreadyWritten) {
+    // 1801 months end on index 1800, the last entry; 1802 need index 1801.
+    EmiFigures figures{1000, 1801, 1, 0.01, 0};
+    EXPECT_EQ(buildEmiSchedule(figures).lines.size(), 1801u);
+    figures.months = 1802;
+    const auto beyond = buildEmiSchedule(figures);
+    EXPECT_EQ(beyond.message, calc::messages::kCheckInput);
+    EXPECT_EQ(beyond.failure, numeric::Failure::TableLimit);
+    EXPECT_EQ(beyond.lines.size(), 1801u);
+
+    // An overflowing balance ends the build without a message.
+    const auto overflow = buildEmiSchedule(EmiFigures{1.7e308, 3, 1, 0.5, 0});
+    EXPECT_TRUE(overflow.message.empty());
+    EXPECT_EQ(overflow.failure, numeric::Failure::Overflow);
+    EXPECT_EQ(overflow.lines.size(), 1u);
+}
+
+}  // namespace
+}  // namespace brisanel::details
