@@ -1,0 +1,24 @@
+// The details area shared by three panels: the list, and the taller window that reveals it.
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/frm_interest.h"
+
+namespace brisanel::app {
+
+void frmInterest::fillList(const std::vector<std::string>& lines) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) items.append(QString::fromStdString(line));
+    List1_->addItems(items);  // one insertion for the whole table
+}
+
+void frmInterest::openOrCloseDetails(bool& open, QPushButton* button,
+                                     std::initializer_list<int> inputs) {
+    open = !open;
+    setOuterHeight(open ? kDetailsOpenHeight : kDetailsClosedHeight);
+    button->setText(open ? "Close Details" : "Show Details");
+    setLocked(inputs, open);
+}
+
+}  // namespace brisanel::app

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace brisanel::app {
+
+enum class MessageIcon { Information, Exclamation, Critical };
+enum class MessageButtons { Ok, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+/// The modal message box and the one-line input prompt, behind one seam so that tests can script
+/// the user's answers.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    /// Shows a modal message and returns the button pressed.
+    virtual MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
+                                  MessageButtons buttons) = 0;
+
+    /// Asks for one line of text; returns an empty text when the user cancels.
+    virtual QString prompt(const QString& text, const QString& title) = 0;
+};
+
+/// The real dialogs: QMessageBox and QInputDialog over the active window.
+class QtDialogs final : public Dialogs {
+public:
+    MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
+                          MessageButtons buttons) override;
+    QString prompt(const QString& text, const QString& title) override;
+};
+
+}  // namespace brisanel::app

@@ -1,0 +1,41 @@
+// The "Find EMI" panel: the instalment (calc/emi) and its month-by-month schedule
+// (details/emi_schedule).
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "app/frm_interest.h"
+#include "calc/emi.h"
+
+namespace brisanel::app {
+
+void frmInterest::EMI_Click() {
+    Text1(14)->clear();
+    Text1(15)->clear();
+    Text1(16)->clear();
+    const std::string principal = Text1(20)->text().toStdString();
+    const std::string duration = Text1(19)->text().toStdString();
+    const std::string startAfter = Text1(17)->text().toStdString();
+    const std::string rate = Text1(18)->text().toStdString();
+    const calc::EmiOutcome out = calc::computeEmi({principal, duration, startAfter, rate});
+    if (out.figures) emi_ = *out.figures;
+    if (out.emi) Text1(14)->setText(QString::fromStdString(*out.emi));
+    if (out.grossRecovery) Text1(16)->setText(QString::fromStdString(*out.grossRecovery));
+    if (out.grossInterest) Text1(15)->setText(QString::fromStdString(*out.grossInterest));
+    if (!out.message.empty()) showMessage(out.message);
+    EmiFailed = out.failed();
+}
+
+void frmInterest::ShowDetails_Click() {
+    Text2_->show();
+    if (EmiFailed) return;  // a successful "Find EMI" is needed first
+    List1_->clear();
+    EMI_Click();
+    // The schedule comes from the stored figures, which a refused input leaves as they were.
+    const details::Schedule schedule = details::buildEmiSchedule(emi_);
+    fillList(schedule.lines);
+    if (!schedule.message.empty()) showMessage(schedule.message);
+    if (schedule.failure || EmiFailed) return;
+    openOrCloseDetails(showDetailsOpen_, Button("ShowDetails"), {17, 18, 19, 20});
+}
+
+}  // namespace brisanel::app

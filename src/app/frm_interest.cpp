@@ -1,0 +1,322 @@
+#include "app/frm_interest.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
+
+#include "app/control_table.h"
+#include "app/dialogs.h"
+#include "app/pictures.h"
+
+namespace brisanel::app {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kClientWidth = 6225;
+constexpr int kStartClientHeight = 2970;
+// Title bar, menu bar and borders of a window whose outer height the program sets: the outer
+// height of a panel, 3690, leaves the start client height of 2970.
+constexpr int kNonClientHeight = 720;
+
+int px(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+QFont windowFont() {
+    QFont font;
+    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "DejaVu Sans", "Sans Serif"});
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+QFont boxFont() {
+    QFont font;
+    font.setFamilies({"Comic Sans MS", "Comic Neue", "DejaVu Sans", "Sans Serif"});
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    return font;
+}
+
+void setColours(QWidget* widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget->palette();
+    if (background.isValid()) palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+}
+
+QLineEdit* textBox(const ControlRow& row, QWidget* parent) {
+    auto* box = new QLineEdit(QString::fromUtf8(row.text), parent);
+    box->setFont(boxFont());
+    box->setAlignment(row.look == Look::Header ? Qt::AlignLeft | Qt::AlignVCenter
+                                               : Qt::AlignCenter);
+    const QColor tooltipBase = QApplication::palette().color(QPalette::ToolTipBase);
+    switch (row.look) {
+        case Look::Input:
+            setColours(box, {}, QColor(0, 0, 192));
+            break;
+        case Look::InputGreen:
+            setColours(box, {}, QColor(0, 128, 0));
+            break;
+        case Look::Result:
+            setColours(box, QColor(192, 255, 192), QColor(255, 0, 0));
+            break;
+        case Look::ResultInfo:
+            setColours(box, tooltipBase, QColor(255, 0, 0));
+            box->setFocusPolicy(Qt::ClickFocus);  // selectable with the mouse, skipped by Tab
+            break;
+        default:
+            break;
+    }
+    const bool readOnly =
+        row.look == Look::Result || row.look == Look::ResultInfo || row.look == Look::Header;
+    box->setReadOnly(readOnly);
+    return box;
+}
+
+QLabel* label(const ControlRow& row, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(row.text), parent);
+    QFont font = windowFont();
+    font.setBold(row.look == Look::Label || row.look == Look::SaveLabel);
+    font.setUnderline(row.look == Look::LabelLink);
+    label->setFont(font);
+    if (row.look == Look::LabelCentred) label->setAlignment(Qt::AlignCenter);
+    if (row.look == Look::LabelLink) setColours(label, {}, QColor(128, 0, 128));
+    if (row.look == Look::SaveLabel) {
+        setColours(label, {}, QColor(0, 0, 192));
+        label->setCursor(Qt::WhatsThisCursor);
+        label->setToolTip("Click to Save");
+    }
+    return label;
+}
+
+QWidget* createControl(const ControlRow& row, QWidget* parent) {
+    switch (row.look) {
+        case Look::Frame:
+            return new QGroupBox(QString::fromUtf8(row.text), parent);
+        case Look::Input:
+        case Look::InputGreen:
+        case Look::Result:
+        case Look::ResultInfo:
+        case Look::Header:
+            return textBox(row, parent);
+        case Look::Label:
+        case Look::LabelRegular:
+        case Look::LabelCentred:
+        case Look::LabelLink:
+        case Look::SaveLabel:
+            return label(row, parent);
+        case Look::Button:
+            return new QPushButton(QString::fromUtf8(row.text), parent);
+        case Look::Combo:
+            return new QComboBox(parent);
+        case Look::List: {
+            auto* list = new QListWidget(parent);
+            list->setFont(boxFont());
+            setColours(list, QApplication::palette().color(QPalette::ToolTipBase),
+                       QColor(0, 0, 255));
+            list->setUniformItemSizes(true);  // every line has the same height
+            return list;
+        }
+        case Look::Picture: {
+            auto* picture = new QLabel(parent);
+            picture->setAlignment(Qt::AlignCenter);
+            return picture;
+        }
+    }
+    return nullptr;
+}
+
+// "Text1(21)" -> 21
+int arrayIndex(const QString& name) {
+    const auto open = name.indexOf('(');
+    return name.mid(open + 1, name.size() - open - 2).toInt();
+}
+
+}  // namespace
+
+frmInterest::frmInterest(Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs) {
+    setObjectName("frmInterest");
+    setWindowTitle("Brisanel & Repayment");
+    setWindowIcon(pictures::coin());
+    setFont(windowFont());
+    buildControls();
+    buildMenu();
+    connectHandlers();
+    setOuterHeight(kStartClientHeight + kNonClientHeight);
+    Form_Load();
+}
+
+void frmInterest::buildControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    std::vector<std::pair<int, QWidget*>> tabStops;
+    for (const ControlRow& row : controlTable()) {
+        QWidget* container = row.parent ? controls_.value(row.parent) : client;
+        QWidget* widget = createControl(row, container);
+        const QString name = QString::fromUtf8(row.name);
+        widget->setObjectName(name);
+        widget->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
+        if (auto* label = qobject_cast<QLabel*>(widget); label && row.look != Look::Picture) {
+            label->adjustSize();  // labels fit their captions
+        }
+        widget->setVisible(row.visible);
+        controls_.insert(name, widget);
+        if (row.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) {
+            tabStops.emplace_back(row.tabIndex, widget);
+        }
+        if (name.startsWith("Text1("))
+            text1_[static_cast<std::size_t>(arrayIndex(name))] = qobject_cast<QLineEdit*>(widget);
+    }
+    std::sort(tabStops.begin(), tabStops.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabStops.size(); ++i) {
+        setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+    }
+
+    Text2_ = control<QLineEdit>("Text2");
+    Text3_ = control<QLineEdit>("Text3");
+    List1_ = control<QListWidget>("List1");
+    Combo2_ = control<QComboBox>("Combo2");
+
+    const QPixmap coin = pictures::coin();
+    for (const char* name : {"Image1", "Image2", "Image3", "Image4(1)"}) {
+        control<QLabel>(name)->setPixmap(coin);
+    }
+    Image4(0)->setPixmap(pictures::calculator(false));
+    Image4(2)->setPixmap(pictures::calculator(true));
+
+    // The decoration box reacts to the pointer moving over it, buttons up or down.
+    for (QWidget* watched : {static_cast<QWidget*>(Frame(5)), static_cast<QWidget*>(Image4(0)),
+                             static_cast<QWidget*>(Image4(1)), static_cast<QWidget*>(Image4(2))}) {
+        watched->setMouseTracking(true);
+        watched->installEventFilter(this);
+    }
+    control<QLabel>("Label5")->installEventFilter(this);
+}
+
+void frmInterest::buildMenu() {
+    for (const MenuRow& row : menuTable()) {
+        QAction* action = menuBar()->addAction(QString::fromUtf8(row.caption));
+        action->setObjectName(QString::fromUtf8(row.name));
+        action->setEnabled(row.enabled);
+    }
+}
+
+void frmInterest::connectHandlers() {
+    const auto onMenu = [this](const char* name, void (frmInterest::*handler)()) {
+        connect(Menu(name), &QAction::triggered, this, handler);
+    };
+    onMenu("mnExit", &frmInterest::mnExit_Click);
+    onMenu("mnInterest", &frmInterest::mnInterest_Click);
+    onMenu("mnRecovery", &frmInterest::mnRecovery_Click);
+    onMenu("mnEMI", &frmInterest::mnEMI_Click);
+    onMenu("mnFindRate", &frmInterest::mnFindRate_Click);
+    onMenu("About", &frmInterest::About_Click);
+
+    const auto onClick = [this](const char* name, void (frmInterest::*handler)()) {
+        connect(Button(name), &QPushButton::clicked, this, handler);
+    };
+    onClick("SimpleInt", &frmInterest::SimpleInt_Click);
+    onClick("CompoundAnnually", &frmInterest::CompoundAnnually_Click);
+    onClick("CompdQuarterly", &frmInterest::CompdQuarterly_Click);
+    onClick("CompoundMonthly", &frmInterest::CompoundMonthly_Click);
+    onClick("CompdDaily", &frmInterest::CompdDaily_Click);
+    onClick("EMI", &frmInterest::EMI_Click);
+    onClick("ShowDetails", &frmInterest::ShowDetails_Click);
+    onClick("RecoveryMonths", &frmInterest::RecoveryMonths_Click);
+    onClick("ShowDetailsM", &frmInterest::ShowDetailsM_Click);
+    onClick("FindRate", &frmInterest::FindRate_Click);
+    onClick("ShowDetail", &frmInterest::ShowDetail_Click);
+    onClick("PrintList", &frmInterest::PrintList_Click);
+    onClick("PrintListM", &frmInterest::PrintListM_Click);
+
+    for (int index = 0; index < static_cast<int>(text1_.size()); ++index) {
+        connect(Text1(index), &QLineEdit::textChanged, this,
+                [this, index] { Text1_Change(index); });
+    }
+    connect(Combo2_, &QComboBox::currentIndexChanged, this, &frmInterest::Combo2_Click);
+}
+
+bool frmInterest::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == Frame(5)) {
+            Frame5_MouseMove();
+        } else {
+            for (int index : {0, 1, 2}) {
+                if (watched == Image4(index)) Image4_MouseMove(index);
+            }
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease &&
+               watched == control<QLabel>("Label5")) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* label = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton &&
+            label->rect().contains(mouse->position().toPoint())) {
+            Label5_Click();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmInterest::closeEvent(QCloseEvent* event) {
+    bool cancel = false;
+    Form_QueryUnload(cancel, 0);
+    event->setAccepted(!cancel);
+}
+
+void frmInterest::Form_QueryUnload(bool& /*cancel*/, int /*unloadMode*/) {
+    // Closing is never refused and asks nothing.
+}
+
+void frmInterest::setOuterHeight(int twips) {
+    outerHeight_ = twips;
+    setFixedSize(px(kClientWidth), menuBar()->sizeHint().height() + px(twips - kNonClientHeight));
+}
+
+void frmInterest::setCaption(QLabel* label, const QString& caption) {
+    label->setText(caption);
+    label->adjustSize();
+}
+
+void frmInterest::setLocked(std::initializer_list<int> boxes, bool locked) {
+    for (int index : boxes) Text1(index)->setReadOnly(locked);
+}
+
+void frmInterest::showMessage(std::string_view text) {
+    dialogs_.message(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                     "Brisanel", MessageIcon::Exclamation, MessageButtons::Ok);
+}
+
+QLabel* frmInterest::Label1(int index) const {
+    return control<QLabel>(QStringLiteral("Label1(%1)").arg(index).toUtf8().constData());
+}
+
+QLabel* frmInterest::Image4(int index) const {
+    return control<QLabel>(QStringLiteral("Image4(%1)").arg(index).toUtf8().constData());
+}
+
+QGroupBox* frmInterest::Frame(int number) const {
+    return control<QGroupBox>(QStringLiteral("Frame%1").arg(number).toUtf8().constData());
+}
+
+QPushButton* frmInterest::Button(const char* name) const {
+    return control<QPushButton>(name);
+}
+
+QAction* frmInterest::Menu(const char* name) const {
+    return menuBar()->findChild<QAction*>(QString::fromUtf8(name));
+}
+
+}  // namespace brisanel::app

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <array>
+#include <string_view>
+
+#include "calc/interest.h"
+#include "details/emi_schedule.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace brisanel::app {
+
+class Dialogs;
+
+/// The calculator's one window: four panels of which one is in view, the menu that switches them,
+/// and the details list below them that a taller window reveals. Its controls come from the
+/// control table; each handler reads its boxes, asks the core, and writes the controls back.
+class frmInterest : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Outer window heights, in twips.
+    static constexpr int kInterestsHeight = 3585;
+    static constexpr int kPanelHeight = 3690;
+    static constexpr int kDetailsOpenHeight = 6930;
+    static constexpr int kDetailsClosedHeight = 3585;
+
+    explicit frmInterest(Dialogs& dialogs, QWidget* parent = nullptr);
+
+    /// The outer height last set, in twips.
+    int outerHeightTwips() const { return outerHeight_; }
+
+    // Window and menu.
+    void Form_Load();
+    void mnExit_Click();
+    void mnInterest_Click();
+    void mnRecovery_Click();
+    void mnEMI_Click();
+    void mnFindRate_Click();
+    void About_Click();
+    void Text1_Change(int index);
+    void Frame5_MouseMove();
+    void Image4_MouseMove(int index);
+    void FillPeriodList();
+    void Combo2_Click();
+
+    // "Interests".
+    void SimpleInt_Click();
+    void CompoundAnnually_Click();
+    void CompdQuarterly_Click();
+    void CompoundMonthly_Click();
+    void CompdDaily_Click();
+
+    // "Find EMI".
+    void EMI_Click();
+    void ShowDetails_Click();
+
+    // "Recovery Months".
+    void RecoveryMonths_Click();
+    void ShowDetailsM_Click();
+
+    // "Find Interest Rate".
+    void FindRate_Click();
+    void ShowDetail_Click();
+
+    // Saving the details list.
+    void PrintList_Click();
+    void PrintListM_Click();
+    void Label5_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenu();
+    void connectHandlers();
+    void Form_QueryUnload(bool& cancel, int unloadMode);
+
+    void setOuterHeight(int twips);
+    void setCaption(QLabel* label, const QString& caption);
+    void setLocked(std::initializer_list<int> boxes, bool locked);
+    void showMessage(std::string_view text);
+    void computeInterest(calc::InterestRule rule);
+    void openOrCloseDetails(bool& open, QPushButton* button, std::initializer_list<int> inputs);
+    void fillList(const std::vector<std::string>& lines);
+
+    template <typename T>
+    T* control(const char* name) const {
+        return qobject_cast<T*>(controls_.value(QString::fromUtf8(name)));
+    }
+    QLineEdit* Text1(int index) const { return text1_[static_cast<std::size_t>(index)]; }
+    QLabel* Label1(int index) const;
+    QLabel* Image4(int index) const;
+    QGroupBox* Frame(int number) const;
+    QPushButton* Button(const char* name) const;
+    QAction* Menu(const char* name) const;
+
+    Dialogs& dialogs_;
+    QHash<QString, QWidget*> controls_;  // every control of the table, by object name
+    int outerHeight_ = 0;
+    std::array<QLineEdit*, 24> text1_{};
+    QLineEdit* Text2_ = nullptr;
+    QLineEdit* Text3_ = nullptr;
+    QListWidget* List1_ = nullptr;
+    QComboBox* Combo2_ = nullptr;
+
+    // The figures of the last EMI calculation that got as far as storing them.
+    details::EmiFigures emi_;
+    bool EmiFailed = false;
+    // Whether the last "Find Months" ended in a message or a run-time failure.
+    bool RecoveryFailed = false;
+
+    // Open states of the three details buttons.
+    bool showDetailsOpen_ = false;
+    bool showDetailsMOpen_ = false;
+    bool showDetailOpen_ = false;
+};
+
+}  // namespace brisanel::app

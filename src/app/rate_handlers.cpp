@@ -1,0 +1,36 @@
+// The "Find Interest Rate" panel: the rate (calc/rate_finder) and its growth table
+// (details/growth_table).
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/frm_interest.h"
+#include "calc/rate_finder.h"
+
+namespace brisanel::app {
+
+void frmInterest::FindRate_Click() {
+    const std::string principal = Text1(6)->text().toStdString();
+    const std::string amount = Text1(21)->text().toStdString();
+    const std::string duration = Text1(13)->text().toStdString();
+    const auto period = static_cast<calc::Period>(Combo2_->currentIndex());
+    const calc::RateOutcome out = calc::findRate({principal, amount, duration, period});
+    if (out.ratePerPeriod) Text1(22)->setText(QString::fromStdString(*out.ratePerPeriod));
+    if (out.annualRate) Text1(23)->setText(QString::fromStdString(*out.annualRate));
+    if (out.unitWord) setCaption(Label1(27), QString::fromStdString(*out.unitWord));
+    if (out.growthLines) {
+        Text2_->hide();  // uncovers the growth header
+        List1_->clear();
+        fillList(*out.growthLines);
+    }
+    if (!out.message.empty()) showMessage(out.message);
+}
+
+void frmInterest::ShowDetail_Click() {
+    // Only reveals or hides the list; the rows are those of the last "Find Interest Rate".
+    openOrCloseDetails(showDetailOpen_, Button("ShowDetail"), {});
+}
+
+}  // namespace brisanel::app

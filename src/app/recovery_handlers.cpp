@@ -1,0 +1,44 @@
+// The "Recovery Months" panel: the month-by-month run of the balance (calc/recovery).
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "app/frm_interest.h"
+#include "calc/messages.h"
+#include "calc/recovery.h"
+
+namespace brisanel::app {
+
+void frmInterest::RecoveryMonths_Click() {
+    const std::string principal = Text1(5)->text().toStdString();
+    const std::string rate = Text1(7)->text().toStdString();
+    const std::string startAfter = Text1(8)->text().toStdString();
+    const std::string emi = Text1(11)->text().toStdString();
+    const calc::RecoveryOutcome out = calc::computeRecovery({principal, rate, startAfter, emi});
+    if (out.lines) {
+        List1_->clear();
+        fillList(*out.lines);
+    }
+    if (out.months) Text1(12)->setText(QString::fromStdString(*out.months));
+    if (out.grossRecovery) Text1(9)->setText(QString::fromStdString(*out.grossRecovery));
+    if (out.grossInterest) Text1(10)->setText(QString::fromStdString(*out.grossInterest));
+    RecoveryFailed = out.failed();
+
+    if (!out.message.empty()) {
+        showMessage(out.message);
+    } else if (out.failure) {
+        // Figures of an earlier calculation must not pass for the answer to these inputs.
+        const bool staleFigures = !Text1(9)->text().isEmpty() || !Text1(10)->text().isEmpty() ||
+                                  !Text1(12)->text().isEmpty();
+        if (staleFigures) showMessage(calc::messages::kCheckInput);
+    }
+}
+
+void frmInterest::ShowDetailsM_Click() {
+    Text2_->show();
+    RecoveryMonths_Click();
+    // A refused or failed calculation does not open the list; closing always works.
+    if (RecoveryFailed && !showDetailsMOpen_) return;
+    openOrCloseDetails(showDetailsMOpen_, Button("ShowDetailsM"), {5, 7, 8, 11});
+}
+
+}  // namespace brisanel::app
