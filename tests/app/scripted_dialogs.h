@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+#include "app/dialogs.h"
+
+namespace brisanel::app::testing {
+
+/// A message as the window showed it.
+struct ShownMessage {
+    QString text;
+    QString title;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+/// Records every message and prompt, and answers from queues: the next queued answer, or OK /
+/// Cancel for a question and an empty text for a prompt when the queue is empty.
+class ScriptedDialogs final : public Dialogs {
+public:
+    MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
+                          MessageButtons buttons) override {
+        messages.push_back({text, title, icon, buttons});
+        if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+        if (answers.empty()) return MessageAnswer::Cancel;
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    QString prompt(const QString& text, const QString& title) override {
+        prompts.push_back(text + " | " + title);
+        if (typed.empty()) return {};
+        const QString answer = typed.front();
+        typed.pop_front();
+        return answer;
+    }
+
+    /// The texts of the messages shown so far.
+    QStringList texts() const {
+        QStringList result;
+        for (const ShownMessage& shown : messages) result.append(shown.text);
+        return result;
+    }
+
+    std::vector<ShownMessage> messages;
+    QStringList prompts;
+    std::deque<MessageAnswer> answers;  // for Yes/No/Cancel questions
+    std::deque<QString> typed;          // for prompts
+};
+
+}  // namespace brisanel::app::testing
