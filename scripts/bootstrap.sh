@@ -9,7 +9,7 @@ PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev
-    fonts-comic-neue  # the closest free match for the window's rounded box font
+    fonts-comic-neue fonts-liberation2  # free stand-ins for the window's fonts
 )
 
 install_missing_packages() {

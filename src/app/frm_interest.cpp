@@ -15,7 +15,10 @@
 
 #include "app/control_table.h"
 #include "app/dialogs.h"
+#include "app/fonts.h"
 #include "app/pictures.h"
+#include "app/tabbed_line_delegate.h"
+#include "app/wrapping_button.h"
 
 namespace brisanel::app {
 namespace {
@@ -31,21 +34,6 @@ int px(int twips) {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-QFont windowFont() {
-    QFont font;
-    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "DejaVu Sans", "Sans Serif"});
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-QFont boxFont() {
-    QFont font;
-    font.setFamilies({"Comic Sans MS", "Comic Neue", "DejaVu Sans", "Sans Serif"});
-    font.setPointSizeF(9.75);
-    font.setBold(true);
-    return font;
-}
-
 void setColours(QWidget* widget, const QColor& background, const QColor& text) {
     QPalette palette = widget->palette();
     if (background.isValid()) palette.setColor(QPalette::Base, background);
@@ -56,7 +44,7 @@ void setColours(QWidget* widget, const QColor& background, const QColor& text) {
 
 QLineEdit* textBox(const ControlRow& row, QWidget* parent) {
     auto* box = new QLineEdit(QString::fromUtf8(row.text), parent);
-    box->setFont(boxFont());
+    box->setFont(fonts::boxes());
     box->setAlignment(row.look == Look::Header ? Qt::AlignLeft | Qt::AlignVCenter
                                                : Qt::AlignCenter);
     const QColor tooltipBase = QApplication::palette().color(QPalette::ToolTipBase);
@@ -85,7 +73,7 @@ QLineEdit* textBox(const ControlRow& row, QWidget* parent) {
 
 QLabel* label(const ControlRow& row, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(row.text), parent);
-    QFont font = windowFont();
+    QFont font = fonts::window();
     font.setBold(row.look == Look::Label || row.look == Look::SaveLabel);
     font.setUnderline(row.look == Look::LabelLink);
     label->setFont(font);
@@ -101,8 +89,11 @@ QLabel* label(const ControlRow& row, QWidget* parent) {
 
 QWidget* createControl(const ControlRow& row, QWidget* parent) {
     switch (row.look) {
-        case Look::Frame:
-            return new QGroupBox(QString::fromUtf8(row.text), parent);
+        case Look::Frame: {
+            auto* frame = new QGroupBox(QString::fromUtf8(row.text), parent);
+            frame->setAutoFillBackground(true);  // a frame hides the panels beneath it
+            return frame;
+        }
         case Look::Input:
         case Look::InputGreen:
         case Look::Result:
@@ -116,15 +107,16 @@ QWidget* createControl(const ControlRow& row, QWidget* parent) {
         case Look::SaveLabel:
             return label(row, parent);
         case Look::Button:
-            return new QPushButton(QString::fromUtf8(row.text), parent);
+            return new WrappingButton(QString::fromUtf8(row.text), parent);
         case Look::Combo:
             return new QComboBox(parent);
         case Look::List: {
             auto* list = new QListWidget(parent);
-            list->setFont(boxFont());
+            list->setFont(fonts::boxes());
             setColours(list, QApplication::palette().color(QPalette::ToolTipBase),
                        QColor(0, 0, 255));
             list->setUniformItemSizes(true);  // every line has the same height
+            list->setItemDelegate(new TabbedLineDelegate(list));
             return list;
         }
         case Look::Picture: {
@@ -149,7 +141,7 @@ frmInterest::frmInterest(Dialogs& dialogs, QWidget* parent)
     setObjectName("frmInterest");
     setWindowTitle("Brisanel & Repayment");
     setWindowIcon(pictures::coin());
-    setFont(windowFont());
+    setFont(fonts::window());
     buildControls();
     buildMenu();
     connectHandlers();

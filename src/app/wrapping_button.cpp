@@ -1,0 +1,24 @@
+#include "app/wrapping_button.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace brisanel::app {
+
+void WrappingButton::paintEvent(QPaintEvent* event) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    if (option.fontMetrics.horizontalAdvance(option.text) <= width() - 8) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    const QString caption = option.text;
+    option.text.clear();
+    QStylePainter painter(this);
+    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, caption);
+}
+
+}  // namespace brisanel::app

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace brisanel::app {
+
+/// A push button whose caption wraps onto further lines when it is wider than the button, as the
+/// tall buttons of the "Interests" panel need.
+class WrappingButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace brisanel::app
