@@ -5,12 +5,8 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BRISANEL_BUILD_DIR:-$ROOT/build}"
 
-PACKAGES=(
-    cmake ninja-build g++
-    qt6-base-dev libgl-dev
-    libgtest-dev libgmock-dev
-    fonts-comic-neue fonts-liberation2  # free stand-ins for the window's fonts
-)
+# Debian packages, one list per purpose in scripts/packages/ ('#' starts a comment).
+mapfile -t PACKAGES < <(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$ROOT"/scripts/packages/*.txt)
 
 install_missing_packages() {
     local missing=() package

@@ -145,6 +145,7 @@ frmInterest::frmInterest(Dialogs& dialogs, QWidget* parent)
     buildControls();
     buildMenu();
     connectHandlers();
+    describeControls();
     setOuterHeight(kStartClientHeight + kNonClientHeight);
     Form_Load();
 }

@@ -84,6 +84,7 @@ private:
     void buildControls();
     void buildMenu();
     void connectHandlers();
+    void describeControls();
     void Form_QueryUnload(bool& cancel, int unloadMode);
 
     void setOuterHeight(int twips);
