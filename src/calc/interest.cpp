@@ -21,10 +21,14 @@ struct Periods {
 Periods periodsOf(InterestRule rule, double annualPercent, double months) {
     switch (rule) {
         case InterestRule::Simple:
-        case InterestRule::Annually: return {div(annualPercent, 100), div(months, 12)};
-        case InterestRule::Quarterly: return {div(annualPercent, 400), div(months, 3)};
-        case InterestRule::Monthly: return {div(annualPercent, 1200), months};
-        case InterestRule::Daily: return {div(annualPercent, 36500), mul(div(365, 12), months)};
+        case InterestRule::Annually:
+            return {div(annualPercent, 100), div(months, 12)};
+        case InterestRule::Quarterly:
+            return {div(annualPercent, 400), div(months, 3)};
+        case InterestRule::Monthly:
+            return {div(annualPercent, 1200), months};
+        case InterestRule::Daily:
+            return {div(annualPercent, 36500), mul(div(365, 12), months)};
     }
     return {0, 0};
 }

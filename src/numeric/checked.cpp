@@ -8,10 +8,14 @@ namespace brisanel::numeric {
 
 const char* ArithmeticError::what() const noexcept {
     switch (kind_) {
-        case Failure::Overflow: return "overflow";
-        case Failure::DivisionByZero: return "division by zero";
-        case Failure::InvalidOperation: return "invalid operation";
-        case Failure::TableLimit: return "table limit exceeded";
+        case Failure::Overflow:
+            return "overflow";
+        case Failure::DivisionByZero:
+            return "division by zero";
+        case Failure::InvalidOperation:
+            return "invalid operation";
+        case Failure::TableLimit:
+            return "table limit exceeded";
     }
     return "arithmetic failure";
 }

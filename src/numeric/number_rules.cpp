@@ -13,8 +13,12 @@
 namespace brisanel::numeric {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
@@ -60,6 +64,8 @@ double readNumber(std::string_view text) {
     return value;
 }
 
-std::int16_t readInteger(std::string_view text) { return checked::toInt16(readNumber(text)); }
+std::int16_t readInteger(std::string_view text) {
+    return checked::toInt16(readNumber(text));
+}
 
 }  // namespace brisanel::numeric
