@@ -246,9 +246,12 @@ bool frmInterest::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         if (watched == Frame(5)) {
             Frame5_MouseMove();
-        } else {
-            for (int index : {0, 1, 2}) {
-                if (watched == Image4(index)) Image4_MouseMove(index);
+            return false;
+        }
+        for (int index : {0, 1, 2}) {
+            if (watched == Image4(index)) {
+                Image4_MouseMove(index);
+                return true;  // the frame beneath must not see this move, or it undoes the change
             }
         }
     } else if (event->type() == QEvent::MouseButtonRelease &&
