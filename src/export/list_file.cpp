@@ -72,7 +72,8 @@ QByteArray listFileContents(const QString& title, const QString& header, const Q
     append(header);
     append(QString());
     for (const QString& line : lines) append(line);
-    append(QString());
+    append(QString());  // the empty line after the list
+    append(QString());  // the closing line, empty
     return bytes;
 }
 

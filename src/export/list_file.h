@@ -30,8 +30,8 @@ QString saveFailedMessage(const QString& fileName, const QString& reason);
 QString fileNameFor(const QString& typed);
 
 /// The whole file: title, empty line, header, empty line, every list line unchanged (tabs
-/// included), and an empty closing line; each line ends in CR LF. One Latin-1 byte per
-/// character (a character outside Latin-1 becomes '?'), no byte-order mark.
+/// included), an empty line and an empty closing line; each line ends in CR LF. One Latin-1 byte
+/// per character (a character outside Latin-1 becomes '?'), no byte-order mark.
 QByteArray listFileContents(const QString& title, const QString& header, const QStringList& lines);
 
 enum class ProbeOutcome {

@@ -23,8 +23,8 @@ const QString kGrowthHeader = QStringLiteral("SN        END OF         INTEREST 
 
 TEST(ListFileContents, EmptyListGivesSixLines) {
     const QByteArray expected =
-        "DETAILS OF REDUCING BALANCE\r\n\r\nSN   END OF      RED. BALANCE      EMI\r\n\r\n\r\n";
-    // Title, empty, header, empty, (no list lines), empty closing line.
+        "DETAILS OF REDUCING BALANCE\r\n\r\nSN   END OF      RED. BALANCE      EMI\r\n\r\n\r\n\r\n";
+    // Title, empty, header, empty, (no list lines), empty, empty closing line.
     EXPECT_EQ(listFileContents(q(kScheduleTitle), kScheduleHeader, {}), expected);
 }
 
@@ -43,6 +43,7 @@ TEST(ListFileContents, ListLinesKeepTheirTabsAndEveryLineEndsInCrLf) {
         "01.   Month 01\tBal.= 1000\t340\r\n"
         "02.   Month 02\tBal.= 0670\t340\r\n"
         "03.   Month 03\tBal.= 0337\t337\r\n"
+        "\r\n"
         "\r\n";
     EXPECT_EQ(bytes, expected);
 }
@@ -51,7 +52,7 @@ TEST(ListFileContents, GrowthTitleAndHeader) {
     EXPECT_EQ(listFileContents(q(kGrowthTitle), kGrowthHeader, {QStringLiteral("01\tYear 1")}),
               "DETAILS OF INTEREST AMOUNT INCREASE\r\n\r\n"
               "SN        END OF         INTEREST      TOTAL AMOUNT\r\n\r\n"
-              "01\tYear 1\r\n\r\n");
+              "01\tYear 1\r\n\r\n\r\n");
 }
 
 TEST(ListFileContents, OneByteEachCharacterWithoutByteOrderMark) {
