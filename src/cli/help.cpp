@@ -1,0 +1,80 @@
+#include "cli/help.h"
+
+#include <algorithm>
+
+namespace brisanel::cli {
+
+namespace {
+
+constexpr const char* kProgram = "brisanel-calc";
+
+constexpr const char* kCommonNotes =
+    "Values are read as the window reads its boxes: text that is not a number counts as 0,\n"
+    "whole-number boxes round halves to even, and the window's checks and messages apply.\n"
+    "\n"
+    "Exit status: 0 done; 1 the results could not be written; 2 input refused (the window's\n"
+    "message on standard error) or bad usage; 3 the calculation failed at run time; 4 the list\n"
+    "was not saved.\n";
+
+std::string optionWords(const OptionDefinition& option) {
+    std::string words = "--" + std::string(option.name);
+    if (!option.valueName.empty()) words += " " + std::string(option.valueName);
+    return words;
+}
+
+}  // namespace
+
+std::string usageLine(Command command) {
+    const CommandDefinition& definition = definitionOf(command);
+    std::string line = std::string("Usage: ") + kProgram + " " + std::string(definition.name);
+    for (const OptionDefinition& option : definition.options) {
+        if (option.name == "help") continue;
+        line += option.required ? " " + optionWords(option) : " [" + optionWords(option) + "]";
+    }
+    return line;
+}
+
+std::string commandHelp(Command command) {
+    const CommandDefinition& definition = definitionOf(command);
+    std::size_t width = 0;
+    for (const OptionDefinition& option : definition.options) {
+        width = std::max(width, optionWords(option).size());
+    }
+
+    std::string text =
+        usageLine(command) + "\n\n" + std::string(definition.summary) + "\n\nOptions:\n";
+    for (const OptionDefinition& option : definition.options) {
+        std::string words = optionWords(option);
+        words.resize(width, ' ');
+        text += "  " + words + "  " + std::string(option.help);
+        if (!option.defaultText.empty())
+            text += " (default " + std::string(option.defaultText) + ")";
+        text += "\n";
+    }
+    if (command != Command::Interest) {
+        text +=
+            "\nWith --save the details list is written, whether shown or not, to NAME.txt (\".txt\""
+            "\nis always added) exactly as the window saves it; an existing file is replaced only"
+            "\nwith --force.\n";
+    }
+    return text + "\n" + kCommonNotes;
+}
+
+std::string programHelp() {
+    std::string text = std::string("Usage: ") + kProgram + " COMMAND [OPTIONS]\n" + "       " +
+                       kProgram + " COMMAND --help\n\n" +
+                       "The loan and interest calculations of the Brisanel & Repayment window, one "
+                       "command\nper panel, with the same figures.\n\nCommands:\n";
+    for (const CommandDefinition& definition : commandDefinitions()) {
+        std::string name(definition.name);
+        name.resize(10, ' ');
+        text += "  " + name + std::string(definition.summary) + "\n";
+    }
+    text +=
+        "\nFormats (--format): text shows the result boxes' texts with their captions and, with"
+        "\n--schedule or --growth, the details list's lines; csv and json give the results at"
+        "\nfull precision, or one row per month or period.\n\n";
+    return text + kCommonNotes;
+}
+
+}  // namespace brisanel::cli

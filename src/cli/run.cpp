@@ -1,0 +1,372 @@
+#include "cli/run.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <ostream>
+#include <variant>
+
+#include "calc/emi.h"
+#include "calc/interest.h"
+#include "calc/rate_finder.h"
+#include "calc/recovery.h"
+#include "calc/result_figures.h"
+#include "cli/help.h"
+#include "cli/output.h"
+#include "details/emi_schedule.h"
+#include "details/growth_rows.h"
+#include "details/schedule_rows.h"
+#include "export/list_file.h"
+#include "numeric/failure.h"
+
+namespace brisanel::cli {
+
+namespace {
+
+/// A value of the csv and json formats: a number's full-precision text, or a plain text.
+struct Value {
+    std::string name;
+    std::string text;
+    bool isText = false;
+};
+
+/// What a successful calculation has to show and to save.
+struct Report {
+    std::string name;                                        // the subcommand
+    std::vector<std::pair<std::string, std::string>> boxes;  // caption, the box's text
+    std::vector<Value> values;
+    std::string_view title;   // of the saved file
+    std::string_view header;  // of the details list
+    std::vector<std::string> lines;
+    std::string rowsName;  // "schedule" or "growth"
+    std::vector<std::string> rowColumns;
+    std::vector<std::vector<std::string>> rows;
+};
+
+/// Why a calculation ends without results.
+struct Stop {
+    std::string message;
+    int status;
+};
+
+using Outcome = std::variant<Report, Stop>;
+
+constexpr std::string_view kProgram = "brisanel-calc";
+
+// A failure that the window reports without a message still needs saying here.
+std::string describe(numeric::Failure failure) {
+    return std::string(kProgram) +
+           ": the calculation stopped: " + numeric::ArithmeticError(failure).what();
+}
+
+Stop stopOf(const calc::Ending& ending) {
+    if (ending.failure) {
+        return {ending.message.empty() ? describe(*ending.failure) : ending.message, kExitFailed};
+    }
+    return {ending.message, kExitRefused};
+}
+
+Value number(std::string name, double value) {
+    return {std::move(name), fullPrecision(value)};
+}
+
+Value whole(std::string name, int value) {
+    return {std::move(name), std::to_string(value)};
+}
+
+std::vector<std::string> scheduleColumns() {
+    return {"month",
+            "opening_balance",
+            "interest",
+            "principal_repaid",
+            "instalment",
+            "closing_balance",
+            "cumulative_interest",
+            "cumulative_principal"};
+}
+
+std::vector<std::vector<std::string>> scheduleTexts(const std::vector<details::ScheduleRow>& rows) {
+    std::vector<std::vector<std::string>> texts;
+    texts.reserve(rows.size());
+    for (const details::ScheduleRow& row : rows) {
+        texts.push_back({std::to_string(row.month), fullPrecision(row.openingBalance),
+                         fullPrecision(row.interest), fullPrecision(row.principalRepaid),
+                         fullPrecision(row.instalment), fullPrecision(row.closingBalance),
+                         fullPrecision(row.interestSoFar), fullPrecision(row.principalSoFar)});
+    }
+    return texts;
+}
+
+std::vector<std::vector<std::string>> growthTexts(const std::vector<details::GrowthRow>& rows) {
+    std::vector<std::vector<std::string>> texts;
+    texts.reserve(rows.size());
+    for (const details::GrowthRow& row : rows) {
+        texts.push_back({fullPrecision(row.period), fullPrecision(row.interest),
+                         fullPrecision(row.interestSoFar), fullPrecision(row.total)});
+    }
+    return texts;
+}
+
+bool wantsRows(const Request& request) {
+    return request.details && request.format != Format::Text;
+}
+
+Outcome interestReport(const Request& request) {
+    const auto rule = interestRuleNamed(request.value("rule")).value_or(calc::InterestRule::Simple);
+    const calc::InterestInputs inputs{request.value("principal"), request.value("months"),
+                                      request.value("rate")};
+    const calc::InterestOutcome out = calc::computeInterest(rule, inputs);
+    if (out.failed()) return stopOf(out);
+
+    const calc::InterestFigures figures = calc::interestFigures(rule, inputs);
+    Report report;
+    report.name = "interest";
+    report.boxes = {{"Interest", *out.interest}, {"Gross amount", *out.grossAmount}};
+    report.values = {number("interest", figures.interest),
+                     number("gross_amount", figures.grossAmount)};
+    return report;
+}
+
+Outcome emiReport(const Request& request) {
+    const calc::EmiInputs inputs{request.value("principal"), request.value("months"),
+                                 request.value("start-after"), request.value("rate")};
+    const calc::EmiOutcome out = calc::computeEmi(inputs);
+    if (out.failed()) return stopOf(out);
+
+    const calc::EmiTotals totals = calc::emiTotals(inputs, *out.figures);
+    Report report;
+    report.name = "emi";
+    report.boxes = {{"Calculated EMI", *out.emi},
+                    {"Gross Interest", *out.grossInterest},
+                    {"Gross Recovery", *out.grossRecovery}};
+    report.values = {number("emi", totals.emi), number("gross_interest", totals.grossInterest),
+                     number("gross_recovery", totals.grossRecovery),
+                     number("principal_after_wait", totals.principalAfterWait)};
+    report.title = saving::kScheduleTitle;
+    report.header = details::kScheduleHeader;
+    report.rowsName = "schedule";
+    report.rowColumns = scheduleColumns();
+    if (request.details || request.saveName) {
+        details::Schedule schedule = details::buildEmiSchedule(*out.figures);
+        if (schedule.failure) {
+            return stopOf(calc::Ending{schedule.message, schedule.failure});
+        }
+        report.lines = std::move(schedule.lines);
+    }
+    if (wantsRows(request)) report.rows = scheduleTexts(details::emiScheduleRows(*out.figures));
+    return report;
+}
+
+Outcome recoveryReport(const Request& request) {
+    const calc::RecoveryInputs inputs{request.value("principal"), request.value("rate"),
+                                      request.value("start-after"), request.value("emi")};
+    calc::RecoveryOutcome out = calc::computeRecovery(inputs);
+    if (out.failed()) return stopOf(out);
+
+    const calc::RecoveryFigures figures = calc::recoveryFigures(inputs);
+    Report report;
+    report.name = "recovery";
+    report.boxes = {{"Recovery months", *out.months},
+                    {"Gross Recovery", *out.grossRecovery},
+                    {"Gross Interest", *out.grossInterest}};
+    report.values = {whole("months", figures.months),
+                     number("gross_recovery", figures.grossRecovery),
+                     number("gross_interest", figures.grossInterest),
+                     number("principal_after_wait", figures.principalAfterWait)};
+    report.title = saving::kScheduleTitle;
+    report.header = details::kScheduleHeader;
+    report.lines = std::move(*out.lines);
+    report.rowsName = "schedule";
+    report.rowColumns = scheduleColumns();
+    if (wantsRows(request)) report.rows = scheduleTexts(figures.rows);
+    return report;
+}
+
+Outcome rateReport(const Request& request) {
+    const auto period = periodNamed(request.value("compounding")).value_or(calc::Period::Simple);
+    const calc::RateInputs inputs{request.value("principal"), request.value("amount"),
+                                  request.value("duration"), period};
+    calc::RateOutcome out = calc::findRate(inputs);
+    if (out.failed()) return stopOf(out);
+
+    const calc::RateFigures figures = calc::rateFigures(inputs);
+    Report report;
+    report.name = "rate";
+    report.boxes = {{"Interest rate " + *out.unitWord, *out.ratePerPeriod},
+                    {"Interest rate per Annum", *out.annualRate}};
+    report.values = {number("rate_per_period_percent", figures.ratePerPeriodPercent),
+                     number("annual_rate_percent", figures.annualRatePercent),
+                     {"unit", figures.unitWord, true}};
+    report.title = saving::kGrowthTitle;
+    report.header = details::kGrowthHeader;
+    report.lines = std::move(*out.growthLines);
+    report.rowsName = "growth";
+    report.rowColumns = {"period", "period_interest", "accumulated_interest", "total"};
+    if (wantsRows(request)) report.rows = growthTexts(figures.rows);
+    return report;
+}
+
+Outcome reportOf(const Request& request) {
+    try {
+        switch (request.command) {
+            case Command::Interest:
+                return interestReport(request);
+            case Command::Emi:
+                return emiReport(request);
+            case Command::Recovery:
+                return recoveryReport(request);
+            case Command::Rate:
+                return rateReport(request);
+        }
+    } catch (const numeric::ArithmeticError& error) {
+        // Only the full-precision figures can get here, and they repeat operations that the
+        // calculation has already passed.
+        return Stop{describe(error.kind()), kExitFailed};
+    }
+    return Stop{"unknown command", kExitRefused};
+}
+
+void writeText(const Report& report, bool details, std::ostream& out) {
+    for (const auto& [caption, text] : report.boxes) {
+        out << caption << ':' << (text.empty() ? "" : " ") << text << '\n';
+    }
+    if (!details) return;
+    out << '\n' << report.header << '\n';
+    for (const std::string& line : report.lines) out << line << '\n';
+}
+
+void writeCsv(const Report& report, bool details, std::ostream& out) {
+    if (details) {
+        out << csvRecord(report.rowColumns);
+        for (const auto& row : report.rows) out << csvRecord(row);
+        return;
+    }
+    std::vector<std::string> names;
+    std::vector<std::string> texts;
+    for (const Value& value : report.values) {
+        names.push_back(value.name);
+        texts.push_back(value.text);
+    }
+    out << csvRecord(names) << csvRecord(texts);
+}
+
+void writeJson(const Report& report, bool details, std::ostream& out) {
+    std::vector<std::pair<std::string, std::string>> results;
+    for (const Value& value : report.values) {
+        results.emplace_back(value.name, value.isText ? jsonString(value.text) : value.text);
+    }
+    out << "{\n  " << jsonString("command") << ": " << jsonString(report.name) << ",\n  "
+        << jsonString("results") << ": " << jsonObject(results);
+    if (details) {
+        out << ",\n  " << jsonString(report.rowsName) << ": [";
+        for (std::size_t i = 0; i < report.rows.size(); ++i) {
+            std::vector<std::pair<std::string, std::string>> members;
+            for (std::size_t column = 0; column < report.rowColumns.size(); ++column) {
+                members.emplace_back(report.rowColumns[column], report.rows[i][column]);
+            }
+            out << (i == 0 ? "\n    " : ",\n    ") << jsonObject(members);
+        }
+        out << (report.rows.empty() ? "]" : "\n  ]");
+    }
+    out << "\n}\n";
+}
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void tell(std::ostream& err, const QString& text) {
+    err << text.toStdString() << '\n';
+}
+
+// The window's save without its dialogs: the typed name becomes NAME.txt, an invalid folder is
+// refused with the window's message, and an existing file is replaced only when forced.
+int save(const Report& report, const std::string& typedName, bool force, std::ostream& err) {
+    const QString fileName = saving::fileNameFor(QString::fromLocal8Bit(typedName));
+    const saving::Probe probe = saving::probeFile(fileName);
+    switch (probe.outcome) {
+        case saving::ProbeOutcome::MissingFolder:
+            tell(err, qs(saving::kInvalidName));
+            return kExitNotSaved;
+        case saving::ProbeOutcome::Refused:
+            tell(err, saving::saveFailedMessage(fileName, probe.reason));
+            return kExitNotSaved;
+        case saving::ProbeOutcome::Exists:
+            if (!force) {
+                tell(err, qs(kProgram) + ": " + fileName +
+                              " already exists; add --force to replace it.");
+                tell(err, qs(saving::kNotSaved));
+                return kExitNotSaved;
+            }
+            break;
+        case saving::ProbeOutcome::Missing:
+            break;
+    }
+
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(report.lines.size()));
+    for (const std::string& line : report.lines) lines.append(qs(line));
+    const QByteArray contents =
+        saving::listFileContents(qs(report.title), qs(report.header), lines);
+    if (const auto error = saving::writeListFile(fileName, contents)) {
+        tell(err, saving::saveFailedMessage(fileName, *error));
+        return kExitNotSaved;
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int run(const Request& request, std::ostream& out, std::ostream& err) {
+    const Outcome outcome = reportOf(request);
+    if (const Stop* stop = std::get_if<Stop>(&outcome)) {
+        err << stop->message << '\n';
+        return stop->status;
+    }
+    const Report& report = std::get<Report>(outcome);
+    switch (request.format) {
+        case Format::Text:
+            writeText(report, request.details, out);
+            break;
+        case Format::Csv:
+            writeCsv(report, request.details, out);
+            break;
+        case Format::Json:
+            writeJson(report, request.details, out);
+            break;
+    }
+    out.flush();
+    if (!out) {
+        err << kProgram << ": the results could not be written to standard output\n";
+        return kExitNotWritten;
+    }
+    if (request.saveName) return save(report, *request.saveName, request.force, err);
+    return kExitOk;
+}
+
+int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
+                   std::ostream& err) {
+    const ParsedCommandLine parsed = parseCommandLine(arguments);
+    if (const auto* help = std::get_if<HelpRequest>(&parsed)) {
+        out << (help->command ? commandHelp(*help->command) : programHelp());
+        return kExitOk;
+    }
+    if (std::holds_alternative<VersionRequest>(parsed)) {
+        out << kProgram << ' ' << BRISANEL_VERSION << '\n';
+        return kExitOk;
+    }
+    if (const auto* error = std::get_if<UsageError>(&parsed)) {
+        err << kProgram << ": " << error->message << '\n';
+        if (error->command) {
+            err << usageLine(*error->command) << '\n'
+                << "Try '" << kProgram << ' ' << definitionOf(*error->command).name
+                << " --help'.\n";
+        } else {
+            err << "Try '" << kProgram << " --help'.\n";
+        }
+        return kExitRefused;
+    }
+    return run(std::get<Request>(parsed), out, err);
+}
+
+}  // namespace brisanel::cli
