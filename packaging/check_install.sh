@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch folder the way a distribution does (prefix /usr under a
+# DESTDIR) and checks that the launcher, the metadata, the icons and the manual page are where
+# desktops and tools look for them, and that the validators accept them.
+# Usage: check_install.sh CMAKE BUILD_DIR APP_ID "ICON SIZES"
+set -euo pipefail
+cmake=$1 build=$2 id=$3 sizes=$4
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+DESTDIR="$root" "$cmake" --install "$build" --prefix /usr >"$root/install.log" ||
+    { cat "$root/install.log" >&2; fail "cmake --install"; }
+share=$root/usr/share
+
+[ -x "$root/usr/bin/brisanel" ] || fail "the program is not installed in /usr/bin"
+
+desktop=$share/applications/$id.desktop
+[ -f "$desktop" ] || fail "no launcher at ${desktop#"$root"}"
+desktop-file-validate "$desktop" || fail "desktop-file-validate refuses the launcher"
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+[ -x "$root/usr/bin/${exec_line%% *}" ] ||
+    fail "the launcher starts '$exec_line', which is not installed"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+[ "$icon" = "$id" ] || fail "the launcher's icon is '$icon', not '$id'"
+
+metainfo=$share/metainfo/$id.metainfo.xml
+[ -f "$metainfo" ] || fail "no metadata at ${metainfo#"$root"}"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli refuses the metadata"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "the metadata does not name the launcher $id.desktop"
+
+svg=$share/icons/hicolor/scalable/apps/$id.svg
+file --brief "$svg" | grep -q 'SVG' || fail "no scalable icon at ${svg#"$root"}"
+for size in $sizes; do
+    png=$share/icons/hicolor/${size}x${size}/apps/$id.png
+    [ -f "$png" ] || fail "no ${size}x${size} icon at ${png#"$root"}"
+    file --brief "$png" | grep -q "PNG image data, $size x $size," ||
+        fail "${png#"$root"} is not a $size x $size PNG: $(file --brief "$png")"
+done
+
+gzip -t "$share/man/man1/brisanel.1.gz" || fail "no manual page"
+[ -f "$share/doc/brisanel/copyright" ] || fail "no copyright file"
+
+echo "installed and valid: launcher, metadata, scalable icon, icons of $sizes pixels, manual page"

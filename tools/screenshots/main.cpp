@@ -1,0 +1,105 @@
+// Takes pictures of the calculator window, one per panel with its results written and one with
+// the details list open, and writes them as PNG files into the folder given.
+// Usage: brisanel_screenshots FOLDER
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QPushButton>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "app/dialogs.h"
+#include "app/frm_interest.h"
+
+namespace {
+
+using brisanel::app::frmInterest;
+using brisanel::app::MessageAnswer;
+using brisanel::app::MessageButtons;
+using brisanel::app::MessageIcon;
+
+/// Nobody is there to answer: every message is remembered, and any message spoils the pictures.
+class Unattended final : public brisanel::app::Dialogs {
+public:
+    MessageAnswer message(const QString& text, const QString& /*title*/, MessageIcon /*icon*/,
+                          MessageButtons /*buttons*/) override {
+        messages.append(text);
+        return MessageAnswer::Cancel;
+    }
+    QString prompt(const QString& text, const QString& /*title*/) override {
+        messages.append(text);
+        return {};
+    }
+
+    QStringList messages;
+};
+
+struct Picture {
+    const char* file;
+    std::vector<const char*> steps;  // menu commands and buttons, by name, in order
+};
+
+const Picture kPictures[] = {
+    {"interests.png", {"mnInterest", "CompoundMonthly"}},
+    {"find-emi.png", {"mnEMI", "EMI"}},
+    {"recovery-months.png", {"mnRecovery", "RecoveryMonths"}},
+    {"find-interest-rate.png", {"mnFindRate", "FindRate"}},
+    {"details-list.png", {"mnEMI", "ShowDetails"}},
+};
+
+bool perform(frmInterest& window, const char* name) {
+    if (auto* command = window.findChild<QAction*>(name)) {
+        command->trigger();
+        return true;
+    }
+    if (auto* button = window.findChild<QPushButton*>(name)) {
+        button->click();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: brisanel_screenshots FOLDER\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(".")) {
+        std::fprintf(stderr, "brisanel_screenshots: cannot create %s\n", argv[1]);
+        return 1;
+    }
+
+    Unattended dialogs;
+    frmInterest window(dialogs);
+    window.show();
+    for (const Picture& picture : kPictures) {
+        for (const char* step : picture.steps) {
+            if (!perform(window, step)) {
+                std::fprintf(stderr, "brisanel_screenshots: no control named %s\n", step);
+                return 1;
+            }
+        }
+        // A focused box would show its text cursor, blinking or not depending on the moment.
+        if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+        QApplication::processEvents();
+        if (!dialogs.messages.isEmpty()) {
+            std::fprintf(stderr, "brisanel_screenshots: %s: the window said \"%s\"\n", picture.file,
+                         qPrintable(dialogs.messages.join("\", \"")));
+            return 1;
+        }
+        const QString path = folder.filePath(QString::fromUtf8(picture.file));
+        if (!window.grab().save(path, "PNG")) {
+            std::fprintf(stderr, "brisanel_screenshots: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(QDir::cleanPath(path)));
+    }
+    return 0;
+}
