@@ -1,10 +1,8 @@
-// The window as a whole: panel switching from the menu, the rate finder's stale results, the
-// decoration box, About, Exit, and what the user cannot type into.
-#include <QApplication>
+// The window as a whole: its start state, panel switching from the menu, the rate finder's stale
+// results, the decoration box, About, Exit, and what the user cannot type into.
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <algorithm>
-#include <vector>
 
 #include "app/maker.h"
 #include "window_fixture.h"
@@ -12,32 +10,16 @@
 namespace brisanel::app::testing {
 namespace {
 
-constexpr int kAllResultBoxes[] = {3, 4, 9, 10, 12, 14, 15, 16, 22, 23};
-
-struct PanelCommand {
-    const char* menu;
-    const char* frame;
-    int height;
-    std::vector<int> emptied;  // the only result boxes the command touches
-};
-
-const std::vector<PanelCommand>& panelCommands() {
-    static const std::vector<PanelCommand> commands = {
-        {"mnInterest", "Frame1", frmInterest::kInterestsHeight, {3, 4}},
-        {"mnEMI", "Frame3", frmInterest::kPanelHeight, {14, 15, 16}},
-        {"mnRecovery", "Frame2", frmInterest::kPanelHeight, {9, 10, 12}},
-        {"mnFindRate", "Frame4", frmInterest::kPanelHeight, {22}},  // keeps Text1(23)
-    };
-    return commands;
-}
+const QList<int> kResultBoxes = {3, 4, 9, 10, 12, 14, 15, 16, 22, 23};
+const QList<int> kInputBoxes = {0, 1, 2, 5, 6, 7, 8, 11, 13, 17, 18, 19, 20, 21};
 
 class Shell : public WindowTest {
 protected:
     void fillResultBoxes(const QString& text) const {
-        for (int box : kAllResultBoxes) type(box, text);
+        for (int box : kResultBoxes) type(box, text);
     }
 
-    void moveOver(QWidget* widget) const {
+    static void moveOver(QWidget* widget) {
         const QPointF inside(2, 2);
         QMouseEvent move(QEvent::MouseMove, inside, widget->mapToGlobal(inside), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
@@ -45,169 +27,161 @@ protected:
     }
 
     static void press(QWidget* widget, int key, const QString& text = {}) {
-        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(widget, &down);
-        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(widget, &up);
-    }
-
-    static void typeKeys(QWidget* widget, const QString& text) {
-        for (const QChar c : text) press(widget, c.toUpper().unicode(), QString(c));
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, key, Qt::NoModifier, text);
+            QCoreApplication::sendEvent(widget, &event);
+        }
     }
 
     bool visible(QWidget* widget) const { return widget->isVisibleTo(window.get()); }
 };
 
-TEST_F(Shell, EachPanelCommandShowsItsPanelAloneAndEmptiesItsResults) {
+TEST_F(Shell, StartsOnTheRateFinderWithItsSampleValues) {
+    EXPECT_EQ(window->objectName(), "frmInterest");
+    EXPECT_EQ(window->windowTitle(), "Brisanel & Repayment");
+    EXPECT_EQ(visibleFrames(), QStringList({"Frame3", "Frame4"}));  // Frame4 covers Frame3
+    EXPECT_EQ(QStringList({text1(6)->text(), text1(21)->text(), text1(13)->text()}),
+              QStringList({"5000", "6250", "24"}));
+    for (const char* name :
+         {"mnExit", "mnInterest", "mnRecovery", "mnEMI", "mnFindRate", "About"}) {
+        EXPECT_EQ(menu(name)->isEnabled(), qstrcmp(name, "mnFindRate") != 0) << name;
+    }
+    EXPECT_EQ(periods()->count(), 6);
+    EXPECT_EQ(periods()->currentText(), "Simple");
+    EXPECT_EQ(label1(14)->text(), "Months");
+    EXPECT_LT(window->outerHeightTwips(), frmInterest::kDetailsOpenHeight);
+    EXPECT_EQ(list()->count(), 0);
+    // Result boxes are read-only, yet enabled so that their text can be selected and copied.
+    for (int box : kResultBoxes) {
+        EXPECT_TRUE(text1(box)->isReadOnly() && text1(box)->isEnabled()) << box;
+        EXPECT_TRUE(text1(box)->text().isEmpty()) << box;
+    }
+    for (int box : kInputBoxes) EXPECT_FALSE(text1(box)->isReadOnly()) << box;
+}
+
+TEST_F(Shell, EachPanelCommandShowsItsPanelAloneAndEmptiesOnlyItsResults) {
+    const struct {
+        const char* menu;
+        const char* frame;
+        int height;
+        QList<int> emptied;  // the only result boxes the command touches
+        bool clearsDetails;  // empties the list and shows the repayment header again
+    } commands[] = {
+        {"mnInterest", "Frame1", frmInterest::kInterestsHeight, {3, 4}, false},
+        {"mnEMI", "Frame3", frmInterest::kPanelHeight, {14, 15, 16}, false},
+        {"mnRecovery", "Frame2", frmInterest::kPanelHeight, {9, 10, 12}, false},
+        {"mnFindRate", "Frame4", frmInterest::kPanelHeight, {22}, true},  // keeps Text1(23)
+    };
+    for (int box : kInputBoxes) type(box, QString("typed %1").arg(box));
     // From every panel to every other, so each command runs with each predecessor in view.
-    const std::vector<int> order = {0, 1, 2, 3, 1, 0, 2, 0, 3, 2, 1, 3};
-    for (int step : order) {
-        const PanelCommand& command = panelCommands()[static_cast<std::size_t>(step)];
+    for (int step : {0, 1, 2, 3, 1, 0, 2, 0, 3, 2, 1, 3}) {
+        const auto& command = commands[step];
         SCOPED_TRACE(command.menu);
         fillResultBoxes("old");
         button("ShowDetails")->setText("Close Details");
+        list()->addItem("row");
+        header(2)->hide();
         choose(command.menu);
 
         EXPECT_EQ(visibleFrames(), QStringList{command.frame});
-        for (const PanelCommand& other : panelCommands()) {
+        for (const auto& other : commands) {
             EXPECT_EQ(menu(other.menu)->isEnabled(), &other != &command) << other.menu;
         }
         EXPECT_EQ(window->outerHeightTwips(), command.height);
         EXPECT_EQ(button("ShowDetails")->text(), "Show Details");
-        for (int box : kAllResultBoxes) {
-            const bool emptied = std::find(command.emptied.begin(), command.emptied.end(), box) !=
-                                 command.emptied.end();
-            EXPECT_EQ(text1(box)->text(), emptied ? "" : "old") << box;
+        for (int box : kResultBoxes) {
+            EXPECT_EQ(text1(box)->text(), command.emptied.contains(box) ? "" : "old") << box;
         }
+        EXPECT_EQ(list()->count() == 0, command.clearsDetails);
+        EXPECT_EQ(visible(header(2)), command.clearsDetails);
+        for (int box : kInputBoxes) EXPECT_EQ(text1(box)->text(), QString("typed %1").arg(box));
     }
 }
 
-TEST_F(Shell, TheCommandOfThePanelInViewCannotBeChosen) {
-    click("FindRate");
-    choose("mnFindRate");  // disabled at start
-    EXPECT_FALSE(text1(22)->text().isEmpty());
-    EXPECT_GT(list()->count(), 0);
-}
+TEST_F(Shell, EachDetailsButtonKeepsItsStateAndLocksAcrossTheMenu) {
+    const struct {
+        const char* menu;
+        const char* button;
+        QList<int> inputs;
+        bool locks;            // whether an open list locks the panel's inputs
+        bool captionSurvives;  // the menu resets the caption of the EMI button only
+    } toggles[] = {
+        {"mnEMI", "ShowDetails", {17, 18, 19, 20}, true, false},
+        {"mnRecovery", "ShowDetailsM", {5, 7, 8, 11}, true, true},
+        {"mnFindRate", "ShowDetail", {6, 13, 21}, false, true},
+    };
+    for (const auto& toggle : toggles) {
+        SCOPED_TRACE(toggle.button);
+        const auto expectLocked = [&](bool locked) {
+            for (int box : toggle.inputs) EXPECT_EQ(text1(box)->isReadOnly(), locked) << box;
+        };
+        const auto expectOpen = [&](bool open) {
+            EXPECT_EQ(window->outerHeightTwips(),
+                      open ? frmInterest::kDetailsOpenHeight : frmInterest::kDetailsClosedHeight);
+            EXPECT_EQ(button(toggle.button)->text(), open ? "Close Details" : "Show Details");
+            expectLocked(open && toggle.locks);
+        };
+        choose(toggle.menu);
+        click(toggle.button);
+        expectOpen(true);
 
-TEST_F(Shell, RecoveryDetailsSurviveASwitchAwayAndBack) {
-    choose("mnRecovery");
-    type(5, "7000");
-    type(11, "450");
-    click("ShowDetailsM");
-    ASSERT_EQ(button("ShowDetailsM")->text(), "Close Details");
-    ASSERT_EQ(window->outerHeightTwips(), frmInterest::kDetailsOpenHeight);
-    const QStringList rows = listLines();
-    ASSERT_FALSE(rows.isEmpty());
+        choose("mnInterest");
+        choose(toggle.menu);
+        EXPECT_EQ(window->outerHeightTwips(), frmInterest::kPanelHeight);
+        EXPECT_EQ(button(toggle.button)->text(),
+                  toggle.captionSurvives ? "Close Details" : "Show Details");
+        expectLocked(toggle.locks);
 
-    choose("mnInterest");
-    EXPECT_EQ(window->outerHeightTwips(), frmInterest::kInterestsHeight);
-    EXPECT_EQ(listLines(), rows);
-    choose("mnRecovery");
-
-    EXPECT_EQ(window->outerHeightTwips(), frmInterest::kPanelHeight);
-    EXPECT_EQ(text1(5)->text(), "7000");
-    EXPECT_EQ(text1(7)->text(), "12.50");
-    EXPECT_EQ(text1(8)->text(), "0");
-    EXPECT_EQ(text1(11)->text(), "450");
-    EXPECT_EQ(button("ShowDetailsM")->text(), "Close Details");
-    for (int box : {5, 7, 8, 11}) EXPECT_TRUE(text1(box)->isReadOnly()) << box;
-    for (int box : {9, 10, 12}) EXPECT_TRUE(text1(box)->text().isEmpty()) << box;
-    EXPECT_EQ(listLines(), rows);
-
-    // The button kept its open state: the next click closes.
-    click("ShowDetailsM");
-    EXPECT_EQ(button("ShowDetailsM")->text(), "Show Details");
-    EXPECT_EQ(window->outerHeightTwips(), frmInterest::kDetailsClosedHeight);
-}
-
-TEST_F(Shell, OnlyTheEmiDetailsCaptionIsResetByASwitch) {
-    choose("mnEMI");
-    click("ShowDetails");
-    ASSERT_EQ(button("ShowDetails")->text(), "Close Details");
-    choose("mnFindRate");
-    click("ShowDetail");
-    ASSERT_EQ(button("ShowDetail")->text(), "Close Details");
-
-    choose("mnEMI");
-    EXPECT_EQ(button("ShowDetails")->text(), "Show Details");
-    EXPECT_EQ(button("ShowDetail")->text(), "Close Details");
-    EXPECT_EQ(window->outerHeightTwips(), frmInterest::kPanelHeight);
-    // The EMI inputs keep the lock their details gave them.
-    for (int box : {17, 18, 19, 20}) EXPECT_TRUE(text1(box)->isReadOnly()) << box;
-}
-
-TEST_F(Shell, ChoosingFindRateEmptiesTheListAndShowsTheRepaymentHeader) {
-    click("FindRate");
-    ASSERT_FALSE(visible(header(2)));
-    const QString annual = text1(23)->text();
-    ASSERT_FALSE(annual.isEmpty());
-
-    choose("mnEMI");  // other commands leave the list and the headers
-    EXPECT_GT(list()->count(), 0);
-    EXPECT_FALSE(visible(header(2)));
-
-    choose("mnFindRate");
-    EXPECT_EQ(list()->count(), 0);
-    EXPECT_TRUE(visible(header(2)));
-    EXPECT_TRUE(text1(22)->text().isEmpty());
-    EXPECT_EQ(text1(23)->text(), annual);
-
-    type(13, "36");
-    EXPECT_TRUE(text1(23)->text().isEmpty());
-}
-
-TEST_F(Shell, EditingARateInputEmptiesBothRateResults) {
-    for (int box : {6, 13, 21}) {
-        click("FindRate");
-        ASSERT_FALSE(text1(22)->text().isEmpty());
-        ASSERT_FALSE(text1(23)->text().isEmpty());
-        const QString unit = label1(27)->text();
-        const int rows = list()->count();
-
-        type(box, text1(box)->text() + "0");
-
-        EXPECT_TRUE(text1(22)->text().isEmpty()) << box;
-        EXPECT_TRUE(text1(23)->text().isEmpty()) << box;
-        EXPECT_EQ(label1(27)->text(), unit) << box;
-        EXPECT_EQ(list()->count(), rows) << box;
-        type(box, text1(box)->text().chopped(1));
+        // The button still counts as open: the first click closes, the second opens.
+        click(toggle.button);
+        expectOpen(false);
+        click(toggle.button);
+        expectOpen(true);
+        click(toggle.button);
     }
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(Shell, EditingOtherInputsLeavesEveryResultBox) {
-    for (int box : {0, 1, 2, 5, 7, 8, 11, 17, 18, 19, 20}) {
+TEST_F(Shell, OnlyEditingARateInputEmptiesResultsAndThenOnlyTheRates) {
+    click("FindRate");
+    const int rows = list()->count();
+    for (int box : kInputBoxes) {
         fillResultBoxes("kept");
         type(box, text1(box)->text() + "1");
-        for (int result : kAllResultBoxes) {
-            EXPECT_EQ(text1(result)->text(), "kept") << result << " after editing " << box;
+        const bool rateInput = box == 6 || box == 13 || box == 21;
+        for (int result : kResultBoxes) {
+            const bool emptied = rateInput && (result == 22 || result == 23);
+            EXPECT_EQ(text1(result)->text(), emptied ? "" : "kept")
+                << result << " after editing " << box;
         }
     }
+    EXPECT_EQ(label1(27)->text(), "per Annum");
+    EXPECT_EQ(list()->count(), rows);
 }
 
 TEST_F(Shell, PointerOverThePictureUncoversItsVariant) {
     QLabel* picture = find<QLabel>("Image4(0)");
-    QLabel* variant = find<QLabel>("Image4(2)");
-    QGroupBox* box = frame(5);
     ASSERT_TRUE(visible(picture));
 
+    // The move over the picture hides it and does not reach the frame beneath.
     moveOver(picture);
     EXPECT_FALSE(visible(picture));
-    EXPECT_TRUE(visible(variant));
+    EXPECT_TRUE(visible(find<QLabel>("Image4(2)")));
 
     // The labels of the box have no reaction of their own and do not pass the move on.
     moveOver(label1(29));
     moveOver(label1(25));
     EXPECT_FALSE(visible(picture));
 
-    moveOver(box);
+    moveOver(frame(5));
     EXPECT_TRUE(visible(picture));
 
     // Any of the images hides the picture, whatever its index.
-    moveOver(variant);
-    EXPECT_FALSE(visible(picture));
-    moveOver(box);
-    moveOver(find<QLabel>("Image4(1)"));
-    EXPECT_FALSE(visible(picture));
+    for (const char* image : {"Image4(2)", "Image4(1)"}) {
+        moveOver(frame(5));
+        moveOver(find<QLabel>(image));
+        EXPECT_FALSE(visible(picture)) << image;
+    }
 }
 
 TEST_F(Shell, AboutShowsTheMakersAddresses) {
@@ -218,21 +192,15 @@ TEST_F(Shell, AboutShowsTheMakersAddresses) {
     EXPECT_EQ(about.icon, MessageIcon::Information);
     EXPECT_EQ(about.buttons, MessageButtons::Ok);
     EXPECT_EQ(about.title, QStringLiteral("Email us at:  ") + kMakerEmail);
-
-    const QStringList lines = about.text.split("\r\n");
-    ASSERT_EQ(lines.size(), 8) << about.text.toStdString();
-    EXPECT_EQ(about.text.count('\n'), 7);
-    EXPECT_EQ(about.text.count('\r'), 7);
-    EXPECT_FALSE(lines[0].isEmpty());
-    EXPECT_EQ(lines[1],
-              QStringLiteral("M/S Norvikal, %1. You can download this file").arg(kMakerTown));
-    EXPECT_EQ(lines[2], "and many more other useful UTILITY and APPLICATION");
-    EXPECT_EQ(lines[3], "softwares from the following website.");
-    EXPECT_EQ(lines[4], "");
-    EXPECT_EQ(lines[5], "\t" + label1(29)->text());
-    EXPECT_EQ(lines[5], QStringLiteral("\t") + kMakerWebAddress);
-    EXPECT_EQ(lines[6], "");
-    EXPECT_EQ(lines[7], QStringLiteral("Courtesy: ") + kMakerEmail);
+    // Eight lines: one of the maker's own choosing, then the fixed ones.
+    EXPECT_FALSE(about.text.section("\r\n", 0, 0).isEmpty());
+    EXPECT_EQ(about.text.section("\r\n", 1),
+              QStringLiteral("M/S Norvikal, %1. You can download this file\r\n"
+                             "and many more other useful UTILITY and APPLICATION\r\n"
+                             "softwares from the following website.\r\n\r\n\t%2\r\n\r\n"
+                             "Courtesy: %3")
+                  .arg(kMakerTown, kMakerWebAddress, kMakerEmail));
+    EXPECT_EQ(label1(29)->text(), kMakerWebAddress);
 }
 
 TEST_F(Shell, ExitAndCloseEndWithoutAQuestion) {
@@ -246,23 +214,15 @@ TEST_F(Shell, ExitAndCloseEndWithoutAQuestion) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(Shell, TypingIntoAResultBoxChangesNothing) {
+TEST_F(Shell, KeysReachInputBoxesButChangeNoResultBox) {
     choose("mnInterest");
     click("SimpleInt");
-    ASSERT_EQ(text1(3)->text(), "1250");
-
-    typeKeys(text1(3), "99");
-    press(text1(3), Qt::Key_Backspace);
-    press(text1(3), Qt::Key_Delete);
+    for (QLineEdit* box : {text1(3), text1(1)}) {
+        press(box, Qt::Key_Backspace);
+        press(box, Qt::Key_6, "6");
+    }
     EXPECT_EQ(text1(3)->text(), "1250");
-
-    // Its text can still be selected for copying.
-    text1(3)->selectAll();
-    EXPECT_EQ(text1(3)->selectedText(), "1250");
-
-    // The same keys do reach an input box.
-    typeKeys(text1(1), "6");
-    EXPECT_EQ(text1(1)->text(), "246");
+    EXPECT_EQ(text1(1)->text(), "26");
 }
 
 TEST_F(Shell, TabFollowsTheInterestsPanelOrder) {
@@ -286,11 +246,7 @@ TEST_F(Shell, TabFollowsTheInterestsPanelOrder) {
         }
         widget = widget->nextInFocusChain();
     } while (widget != expected.front());
-
-    ASSERT_EQ(order.size(), expected.size());
-    for (qsizetype i = 0; i < order.size(); ++i) {
-        EXPECT_EQ(order[i]->objectName(), expected[i]->objectName()) << "stop " << i;
-    }
+    EXPECT_EQ(order, expected);
 }
 
 }  // namespace

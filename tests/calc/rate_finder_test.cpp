@@ -51,21 +51,20 @@ TEST(RateFinder, RatesAndUnitWordUnderEveryPeriod) {
 }
 
 TEST(RateFinder, ChecksPrincipalThenAmountThenDuration) {
-    for (auto principal : {"0", "-5", "", "abc"}) {
-        const auto out = run(Period::Monthly, "0", principal, "-1");
-        EXPECT_EQ(out.message, messages::kPrincipalPositive) << principal;
+    const auto refusal = [](const char* principal, const char* amount, const char* duration) {
+        const auto out = findRate({principal, amount, duration, Period::Monthly});
         EXPECT_FALSE(out.failure.has_value());
         EXPECT_TRUE(nothingWritten(out));
+        return out.message;
+    };
+    for (auto principal : {"0", "-5", "", "abc"}) {
+        EXPECT_EQ(refusal(principal, "-1", "0"), messages::kPrincipalPositive) << principal;
     }
     for (auto amount : {"4999.99", "", "six"}) {
-        const auto out = run(Period::Monthly, "0", "5000", amount);
-        EXPECT_EQ(out.message, messages::kAmountAtLeastPrincipal) << amount;
-        EXPECT_TRUE(nothingWritten(out));
+        EXPECT_EQ(refusal("5000", amount, "0"), messages::kAmountAtLeastPrincipal) << amount;
     }
     for (auto duration : {"0", "-3", "", "x", "0.4"}) {
-        const auto out = run(Period::Yearly, duration);
-        EXPECT_EQ(out.message, messages::kDurationPositive) << duration;
-        EXPECT_TRUE(nothingWritten(out));
+        EXPECT_EQ(refusal("5000", "6250", duration), messages::kDurationPositive) << duration;
     }
 }
 
@@ -86,13 +85,7 @@ TEST(RateFinder, OverflowsEndTheClickSilentlyKeepingWhatWasWritten) {
     EXPECT_THAT(table.growthLines, testing::Optional(testing::SizeIs(2)));
 }
 
-TEST(RateFinder, GrowthTableAndItsLimit) {
-    EXPECT_THAT(run(Period::HalfYearly, "15").growthLines,
-                testing::Optional(testing::Contains("04.  End of Period:\t1256.23     \t6256.23")));
-    const auto within = run(Period::Monthly, "1800");
-    EXPECT_FALSE(within.failed());
-    EXPECT_THAT(within.growthLines, testing::Optional(testing::SizeIs(1801)));
-
+TEST(RateFinder, AGrowthTableBeyondItsLimitKeepsTheRatesAndRows) {
     const auto beyond = run(Period::Monthly, "1801");
     EXPECT_EQ(beyond.message, messages::kCheckInput);
     EXPECT_EQ(beyond.failure, Failure::TableLimit);

@@ -9,17 +9,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-RecoveryOutcome run(std::string_view principal = "5000", std::string_view rate = "12.50",
+RecoveryOutcome run(std::string_view principal, std::string_view rate = "12.50",
                     std::string_view start = "0", std::string_view emi = "600") {
     return computeRecovery({principal, rate, start, emi});
-}
-
-void expectResults(const RecoveryOutcome& out, const char* months, const char* recovery,
-                   const char* interest) {
-    EXPECT_FALSE(out.failed()) << out.message;
-    EXPECT_EQ(out.months, months);
-    EXPECT_EQ(out.grossRecovery, recovery);
-    EXPECT_EQ(out.grossInterest, interest);
 }
 
 void expectNoResults(const RecoveryOutcome& out) {
@@ -28,35 +20,34 @@ void expectNoResults(const RecoveryOutcome& out) {
 }
 
 TEST(RecoveryPanel, PaysUntilTheBalanceNoLongerExceedsTheInstalment) {
-    const auto start = run();
-    expectResults(start, "9", "5253", "253");
-    ASSERT_EQ(start.lines.value_or(Lines{}).size(), 9u);
-    EXPECT_EQ(start.lines->back(), "09.   Month 09\tBal.= 0453\t453");
-
-    const auto small = run("1000", "12", "0", "340");
-    expectResults(small, "3", "1017", "17");
-    EXPECT_EQ(small.lines,
-              (Lines{"01.   Month 01\tBal.= 1000\t340", "02.   Month 02\tBal.= 0670\t340",
-                     "03.   Month 03\tBal.= 0337\t337"}));
-
-    // Waiting months grow the principal but the months still count from 01; "2.5" reads as 2.
-    const auto delayed = run("1000", "12", "2.5", "340");
-    expectResults(delayed, "4", "1041", "41");
-    EXPECT_EQ(delayed.lines,
+    const struct {
+        const char *principal, *rate, *start, *emi, *months, *recovery, *interest, *lastLine;
+    } rows[] = {
+        {"5000", "12.50", "0", "600", "9", "5253", "253", "09.   Month 09\tBal.= 0453\t453"},
+        {"1000", "12", "0", "340", "3", "1017", "17", "03.   Month 03\tBal.= 0337\t337"},
+        {"1000", "12", "0", "2000", "2", "1010", "10", "02.   Month 02\tBal.= -0990\t-990"},
+        {"5000", "200", "0", "5000", "2", "5833", "833", "02.   Month 02\tBal.= 0833\t833"},
+        // Waiting months grow the principal, yet the months count from 01; "2.5" reads as 2.
+        {"1000", "12", "2.5", "340", "4", "1041", "41", "04.   Month 04\tBal.= 0021\t21"},
+        // At 150 % a year 1000 grows to exactly 1125: a balance equal to the instalment is the
+        // last payment, one just above it is not.
+        {"1000", "150", "0", "562.5", "2", "1125", "125", "02.   Month 02\tBal.= 0563\t563"},
+        {"1000", "150", "0", "562", "3", "1195", "195", "03.   Month 03\tBal.= 0071\t71"},
+    };
+    for (const auto& row : rows) {
+        const auto out = run(row.principal, row.rate, row.start, row.emi);
+        SCOPED_TRACE(testing::Message() << row.principal << " at " << row.rate << " after "
+                                        << row.start << " by " << row.emi);
+        EXPECT_FALSE(out.failed()) << out.message;
+        EXPECT_EQ(out.months, row.months);
+        EXPECT_EQ(out.grossRecovery, row.recovery);
+        EXPECT_EQ(out.grossInterest, row.interest);
+        ASSERT_EQ(out.lines.value_or(Lines{}).size(), std::stoul(row.months));
+        EXPECT_EQ(out.lines->back(), row.lastLine);
+    }
+    EXPECT_EQ(run("1000", "12", "2", "340").lines,
               (Lines{"01.   Month 01\tBal.= 1020\t340", "02.   Month 02\tBal.= 0690\t340",
                      "03.   Month 03\tBal.= 0357\t340", "04.   Month 04\tBal.= 0021\t21"}));
-
-    const auto overpaid = run("1000", "12", "0", "2000");
-    expectResults(overpaid, "2", "1010", "10");
-    EXPECT_EQ(overpaid.lines->back(), "02.   Month 02\tBal.= -0990\t-990");
-}
-
-TEST(RecoveryPanel, BalanceEqualToTheInstalmentIsTheLastPayment) {
-    // At 150 % a year r = 0.125 and 1000 grows to exactly 1125.
-    const auto equal = run("1000", "150", "0", "562.5");
-    expectResults(equal, "2", "1125", "125");
-    EXPECT_EQ(equal.lines->back(), "02.   Month 02\tBal.= 0563\t563");
-    expectResults(run("1000", "150", "0", "562"), "3", "1195", "195");
 }
 
 TEST(RecoveryPanel, InstalmentBelowTheInterestGivesUpAfter1801Passes) {
@@ -70,7 +61,6 @@ TEST(RecoveryPanel, InstalmentBelowTheInterestGivesUpAfter1801Passes) {
 }
 
 TEST(RecoveryPanel, InputChecksInOrderLeaveTheListAlone) {
-    EXPECT_FALSE(run("5000", "200", "0", "5000").failed());
     const struct {
         RecoveryOutcome out;
         std::string_view message;
@@ -90,14 +80,13 @@ TEST(RecoveryPanel, InputChecksInOrderLeaveTheListAlone) {
     }
 }
 
-TEST(RecoveryPanel, OverflowEndsSilently) {
+TEST(RecoveryPanel, OverflowEndsSilentlyKeepingTheLinesWritten) {
     const auto start = run("5000", "12.50", "40000", "600");
     EXPECT_TRUE(start.message.empty());
     EXPECT_EQ(start.failure, numeric::Failure::Overflow);
     expectNoResults(start);
     EXPECT_FALSE(start.lines.has_value());
 
-    // A balance growing past the double range keeps the lines written before it.
     const auto balance = run("1e308", "200", "0", "1");
     EXPECT_TRUE(balance.message.empty());
     EXPECT_EQ(balance.failure, numeric::Failure::Overflow);

@@ -6,6 +6,7 @@
 
 #include "calc/emi.h"
 #include "calc/messages.h"
+#include "details/reducing_balance.h"
 
 namespace brisanel::details {
 namespace {
@@ -14,7 +15,7 @@ using Lines = std::vector<std::string>;
 
 // Builds the schedule from the figures a successful "Find EMI" keeps; expects no failure.
 Lines scheduleFor(std::string_view principal, std::string_view duration, std::string_view start,
-                  std::string_view rate) {
+                  std::string_view rate = "12") {
     const auto emi = calc::computeEmi({principal, duration, start, rate});
     EXPECT_TRUE(emi.figures.has_value()) << emi.message;
     const auto schedule = buildEmiSchedule(emi.figures.value_or(EmiFigures{}));
@@ -23,20 +24,17 @@ Lines scheduleFor(std::string_view principal, std::string_view duration, std::st
 }
 
 TEST(EmiSchedule, LastLineCarriesTheRemainingBalanceAsItsPayment) {
-    EXPECT_EQ(scheduleFor("1000", "3", "0", "12"), (Lines{
-                                                       "01.   Month 01\tBal.= 1000\t340",
-                                                       "02.   Month 02\tBal.= 0670\t340",
-                                                       "03.   Month 03\tBal.= 0337\t337",
-                                                   }));
-    EXPECT_EQ(scheduleFor("1000", "3", "2", "12"), (Lines{
-                                                       "01.   Month 03\tBal.= 1020\t347",
-                                                       "02.   Month 04\tBal.= 0683\t347",
-                                                       "03.   Month 05\tBal.= 0343\t343",
-                                                   }));
-    EXPECT_EQ(scheduleFor("1000", "1", "0", "12"), (Lines{
-                                                       "01.   Month 01\tBal.= 1000\t1010",
-                                                       "02.   Month 02\tBal.= 0000\t",
-                                                   }));
+    EXPECT_EQ(scheduleFor("1000", "3", "0"),
+              (Lines{"01.   Month 01\tBal.= 1000\t340", "02.   Month 02\tBal.= 0670\t340",
+                     "03.   Month 03\tBal.= 0337\t337"}));
+    EXPECT_EQ(scheduleFor("1000", "3", "2"),
+              (Lines{"01.   Month 03\tBal.= 1020\t347", "02.   Month 04\tBal.= 0683\t347",
+                     "03.   Month 05\tBal.= 0343\t343"}));
+    EXPECT_EQ(scheduleFor("1000", "1", "0"),
+              (Lines{"01.   Month 01\tBal.= 1000\t1010", "02.   Month 02\tBal.= 0000\t"}));
+    // Zero vanishes under the all-"#" patterns of the first line.
+    EXPECT_EQ(buildEmiSchedule(EmiFigures{}).lines,
+              (Lines{"01.   Month 01\tBal.= \t", "02.   Month 02\tBal.= 0000\t"}));
 }
 
 TEST(EmiSchedule, LineCountAndNumbering) {
@@ -44,19 +42,19 @@ TEST(EmiSchedule, LineCountAndNumbering) {
     ASSERT_EQ(tenYears.size(), 120u);
     EXPECT_EQ(tenYears[99].substr(0, 16), "100.   Month 100");
 
-    const auto early = scheduleFor("1000", "12", "-3", "12");
+    const auto early = scheduleFor("1000", "12", "-3");
     ASSERT_EQ(early.size(), 12u);
     EXPECT_EQ(early[0].substr(0, 15), "01.   Month -02");
     EXPECT_EQ(early[2].substr(0, 14), "03.   Month 00");
     EXPECT_EQ(early[11].substr(0, 14), "12.   Month 09");
 
-    EXPECT_EQ(scheduleFor("5000", "1800", "0", "12.50").size(), 1800u);
     // N - 2 rounds to even: 12.5 gives 10 inner lines, 13.5 gives 12; below 2 months, two lines.
-    EXPECT_EQ(scheduleFor("1000", "12.5", "0", "12").size(), 12u);
-    EXPECT_EQ(scheduleFor("1000", "13.5", "0", "12").size(), 14u);
-    EXPECT_EQ(scheduleFor("1000", "0.5", "0", "12").size(), 2u);
-    EXPECT_EQ(buildEmiSchedule(EmiFigures{}).lines,
-              (Lines{"01.   Month 01\tBal.= \t", "02.   Month 02\tBal.= 0000\t"}));
+    for (const auto& [duration, count] : {std::pair<const char*, std::size_t>{"1800", 1800},
+                                          {"12.5", 12},
+                                          {"13.5", 14},
+                                          {"0.5", 2}}) {
+        EXPECT_EQ(scheduleFor("1000", duration, "0").size(), count) << duration;
+    }
 }
 
 TEST(EmiSchedule, FailuresKeepTheLinesAlreadyWritten) {
@@ -74,6 +72,14 @@ TEST(EmiSchedule, FailuresKeepTheLinesAlreadyWritten) {
     EXPECT_TRUE(overflow.message.empty());
     EXPECT_EQ(overflow.failure, numeric::Failure::Overflow);
     EXPECT_EQ(overflow.lines.size(), 1u);
+}
+
+TEST(ReducingBalanceLine, OnlyLaterLinesPadTheBalanceAndNoFieldIsCut) {
+    EXPECT_EQ(reducingBalanceLine(1, 1, 21.4, 5, LinePlace::First), "01.   Month 01\tBal.= 21\t5");
+    EXPECT_EQ(reducingBalanceLine(4, 4, 21.4, 21.4, LinePlace::Other),
+              "04.   Month 04\tBal.= 0021\t21");
+    EXPECT_EQ(reducingBalanceLine(120, 1800, 1234567.8, 1234567.8, LinePlace::Other),
+              "120.   Month 1800\tBal.= 1234568\t1234568");
 }
 
 }  // namespace
