@@ -55,7 +55,9 @@ void compute(const EmiInputs& inputs, EmiOutcome& out) {
     out.emi = formatNumber(instalment, "#########");
     const double recovery = mul(months, instalment);
     out.grossRecovery = formatNumber(recovery, "########");
-    out.grossInterest = formatNumber(sub(recovery, principal), "########");
+    const double interest = sub(recovery, principal);
+    out.grossInterest = formatNumber(interest, "########");
+    out.totals = EmiTotals{interest, recovery};
 }
 
 }  // namespace

@@ -17,11 +17,18 @@ struct EmiInputs {
     std::string_view rate;        ///< Text1(18), annual percent
 };
 
+/// The totals behind Text1(15) and Text1(16), at full precision; the EMI itself is in EmiFigures.
+struct EmiTotals {
+    double grossInterest = 0;  ///< against the principal as entered
+    double grossRecovery = 0;
+};
+
 struct EmiOutcome : Ending {
     std::optional<std::string> emi;              ///< Text1(14), when written
     std::optional<std::string> grossInterest;    ///< Text1(15), when written
     std::optional<std::string> grossRecovery;    ///< Text1(16), when written
     std::optional<details::EmiFigures> figures;  ///< the figures to keep, once computed
+    std::optional<EmiTotals> totals;             ///< set when all three boxes were written
 };
 
 /// One EMI calculation: checks principal, duration, start and rate in that order, grows the

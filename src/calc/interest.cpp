@@ -54,13 +54,16 @@ void compute(InterestRule rule, const InterestInputs& inputs, InterestOutcome& o
     if (rule == InterestRule::Simple) {
         const double interest = mul(mul(periods.rate, principal), periods.count);
         out.interest = formatNumber(interest, "#######");
-        out.grossAmount = formatNumber(add(interest, principal), "########");
+        const double grossAmount = add(interest, principal);
+        out.grossAmount = formatNumber(grossAmount, "########");
+        out.figures = InterestFigures{interest, grossAmount};
         return;
     }
     const double amount = mul(pow(add(periods.rate, 1), periods.count), principal);
     const double interest = sub(amount, principal);
     out.interest = formatNumber(interest, "########");
     out.grossAmount = formatNumber(amount, "#########");
+    out.figures = InterestFigures{interest, amount};
 }
 
 }  // namespace

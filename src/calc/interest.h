@@ -18,9 +18,16 @@ struct InterestInputs {
     std::string_view rate;       ///< Text1(2), annual percent
 };
 
+/// The values behind the two result boxes, at full precision.
+struct InterestFigures {
+    double interest = 0;
+    double grossAmount = 0;
+};
+
 struct InterestOutcome : Ending {
     std::optional<std::string> interest;     ///< Text1(3), when written
     std::optional<std::string> grossAmount;  ///< Text1(4), when written
+    std::optional<InterestFigures> figures;  ///< set when both boxes were written
 };
 
 /// One click of an interest button: checks principal, months and rate in that order, then the

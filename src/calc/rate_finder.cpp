@@ -80,8 +80,10 @@ void find(const RateInputs& inputs, RateOutcome& out) {
     }
 
     const Rates rates = ratesOf(inputs.period, principal, amount, duration);
-    out.ratePerPeriod = formatNumber(mul(rates.perPeriod, 100), "##0.00##") + " %";
+    const double percentPerPeriod = mul(rates.perPeriod, 100);
+    out.ratePerPeriod = formatNumber(percentPerPeriod, "##0.00##") + " %";
     out.annualRate = formatNumber(rates.annual, "##0.00#") + " %";
+    out.figures = RateFigures{rates.perPeriod, percentPerPeriod, rates.annual, principal, duration};
     out.unitWord = rates.unit;
     out.growthLines.emplace();
     details::appendGrowthTable(*out.growthLines, principal, rates.perPeriod, duration,

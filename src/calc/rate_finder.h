@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,15 @@ struct RateInputs {
     Period period;               ///< Combo2's selected position
 };
 
+/// The values behind the rate boxes at full precision, and what the growth table grows.
+struct RateFigures {
+    double ratePerPeriod = 0;         ///< a fraction, as the growth table uses it
+    double ratePerPeriodPercent = 0;  ///< Text1(22) without " %"
+    double annualRatePercent = 0;     ///< Text1(23) without " %"
+    double principal = 0;
+    std::int16_t duration = 0;
+};
+
 struct RateOutcome : Ending {
     std::optional<std::string> ratePerPeriod;  ///< Text1(22), percent with " %"
     std::optional<std::string> annualRate;     ///< Text1(23), percent with " %"
@@ -25,6 +35,7 @@ struct RateOutcome : Ending {
     /// Set once the growth table was started: the list is then replaced by these lines and the
     /// repayment header hidden, even when a failure stopped the table part-way.
     std::optional<std::vector<std::string>> growthLines;
+    std::optional<RateFigures> figures;  ///< set when both rate boxes were written
 };
 
 /// One click of "Find Interest Rate": checks principal, amount and duration in that order, then

@@ -48,7 +48,8 @@ void compute(const RecoveryInputs& inputs, RecoveryOutcome& out) {
     }
 
     const double rate = div(annualRate, 1200);
-    double balance = mul(principal, pow(add(1, rate), start));
+    const double grown = mul(principal, pow(add(1, rate), start));
+    double balance = grown;
 
     auto& lines = out.lines.emplace();
     lines.push_back(reducingBalanceLine(1, 1, balance, instalment, LinePlace::First));
@@ -70,7 +71,9 @@ void compute(const RecoveryInputs& inputs, RecoveryOutcome& out) {
     out.months = std::to_string(k + 2);
     const double recovery = add(mul(k + 1, instalment), balance);
     out.grossRecovery = formatNumber(recovery, "#########");
-    out.grossInterest = formatNumber(sub(recovery, principal), "########");
+    const double interest = sub(recovery, principal);
+    out.grossInterest = formatNumber(interest, "########");
+    out.figures = RecoveryFigures{k + 2, recovery, interest, grown, rate, instalment};
 }
 
 }  // namespace

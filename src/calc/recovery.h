@@ -17,12 +17,23 @@ struct RecoveryInputs {
     std::string_view emi;         ///< Text1(11), the scheduled instalment
 };
 
+/// The values behind the result boxes at full precision, and what the run was made of.
+struct RecoveryFigures {
+    int months = 0;
+    double grossRecovery = 0;
+    double grossInterest = 0;       ///< against the principal as entered
+    double principalAfterWait = 0;  ///< the principal grown over the waiting months
+    double monthlyRate = 0;         ///< the annual rate / 1200
+    double instalment = 0;
+};
+
 struct RecoveryOutcome : Ending {
     /// Set once the details list was cleared: the lines written, even when a failure followed.
     std::optional<std::vector<std::string>> lines;
     std::optional<std::string> months;         ///< Text1(12), plain decimal digits
     std::optional<std::string> grossRecovery;  ///< Text1(9)
     std::optional<std::string> grossInterest;  ///< Text1(10)
+    std::optional<RecoveryFigures> figures;    ///< set when the three boxes were written
 };
 
 /// One "Find Months" calculation: checks principal, rate, start and instalment in that order,

@@ -10,7 +10,6 @@
 #include "calc/interest.h"
 #include "calc/rate_finder.h"
 #include "calc/recovery.h"
-#include "calc/result_figures.h"
 #include "cli/help.h"
 #include "cli/output.h"
 #include "details/emi_schedule.h"
@@ -118,7 +117,7 @@ Outcome interestReport(const Request& request) {
     const calc::InterestOutcome out = calc::computeInterest(rule, inputs);
     if (out.failed()) return stopOf(out);
 
-    const calc::InterestFigures figures = calc::interestFigures(rule, inputs);
+    const calc::InterestFigures& figures = *out.figures;
     Report report;
     report.name = "interest";
     report.boxes = {{"Interest", *out.interest}, {"Gross amount", *out.grossAmount}};
@@ -133,15 +132,16 @@ Outcome emiReport(const Request& request) {
     const calc::EmiOutcome out = calc::computeEmi(inputs);
     if (out.failed()) return stopOf(out);
 
-    const calc::EmiTotals totals = calc::emiTotals(inputs, *out.figures);
+    const calc::EmiTotals& totals = *out.totals;
     Report report;
     report.name = "emi";
     report.boxes = {{"Calculated EMI", *out.emi},
                     {"Gross Interest", *out.grossInterest},
                     {"Gross Recovery", *out.grossRecovery}};
-    report.values = {number("emi", totals.emi), number("gross_interest", totals.grossInterest),
+    report.values = {number("emi", out.figures->amount),
+                     number("gross_interest", totals.grossInterest),
                      number("gross_recovery", totals.grossRecovery),
-                     number("principal_after_wait", totals.principalAfterWait)};
+                     number("principal_after_wait", out.figures->principal)};
     report.title = saving::kScheduleTitle;
     report.header = details::kScheduleHeader;
     report.rowsName = "schedule";
@@ -163,7 +163,7 @@ Outcome recoveryReport(const Request& request) {
     calc::RecoveryOutcome out = calc::computeRecovery(inputs);
     if (out.failed()) return stopOf(out);
 
-    const calc::RecoveryFigures figures = calc::recoveryFigures(inputs);
+    const calc::RecoveryFigures& figures = *out.figures;
     Report report;
     report.name = "recovery";
     report.boxes = {{"Recovery months", *out.months},
@@ -178,7 +178,10 @@ Outcome recoveryReport(const Request& request) {
     report.lines = std::move(*out.lines);
     report.rowsName = "schedule";
     report.rowColumns = scheduleColumns();
-    if (wantsRows(request)) report.rows = scheduleTexts(figures.rows);
+    if (wantsRows(request)) {
+        report.rows = scheduleTexts(details::recoveryScheduleRows(
+            figures.principalAfterWait, figures.monthlyRate, figures.instalment));
+    }
     return report;
 }
 
@@ -189,20 +192,23 @@ Outcome rateReport(const Request& request) {
     calc::RateOutcome out = calc::findRate(inputs);
     if (out.failed()) return stopOf(out);
 
-    const calc::RateFigures figures = calc::rateFigures(inputs);
+    const calc::RateFigures& figures = *out.figures;
     Report report;
     report.name = "rate";
     report.boxes = {{"Interest rate " + *out.unitWord, *out.ratePerPeriod},
                     {"Interest rate per Annum", *out.annualRate}};
     report.values = {number("rate_per_period_percent", figures.ratePerPeriodPercent),
                      number("annual_rate_percent", figures.annualRatePercent),
-                     {"unit", figures.unitWord, true}};
+                     {"unit", *out.unitWord, true}};
     report.title = saving::kGrowthTitle;
     report.header = details::kGrowthHeader;
     report.lines = std::move(*out.growthLines);
     report.rowsName = "growth";
     report.rowColumns = {"period", "period_interest", "accumulated_interest", "total"};
-    if (wantsRows(request)) report.rows = growthTexts(figures.rows);
+    if (wantsRows(request)) {
+        report.rows = growthTexts(details::growthRows(figures.principal, figures.ratePerPeriod,
+                                                      figures.duration, period));
+    }
     return report;
 }
 
@@ -219,8 +225,8 @@ Outcome reportOf(const Request& request) {
                 return rateReport(request);
         }
     } catch (const numeric::ArithmeticError& error) {
-        // Only the full-precision figures can get here, and they repeat operations that the
-        // calculation has already passed.
+        // Only the row builders can get here, and they repeat operations that the calculation
+        // has already passed.
         return Stop{describe(error.kind()), kExitFailed};
     }
     return Stop{"unknown command", kExitRefused};

@@ -6,9 +6,14 @@
 #include <charconv>
 #include <cmath>
 
-#include "calc/result_figures.h"
+#include "calc/emi.h"
+#include "calc/interest.h"
+#include "calc/rate_finder.h"
+#include "calc/recovery.h"
 #include "cli/output.h"
+#include "details/growth_rows.h"
 #include "details/reducing_balance.h"
+#include "details/schedule_rows.h"
 #include "harness.h"
 #include "numeric/display_pattern.h"
 
@@ -74,8 +79,8 @@ TEST(ScheduleRows, EmiRowsStandForTheScheduleLinesAndAddUp) {
         const auto rows = details::emiScheduleRows(*out.figures);
         expectRowsOfLines(rows, schedule.lines, out.figures->principal);
 
-        const calc::EmiTotals totals = calc::emiTotals(inputs, *out.figures);
-        EXPECT_EQ(formatNumber(totals.emi, "#########"), *out.emi);
+        const calc::EmiTotals& totals = *out.totals;
+        EXPECT_EQ(formatNumber(out.figures->amount, "#########"), *out.emi);
         EXPECT_EQ(formatNumber(totals.grossRecovery, "########"), *out.grossRecovery);
         EXPECT_EQ(formatNumber(totals.grossInterest, "########"), *out.grossInterest);
         const double wholeMonths = std::stod(months);
@@ -96,18 +101,20 @@ TEST(ScheduleRows, RecoveryRowsStandForTheLinesAndMakeTheGrossRecovery) {
         const calc::RecoveryInputs inputs{principal, rate, start, emi};
         const calc::RecoveryOutcome out = calc::computeRecovery(inputs);
         ASSERT_FALSE(out.failed());
-        const calc::RecoveryFigures figures = calc::recoveryFigures(inputs);
-        expectRowsOfLines(figures.rows, *out.lines, figures.principalAfterWait);
+        const calc::RecoveryFigures& figures = *out.figures;
+        const auto rows = details::recoveryScheduleRows(figures.principalAfterWait,
+                                                        figures.monthlyRate, figures.instalment);
+        expectRowsOfLines(rows, *out.lines, figures.principalAfterWait);
         EXPECT_EQ(std::to_string(figures.months), *out.months);
         EXPECT_EQ(formatNumber(figures.grossRecovery, "#########"), *out.grossRecovery);
         EXPECT_EQ(formatNumber(figures.grossInterest, "########"), *out.grossInterest);
-        expectNear(sumOfInstalments(figures.rows), figures.grossRecovery, "instalments");
+        expectNear(sumOfInstalments(rows), figures.grossRecovery, "instalments");
         // The last payment is the balance left, which the recovery counts without interest.
-        EXPECT_EQ(figures.rows.back().interest, 0);
+        EXPECT_EQ(rows.back().interest, 0);
     }
 
     try {
-        calc::recoveryFigures({"5000", "12.5", "0", "50"});
+        details::recoveryScheduleRows(5000, 12.5 / 1200, 50);
         ADD_FAILURE() << "an instalment below the interest cannot repay the loan";
     } catch (const numeric::ArithmeticError& error) {
         EXPECT_EQ(error.kind(), numeric::Failure::TableLimit);
@@ -121,17 +128,18 @@ TEST(GrowthRows, StandForTheGrowthLinesUnderEveryPeriod) {
             const calc::RateInputs inputs{"5000", "6250", duration, calc::Period(period)};
             const calc::RateOutcome out = calc::findRate(inputs);
             ASSERT_FALSE(out.failed());
-            const calc::RateFigures figures = calc::rateFigures(inputs);
+            const calc::RateFigures& figures = *out.figures;
+            const auto rows = details::growthRows(figures.principal, figures.ratePerPeriod,
+                                                  figures.duration, inputs.period);
             EXPECT_EQ(formatNumber(figures.ratePerPeriodPercent, "##0.00##") + " %",
                       *out.ratePerPeriod);
             EXPECT_EQ(formatNumber(figures.annualRatePercent, "##0.00#") + " %", *out.annualRate);
-            EXPECT_EQ(figures.unitWord, *out.unitWord);
 
             const auto& lines = *out.growthLines;
-            ASSERT_EQ(figures.rows.size(), lines.size());
+            ASSERT_EQ(rows.size(), lines.size());
             double accumulated = 0;
             for (std::size_t k = 0; k < lines.size(); ++k) {
-                const details::GrowthRow& row = figures.rows[k];
+                const details::GrowthRow& row = rows[k];
                 const std::string tail =
                     (k == 0 ? std::string("       0.00  \t\t")
                             : formatNumber(row.interestSoFar, "####00.00") + "     \t") +
@@ -147,7 +155,9 @@ TEST(GrowthRows, StandForTheGrowthLinesUnderEveryPeriod) {
         }
     }
     // Fifteen months hold two half years and half of a third.
-    const auto rows = calc::rateFigures({"5000", "6250", "15", calc::Period::HalfYearly}).rows;
+    const double halfYearRate =
+        calc::findRate({"5000", "6250", "15", calc::Period::HalfYearly}).figures->ratePerPeriod;
+    const auto rows = details::growthRows(5000, halfYearRate, 15, calc::Period::HalfYearly);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows.back().period, 2.5);
 }
@@ -161,7 +171,7 @@ TEST(FullPrecision, InterestValuesShowAsTheBoxesUnderEveryRule) {
              {calc::InterestInputs{"5000", "24", "12.50"}, calc::InterestInputs{"1", "1", "1"},
               calc::InterestInputs{"123456789", "1.5", "7"}}) {
             const calc::InterestOutcome out = calc::computeInterest(rule, inputs);
-            const calc::InterestFigures figures = calc::interestFigures(rule, inputs);
+            const calc::InterestFigures& figures = *out.figures;
             const bool simple = rule == InterestRule::Simple;
             EXPECT_EQ(formatNumber(figures.interest, simple ? "#######" : "########"),
                       *out.interest);
@@ -169,9 +179,9 @@ TEST(FullPrecision, InterestValuesShowAsTheBoxesUnderEveryRule) {
                       *out.grossAmount);
         }
     }
-    const auto monthly =
-        calc::interestFigures(calc::InterestRule::Annually, {"5000", "24", "12.5"});
-    EXPECT_EQ(monthly.grossAmount, 6328.125);
+    const auto annually =
+        calc::computeInterest(calc::InterestRule::Annually, {"5000", "24", "12.5"});
+    EXPECT_EQ(annually.figures->grossAmount, 6328.125);
 }
 
 TEST(FullPrecision, NumbersReadBackExactly) {
