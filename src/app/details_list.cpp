@@ -9,7 +9,10 @@ namespace brisanel::app {
 void frmInterest::fillList(const std::vector<std::string>& lines) {
     QStringList items;
     items.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string& line : lines) items.append(QString::fromStdString(line));
+    // The core writes plain ASCII, for which Latin-1 is the quickest exact reading.
+    for (const std::string& line : lines) {
+        items.append(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+    }
     List1_->addItems(items);  // one insertion for the whole table
 }
 

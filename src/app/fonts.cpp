@@ -6,9 +6,12 @@
 namespace brisanel::app::fonts {
 namespace {
 
-QString firstInstalled(const QStringList& families) {
-    for (const QString& family : families) {
-        if (QFontDatabase::hasFamily(family)) return family;
+// One look at the installed families serves both fonts: asking for each candidate by name has
+// fontconfig resolve it as an alias first, which costs far more than the list.
+QString firstInstalled(const QStringList& candidates) {
+    static const QStringList installed = QFontDatabase::families();
+    for (const QString& family : candidates) {
+        if (installed.contains(family, Qt::CaseInsensitive)) return family;
     }
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
@@ -20,6 +23,7 @@ QFont window() {
         {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"});
     QFont font(family);
     font.setPointSizeF(8.25);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
@@ -29,6 +33,7 @@ QFont boxes() {
     QFont font(family);
     font.setPointSizeF(9.75);
     font.setBold(true);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

@@ -43,7 +43,8 @@ void setColours(QWidget* widget, const QColor& background, const QColor& text) {
 }
 
 QLineEdit* textBox(const ControlRow& row, QWidget* parent) {
-    auto* box = new QLineEdit(QString::fromUtf8(row.text), parent);
+    // The text comes after the font, so that it is laid out once, in the font it is shown in.
+    auto* box = new QLineEdit(parent);
     box->setFont(fonts::boxes());
     box->setAlignment(row.look == Look::Header ? Qt::AlignLeft | Qt::AlignVCenter
                                                : Qt::AlignCenter);
@@ -68,15 +69,21 @@ QLineEdit* textBox(const ControlRow& row, QWidget* parent) {
     const bool readOnly =
         row.look == Look::Result || row.look == Look::ResultInfo || row.look == Look::Header;
     box->setReadOnly(readOnly);
+    box->setText(QString::fromUtf8(row.text));
     return box;
 }
 
 QLabel* label(const ControlRow& row, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(row.text), parent);
-    QFont font = fonts::window();
-    font.setBold(row.look == Look::Label || row.look == Look::SaveLabel);
-    font.setUnderline(row.look == Look::LabelLink);
-    label->setFont(font);
+    // Regular-weight labels inherit the window's font as it is.
+    const bool bold = row.look == Look::Label || row.look == Look::SaveLabel;
+    const bool underlined = row.look == Look::LabelLink;
+    if (bold || underlined) {
+        QFont font = fonts::window();
+        font.setBold(bold);
+        font.setUnderline(underlined);
+        label->setFont(font);
+    }
     if (row.look == Look::LabelCentred) label->setAlignment(Qt::AlignCenter);
     if (row.look == Look::LabelLink) setColours(label, {}, QColor(128, 0, 128));
     if (row.look == Look::SaveLabel) {
@@ -128,6 +135,22 @@ QWidget* createControl(const ControlRow& row, QWidget* parent) {
     return nullptr;
 }
 
+// Sizes a label to its caption when it is first shown. The labels of the panels hidden at start
+// are sized then rather than at start-up, where measuring every caption is a good part of the
+// work before the window appears.
+class FitOnFirstShow final : public QObject {
+public:
+    explicit FitOnFirstShow(QLabel* label) : QObject(label) { label->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            static_cast<QLabel*>(watched)->adjustSize();
+        }
+        return false;
+    }
+};
+
 // "Text1(21)" -> 21
 int arrayIndex(const QString& name) {
     const auto open = name.indexOf('(');
@@ -162,7 +185,12 @@ void frmInterest::buildControls() {
         widget->setObjectName(name);
         widget->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
         if (auto* label = qobject_cast<QLabel*>(widget); label && row.look != Look::Picture) {
-            label->adjustSize();  // labels fit their captions
+            // Labels fit their captions.
+            if (container->isVisibleTo(client)) {
+                label->adjustSize();
+            } else {
+                new FitOnFirstShow(label);
+            }
         }
         widget->setVisible(row.visible);
         controls_.insert(name, widget);

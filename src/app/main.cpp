@@ -1,12 +1,21 @@
 #include <QApplication>
 
 #include "app/dialogs.h"
+#include "app/fonts.h"
 #include "app/frm_interest.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     brisanel::app::QtDialogs dialogs;
+
+    // A new text box first lays out its text in the application's font, before it takes the font
+    // it inherits. While the window is built that font is the window's own, so no other font has
+    // to be found and loaded on the way to the first window; the dialogs keep the system's.
+    const QFont systemFont = QApplication::font();
+    QApplication::setFont(brisanel::app::fonts::window());
     brisanel::app::frmInterest window(dialogs);
+    QApplication::setFont(systemFont);
+
     window.show();
     return QApplication::exec();
 }

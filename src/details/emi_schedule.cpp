@@ -1,5 +1,6 @@
 #include "details/emi_schedule.h"
 
+#include <algorithm>
 #include <array>
 
 #include "calc/messages.h"
@@ -42,6 +43,7 @@ void build(const EmiFigures& figures, Schedule& out) {
         reducingBalanceLine(1, monthOf(0, start), balance.at(0), figures.amount, LinePlace::First));
 
     const int inner = toInt16(sub(figures.months, 2));
+    out.lines.reserve(static_cast<std::size_t>(std::clamp(inner, 0, kTableSize)) + 2);
     int i = 1;
     for (; i <= inner; ++i) {
         balance.at(i) = sub(mul(growth, balance.at(i - 1)), figures.amount);

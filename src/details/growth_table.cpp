@@ -1,6 +1,9 @@
 #include "details/growth_table.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <utility>
 
 #include "numeric/checked.h"
 #include "numeric/display_pattern.h"
@@ -10,7 +13,8 @@ namespace brisanel::details {
 
 using namespace numeric::checked;
 using calc::Period;
-using numeric::formatNumber;
+using numeric::appendNumber;
+using numeric::DisplayPattern;
 
 namespace {
 
@@ -50,10 +54,27 @@ void requireRoom(int periodNumber) {
     }
 }
 
+constexpr DisplayPattern kSerial("00");
+constexpr DisplayPattern kInterest("####00.00");
+constexpr DisplayPattern kTotal("########.00");
+
 // The interest column and the total column, which every row after the start row ends with.
-std::string figures(double interestSoFar, double total) {
-    return formatNumber(interestSoFar, "####00.00") + "     \t" +
-           formatNumber(total, "########.00");
+void appendFigures(std::string& line, double interestSoFar, double total) {
+    appendNumber(line, interestSoFar, kInterest);
+    line += "     \t";
+    appendNumber(line, total, kTotal);
+}
+
+// Room for a row of amounts up to a billion without growing the line.
+constexpr std::size_t kRowCapacity = 64;
+
+// A row after the start row begins with its serial number and ".  End of ".
+std::string rowStart(int serial) {
+    std::string row;
+    row.reserve(kRowCapacity);
+    appendNumber(row, serial, kSerial);
+    row += ".  End of ";
+    return row;
 }
 
 }  // namespace
@@ -66,17 +87,29 @@ void appendGrowthTable(std::vector<std::string>& lines, double principal, double
     // Simple interest never grows the balance, so its total is the interest on top of it.
     const auto total = [&] { return compounding ? balance : add(interestSoFar, balance); };
 
-    lines.push_back(std::string("01.  Loan Starts at: ") + "       0.00  " + "\t\t" +
-                    formatNumber(principal, "########.00"));
+    std::string start;
+    start.reserve(kRowCapacity);
+    start += "01.  Loan Starts at:        0.00  \t\t";
+    appendNumber(start, principal, kTotal);
+    lines.push_back(std::move(start));
 
     const Division split = divide(duration, period);
+    lines.reserve(lines.size() +
+                  static_cast<std::size_t>(std::clamp(split.wholePeriods, 0, kMaxGrowthPeriod)) +
+                  1);
     for (int k = 1; k <= split.wholePeriods; ++k) {
         requireRoom(k);
         const double interest = mul(ratePerPeriod, balance);
         if (compounding) balance = add(interest, balance);
         interestSoFar = add(interestSoFar, interest);
-        lines.push_back(formatNumber(k + 1, "00") + ".  End of " + std::to_string(k) + split.word +
-                        "\t" + figures(interestSoFar, total()));
+        const double totalSoFar = total();
+        std::string row = rowStart(k + 1);
+        char number[12];
+        row.append(number, std::to_chars(number, number + sizeof number, k).ptr);
+        row += split.word;
+        row += '\t';
+        appendFigures(row, interestSoFar, totalSoFar);
+        lines.push_back(std::move(row));
     }
 
     if (split.leftOverMonths > 0) {
@@ -87,8 +120,11 @@ void appendGrowthTable(std::vector<std::string>& lines, double principal, double
             div(mul(mul(ratePerPeriod, balance), split.leftOverMonths), split.monthsPerPeriod);
         if (compounding) balance = add(interest, balance);
         interestSoFar = add(interestSoFar, interest);
-        lines.push_back(formatNumber(closing + 1, "00") + ".  End of Period:\t" +
-                        figures(interestSoFar, total()));
+        const double totalSoFar = total();
+        std::string row = rowStart(closing + 1);
+        row += "Period:\t";
+        appendFigures(row, interestSoFar, totalSoFar);
+        lines.push_back(std::move(row));
     }
 }
 

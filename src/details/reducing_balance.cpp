@@ -4,17 +4,30 @@
 
 namespace brisanel::details {
 
-using numeric::formatNumber;
+using numeric::appendNumber;
+using numeric::DisplayPattern;
+
+namespace {
+
+constexpr DisplayPattern kSerial("#00");
+constexpr DisplayPattern kMonth("##00");
+constexpr DisplayPattern kFirstBalance("##########");
+constexpr DisplayPattern kBalance("######0000");
+constexpr DisplayPattern kAmount("######");
+
+}  // namespace
 
 std::string reducingBalanceLine(int serial, int month, double balance, double amount,
                                 LinePlace place) {
-    std::string line = formatNumber(serial, "#00");
+    std::string line;
+    line.reserve(48);  // a line with a ten-digit balance fits: one allocation per line
+    appendNumber(line, serial, kSerial);
     line += ".   Month ";
-    line += formatNumber(month, "##00");
+    appendNumber(line, month, kMonth);
     line += "\tBal.= ";
-    line += formatNumber(balance, place == LinePlace::First ? "##########" : "######0000");
+    appendNumber(line, balance, place == LinePlace::First ? kFirstBalance : kBalance);
     line += '\t';
-    line += formatNumber(amount, "######");
+    appendNumber(line, amount, kAmount);
     return line;
 }
 
