@@ -6,6 +6,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Lets Wayland desktops match the window to its launcher and icon.
+    QGuiApplication::setDesktopFileName("example.norvikal.Brisanel");
     brisanel::app::QtDialogs dialogs;
 
     // A new text box first lays out its text in the application's font, before it takes the font
