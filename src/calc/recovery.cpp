@@ -22,9 +22,6 @@ using numeric::readNumber;
 
 namespace {
 
-// One balance per pass fits the working table; a loan still open beyond it is given up.
-constexpr int kPassLimit = 1801;
-
 void compute(const RecoveryInputs& inputs, RecoveryOutcome& out) {
     const double principal = readNumber(inputs.principal);
     if (principal <= 0) {
@@ -56,7 +53,7 @@ void compute(const RecoveryInputs& inputs, RecoveryOutcome& out) {
     int k = 0;
     for (;;) {
         balance = sub(mul(add(1, rate), balance), instalment);
-        if (k >= kPassLimit) throw ArithmeticError(Failure::TableLimit);
+        details::requireBalanceIndex(k);  // one balance per pass; a loan still open is given up
         if (balance > instalment) {
             lines.push_back(
                 reducingBalanceLine(k + 2, k + 2, balance, instalment, LinePlace::Other));

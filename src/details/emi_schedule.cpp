@@ -15,17 +15,15 @@ using numeric::Failure;
 
 namespace {
 
-constexpr int kTableSize = 1801;
-
 class BalanceTable {
 public:
     double& at(int index) {
-        if (index < 0 || index >= kTableSize) throw ArithmeticError(Failure::TableLimit);
+        requireBalanceIndex(index);
         return entries_[static_cast<std::size_t>(index)];
     }
 
 private:
-    std::array<double, kTableSize> entries_{};
+    std::array<double, kBalanceTableSize> entries_{};
 };
 
 // Month numbers are 16-bit like the start delay they are counted from.
@@ -43,7 +41,7 @@ void build(const EmiFigures& figures, Schedule& out) {
         reducingBalanceLine(1, monthOf(0, start), balance.at(0), figures.amount, LinePlace::First));
 
     const int inner = toInt16(sub(figures.months, 2));
-    out.lines.reserve(static_cast<std::size_t>(std::clamp(inner, 0, kTableSize)) + 2);
+    out.lines.reserve(static_cast<std::size_t>(std::clamp(inner, 0, kBalanceTableSize)) + 2);
     int i = 1;
     for (; i <= inner; ++i) {
         balance.at(i) = sub(mul(growth, balance.at(i - 1)), figures.amount);

@@ -39,12 +39,6 @@ Split splitOf(std::int16_t duration, Period period) {
     return {0, 0, 1};
 }
 
-void requireRoom(int periodNumber) {
-    if (periodNumber > kMaxGrowthPeriod) {
-        throw numeric::ArithmeticError(numeric::Failure::TableLimit);
-    }
-}
-
 }  // namespace
 
 std::vector<GrowthRow> growthRows(double principal, double ratePerPeriod, std::int16_t duration,
@@ -59,7 +53,7 @@ std::vector<GrowthRow> growthRows(double principal, double ratePerPeriod, std::i
 
     const Split split = splitOf(duration, period);
     for (int k = 1; k <= split.wholePeriods; ++k) {
-        requireRoom(k);
+        requireGrowthPeriod(k);
         const double interest = mul(ratePerPeriod, balance);
         if (compounding) balance = add(interest, balance);
         interestSoFar = add(interestSoFar, interest);
@@ -67,7 +61,7 @@ std::vector<GrowthRow> growthRows(double principal, double ratePerPeriod, std::i
     }
 
     if (split.leftOverMonths > 0) {
-        requireRoom(split.wholePeriods + 1);
+        requireGrowthPeriod(split.wholePeriods + 1);
         const double interest =
             div(mul(mul(ratePerPeriod, balance), split.leftOverMonths), split.monthsPerPeriod);
         if (compounding) balance = add(interest, balance);

@@ -48,12 +48,6 @@ Division divide(std::int16_t duration, Period period) {
     return {0, 0, 1, ""};
 }
 
-void requireRoom(int periodNumber) {
-    if (periodNumber > kMaxGrowthPeriod) {
-        throw numeric::ArithmeticError(numeric::Failure::TableLimit);
-    }
-}
-
 constexpr DisplayPattern kSerial("00");
 constexpr DisplayPattern kInterest("####00.00");
 constexpr DisplayPattern kTotal("########.00");
@@ -79,6 +73,12 @@ std::string rowStart(int serial) {
 
 }  // namespace
 
+void requireGrowthPeriod(int periodNumber) {
+    if (periodNumber > kMaxGrowthPeriod) {
+        throw numeric::ArithmeticError(numeric::Failure::TableLimit);
+    }
+}
+
 void appendGrowthTable(std::vector<std::string>& lines, double principal, double ratePerPeriod,
                        std::int16_t duration, Period period) {
     const bool compounding = period != Period::Simple;
@@ -98,7 +98,7 @@ void appendGrowthTable(std::vector<std::string>& lines, double principal, double
                   static_cast<std::size_t>(std::clamp(split.wholePeriods, 0, kMaxGrowthPeriod)) +
                   1);
     for (int k = 1; k <= split.wholePeriods; ++k) {
-        requireRoom(k);
+        requireGrowthPeriod(k);
         const double interest = mul(ratePerPeriod, balance);
         if (compounding) balance = add(interest, balance);
         interestSoFar = add(interestSoFar, interest);
@@ -114,7 +114,7 @@ void appendGrowthTable(std::vector<std::string>& lines, double principal, double
 
     if (split.leftOverMonths > 0) {
         const int closing = split.wholePeriods + 1;
-        requireRoom(closing);
+        requireGrowthPeriod(closing);
         // Simple interest at the period's rate for the months that make no whole period.
         const double interest =
             div(mul(mul(ratePerPeriod, balance), split.leftOverMonths), split.monthsPerPeriod);

@@ -11,6 +11,9 @@ namespace brisanel::details {
 /// The highest period number that the growth table's working table can hold.
 inline constexpr int kMaxGrowthPeriod = 1800;
 
+/// Throws ArithmeticError(TableLimit) for a period number above kMaxGrowthPeriod.
+void requireGrowthPeriod(int periodNumber);
+
 /// Appends the growth table's rows to `lines`: the start row, one row per whole period of the
 /// duration (interest accumulated so far and the total) and a closing row for the months left
 /// over after the whole periods. `duration` counts months, or days under Period::Daily. Rows are

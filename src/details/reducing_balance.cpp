@@ -1,8 +1,15 @@
 #include "details/reducing_balance.h"
 
 #include "numeric/display_pattern.h"
+#include "numeric/failure.h"
 
 namespace brisanel::details {
+
+void requireBalanceIndex(int index) {
+    if (index < 0 || index >= kBalanceTableSize) {
+        throw numeric::ArithmeticError(numeric::Failure::TableLimit);
+    }
+}
 
 using numeric::appendNumber;
 using numeric::DisplayPattern;

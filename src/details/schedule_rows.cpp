@@ -1,5 +1,6 @@
 #include "details/schedule_rows.h"
 
+#include "details/reducing_balance.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 
@@ -10,13 +11,6 @@ using numeric::ArithmeticError;
 using numeric::Failure;
 
 namespace {
-
-// The schedules keep their balances in a working table of this many entries.
-constexpr int kTableSize = 1801;
-
-void requireRoom(int index) {
-    if (index < 0 || index >= kTableSize) throw ArithmeticError(Failure::TableLimit);
-}
 
 class RowWriter {
 public:
@@ -60,7 +54,7 @@ std::vector<ScheduleRow> emiScheduleRows(const EmiFigures& figures) {
     const int inner = toInt16(sub(figures.months, 2));
     int i = 1;
     for (; i <= inner; ++i) {
-        requireRoom(i);
+        requireBalanceIndex(i);
         const double opening = balance;
         writer.payInstalment(emiMonth(i - 1, start), opening, rate, figures.amount);
         balance = rows.back().closingBalance;
@@ -68,7 +62,7 @@ std::vector<ScheduleRow> emiScheduleRows(const EmiFigures& figures) {
 
     // The line before the last pays an instalment too; the last line clears what is left, which
     // it shows in place of the instalment, together with that month's interest.
-    requireRoom(i);
+    requireBalanceIndex(i);
     writer.payInstalment(emiMonth(i - 1, start), balance, rate, figures.amount);
     const double left = rows.back().closingBalance;
     const double interest = mul(rate, left);
@@ -83,7 +77,7 @@ std::vector<ScheduleRow> recoveryScheduleRows(double principal, double monthlyRa
     double balance = principal;
     for (int pass = 0;; ++pass) {
         writer.payInstalment(pass + 1, balance, monthlyRate, instalment);
-        requireRoom(pass);
+        requireBalanceIndex(pass);
         balance = rows.back().closingBalance;
         if (balance <= instalment) break;
     }
