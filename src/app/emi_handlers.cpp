@@ -28,7 +28,7 @@ void frmInterest::EMI_Click() {
 void frmInterest::ShowDetails_Click() {
     Text2_->show();
     if (EmiFailed) return;  // a successful "Find EMI" is needed first
-    List1_->clear();
+    clearList();
     EMI_Click();
     // The schedule comes from the stored figures, which a refused input leaves as they were.
     const details::Schedule schedule = details::buildEmiSchedule(emi_);

@@ -319,6 +319,7 @@ void frmInterest::setLocked(std::initializer_list<int> boxes, bool locked) {
 }
 
 void frmInterest::showMessage(std::string_view text) {
+    finishClearingList();
     dialogs_.message(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                      "Brisanel", MessageIcon::Exclamation, MessageButtons::Ok);
 }

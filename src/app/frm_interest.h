@@ -93,6 +93,11 @@ private:
     void showMessage(std::string_view text);
     void computeInterest(calc::InterestRule rule);
     void openOrCloseDetails(bool& open, QPushButton* button, std::initializer_list<int> inputs);
+    // Clearing the list waits for the rows that follow, so that a new table can reuse the items
+    // of the old one. Only a message box lets the user see the list in between; it finishes the
+    // clearing first.
+    void clearList();
+    void finishClearingList();
     void fillList(const std::vector<std::string>& lines);
 
     template <typename T>
@@ -114,6 +119,7 @@ private:
     QLineEdit* Text3_ = nullptr;
     QListWidget* List1_ = nullptr;
     QComboBox* Combo2_ = nullptr;
+    bool listClearPending_ = false;
 
     // The figures of the last EMI calculation that got as far as storing them.
     details::EmiFigures emi_;

@@ -22,7 +22,7 @@ void frmInterest::FindRate_Click() {
     if (out.unitWord) setCaption(Label1(27), QString::fromStdString(*out.unitWord));
     if (out.growthLines) {
         Text2_->hide();  // uncovers the growth header
-        List1_->clear();
+        clearList();
         fillList(*out.growthLines);
     }
     if (!out.message.empty()) showMessage(out.message);

@@ -15,7 +15,7 @@ void frmInterest::RecoveryMonths_Click() {
     const std::string emi = Text1(11)->text().toStdString();
     const calc::RecoveryOutcome out = calc::computeRecovery({principal, rate, startAfter, emi});
     if (out.lines) {
-        List1_->clear();
+        clearList();
         fillList(*out.lines);
     }
     if (out.months) Text1(12)->setText(QString::fromStdString(*out.months));

@@ -120,6 +120,19 @@ TEST_F(EmiPanel, FindEmiWithTheListOpenUpdatesOnlyTheResults) {
     expectOpen(true);
 }
 
+TEST_F(EmiPanel, AMessageDuringShowDetailsFindsTheListAlreadyCleared) {
+    click("ShowDetails");
+    click("ShowDetails");
+    ASSERT_EQ(list()->count(), 48);
+    int rowsOnShow = -1;
+    dialogs.whileShowing = [&] { rowsOnShow = list()->count(); };
+    type(20, "-5");
+    click("ShowDetails");
+    expectMessage(msg::kPrincipalPositive);
+    EXPECT_EQ(rowsOnShow, 0);
+    EXPECT_EQ(list()->count(), 48);  // the stored figures' schedule follows the message
+}
+
 TEST_F(EmiPanel, RefusedInputsWhileClosedShowTheLastGoodScheduleAndStayClosed) {
     enterTheSmallLoan();
     click("EMI");

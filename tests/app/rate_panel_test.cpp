@@ -1,6 +1,7 @@
 // The "Find Interest Rate" panel: its results, the growth rows arriving in the details list, the
 // compounding-period list and the panel's own "Show Details" toggle.
 #include <QApplication>
+#include <QScrollBar>
 
 #include "calc/messages.h"
 #include "window_fixture.h"
@@ -54,6 +55,39 @@ TEST_F(RatePanel, ACalculationWritesTheRatesAndReplacesTheListUnderTheGrowthHead
     selectPeriod(kQuarterly);
     click("FindRate");
     EXPECT_EQ(list()->count(), 9);
+}
+
+TEST_F(RatePanel, ANewTableTakesThePlaceOfEveryOldRowAndShowsFromTheTop) {
+    // What the same inputs give in a window that never held a table.
+    const auto freshRows = [this](int position, const QString& duration) {
+        frmInterest fresh(dialogs);
+        fresh.findChild<QComboBox*>("Combo2")->setCurrentIndex(position);
+        fresh.findChild<QLineEdit*>("Text1(13)")->setText(duration);
+        fresh.findChild<QPushButton*>("FindRate")->click();
+        QStringList rows;
+        const auto* freshList = fresh.findChild<QListWidget*>("List1");
+        for (int row = 0; row < freshList->count(); ++row)
+            rows.append(freshList->item(row)->text());
+        return rows;
+    };
+    const std::pair<int, const char*> tables[] = {
+        {kDaily, "1800"}, {kYearly, "24"}, {kQuarterly, "24"}, {kDaily, "700"}, {kDaily, "699"}};
+    window->show();
+    click("ShowDetail");
+    for (const auto& [position, duration] : tables) {
+        SCOPED_TRACE(duration);
+        list()->setCurrentRow(list()->count() - 1);
+        list()->scrollToBottom();
+        QApplication::processEvents();
+        selectPeriod(position);
+        type(13, duration);
+        click("FindRate");
+        EXPECT_EQ(listLines(), freshRows(position, duration));
+        EXPECT_EQ(list()->currentRow(), -1);
+        EXPECT_TRUE(list()->selectedItems().isEmpty());
+        QApplication::processEvents();
+        EXPECT_EQ(list()->verticalScrollBar()->value(), 0);
+    }
 }
 
 TEST_F(RatePanel, EachPeriodShowsItsDurationUnitAndEmptiesTheRatesAlone) {

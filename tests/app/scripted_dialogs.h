@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "app/dialogs.h"
@@ -24,6 +25,7 @@ public:
     MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons) override {
         messages.push_back({text, title, icon, buttons});
+        if (whileShowing) whileShowing();
         if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
         if (answers.empty()) return MessageAnswer::Cancel;
         const MessageAnswer answer = answers.front();
@@ -48,8 +50,9 @@ public:
 
     std::vector<ShownMessage> messages;
     QStringList prompts;
-    std::deque<MessageAnswer> answers;  // for Yes/No/Cancel questions
-    std::deque<QString> typed;          // for prompts
+    std::deque<MessageAnswer> answers;   // for Yes/No/Cancel questions
+    std::deque<QString> typed;           // for prompts
+    std::function<void()> whileShowing;  // runs while each message is on screen
 };
 
 }  // namespace brisanel::app::testing
