@@ -49,7 +49,7 @@ void DailyGrowthTable1800(benchmark::State& state) {
     const double ratePerDay = std::pow(6250.0 / 5000.0, 1.0 / 1800.0) - 1;
     std::size_t rows = 0;
     for (auto _ : state) {
-        std::vector<std::string> lines;
+        details::TextLines lines;
         details::appendGrowthTable(lines, 5000, ratePerDay, 1800, calc::Period::Daily);
         rows = lines.size();
         benchmark::DoNotOptimize(lines);

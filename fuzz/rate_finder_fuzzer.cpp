@@ -171,7 +171,7 @@ std::string_view percent(std::string_view shown, const std::string& what) {
     return shown.substr(0, shown.size() - 2);
 }
 
-void checkRows(const std::vector<std::string>& lines, const Expected& e, const std::string& what) {
+void checkRows(const details::TextLines& lines, const Expected& e, const std::string& what) {
     FUZZ_REQUIRE(!lines.empty(), what + ": no start row");
     const auto start = fuzz::fields(lines[0]);
     FUZZ_REQUIRE(
@@ -231,7 +231,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     FUZZ_REQUIRE(out.growthLines.has_value() == e.rows.has_value(), what + ": growth table");
     if (out.growthLines) {
-        const std::vector<std::string>& lines = *out.growthLines;
+        const auto& lines = *out.growthLines;
         FUZZ_REQUIRE(lines.size() <= kMostRows, what + ": growth table too long");
         FUZZ_REQUIRE(lines.size() == e.rows->size() + 1,
                      what + ": " + std::to_string(lines.size()) + " rows, expected " +

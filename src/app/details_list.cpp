@@ -11,11 +11,11 @@ namespace brisanel::app {
 
 namespace {
 
-QStringList listItems(const std::vector<std::string>& lines) {
+QStringList listItems(const details::TextLines& lines) {
     QStringList items;
     items.reserve(static_cast<qsizetype>(lines.size()));
     // The core writes plain ASCII, for which Latin-1 is the quickest exact reading.
-    for (const std::string& line : lines) {
+    for (std::string_view line : lines) {
         items.append(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
     }
     return items;
@@ -49,7 +49,7 @@ void frmInterest::finishClearingList() {
     List1_->clear();
 }
 
-void frmInterest::fillList(const std::vector<std::string>& lines) {
+void frmInterest::fillList(const details::TextLines& lines) {
     const QStringList items = listItems(lines);
     if (listClearPending_) {
         listClearPending_ = false;

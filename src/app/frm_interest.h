@@ -98,7 +98,7 @@ private:
     // clearing first.
     void clearList();
     void finishClearingList();
-    void fillList(const std::vector<std::string>& lines);
+    void fillList(const details::TextLines& lines);
 
     template <typename T>
     T* control(const char* name) const {

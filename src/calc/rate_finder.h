@@ -8,6 +8,7 @@
 
 #include "calc/outcome.h"
 #include "calc/periods.h"
+#include "details/text_lines.h"
 
 namespace brisanel::calc {
 
@@ -34,7 +35,7 @@ struct RateOutcome : Ending {
     std::optional<std::string> unitWord;       ///< caption of Label1(27)
     /// Set once the growth table was started: the list is then replaced by these lines and the
     /// repayment header hidden, even when a failure stopped the table part-way.
-    std::optional<std::vector<std::string>> growthLines;
+    std::optional<details::TextLines> growthLines;
     std::optional<RateFigures> figures;  ///< set when both rate boxes were written
 };
 

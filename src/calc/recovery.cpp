@@ -12,8 +12,8 @@
 namespace brisanel::calc {
 
 using namespace numeric::checked;
+using details::addReducingBalanceLine;
 using details::LinePlace;
-using details::reducingBalanceLine;
 using numeric::ArithmeticError;
 using numeric::Failure;
 using numeric::formatNumber;
@@ -49,19 +49,18 @@ void compute(const RecoveryInputs& inputs, RecoveryOutcome& out) {
     double balance = grown;
 
     auto& lines = out.lines.emplace();
-    lines.push_back(reducingBalanceLine(1, 1, balance, instalment, LinePlace::First));
+    addReducingBalanceLine(lines, 1, 1, balance, instalment, LinePlace::First);
     int k = 0;
     for (;;) {
         balance = sub(mul(add(1, rate), balance), instalment);
         details::requireBalanceIndex(k);  // one balance per pass; a loan still open is given up
         if (balance > instalment) {
-            lines.push_back(
-                reducingBalanceLine(k + 2, k + 2, balance, instalment, LinePlace::Other));
+            addReducingBalanceLine(lines, k + 2, k + 2, balance, instalment, LinePlace::Other);
             ++k;
             continue;
         }
         // What is left, at most one instalment, is the last payment.
-        lines.push_back(reducingBalanceLine(k + 2, k + 2, balance, balance, LinePlace::Other));
+        addReducingBalanceLine(lines, k + 2, k + 2, balance, balance, LinePlace::Other);
         break;
     }
 

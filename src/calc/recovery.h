@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/outcome.h"
+#include "details/text_lines.h"
 
 namespace brisanel::calc {
 
@@ -29,7 +30,7 @@ struct RecoveryFigures {
 
 struct RecoveryOutcome : Ending {
     /// Set once the details list was cleared: the lines written, even when a failure followed.
-    std::optional<std::vector<std::string>> lines;
+    std::optional<details::TextLines> lines;
     std::optional<std::string> months;         ///< Text1(12), plain decimal digits
     std::optional<std::string> grossRecovery;  ///< Text1(9)
     std::optional<std::string> grossInterest;  ///< Text1(10)

@@ -36,7 +36,7 @@ struct Report {
     std::vector<Value> values;
     std::string_view title;   // of the saved file
     std::string_view header;  // of the details list
-    std::vector<std::string> lines;
+    details::TextLines lines;
     std::string rowsName;  // "schedule" or "growth"
     std::vector<std::string> rowColumns;
     std::vector<std::vector<std::string>> rows;
@@ -238,7 +238,7 @@ void writeText(const Report& report, bool details, std::ostream& out) {
     }
     if (!details) return;
     out << '\n' << report.header << '\n';
-    for (const std::string& line : report.lines) out << line << '\n';
+    for (std::string_view line : report.lines) out << line << '\n';
 }
 
 void writeCsv(const Report& report, bool details, std::ostream& out) {
@@ -311,7 +311,7 @@ int save(const Report& report, const std::string& typedName, bool force, std::os
 
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(report.lines.size()));
-    for (const std::string& line : report.lines) lines.append(qs(line));
+    for (std::string_view line : report.lines) lines.append(qs(line));
     const QByteArray contents =
         saving::listFileContents(qs(report.title), qs(report.header), lines);
     if (const auto error = saving::writeListFile(fileName, contents)) {

@@ -37,22 +37,23 @@ void build(const EmiFigures& figures, Schedule& out) {
     BalanceTable balance;
 
     balance.at(0) = figures.principal;
-    out.lines.push_back(
-        reducingBalanceLine(1, monthOf(0, start), balance.at(0), figures.amount, LinePlace::First));
+    addReducingBalanceLine(out.lines, 1, monthOf(0, start), balance.at(0), figures.amount,
+                           LinePlace::First);
 
     const int inner = toInt16(sub(figures.months, 2));
-    out.lines.reserve(static_cast<std::size_t>(std::clamp(inner, 0, kBalanceTableSize)) + 2);
+    out.lines.reserve(static_cast<std::size_t>(std::clamp(inner, 0, kBalanceTableSize)) + 1,
+                      kBalanceLineLength);
     int i = 1;
     for (; i <= inner; ++i) {
         balance.at(i) = sub(mul(growth, balance.at(i - 1)), figures.amount);
-        out.lines.push_back(reducingBalanceLine(i + 1, monthOf(i, start), balance.at(i),
-                                                figures.amount, LinePlace::Other));
+        addReducingBalanceLine(out.lines, i + 1, monthOf(i, start), balance.at(i), figures.amount,
+                               LinePlace::Other);
     }
 
     // The last line shows the balance still owed as its payment.
     balance.at(i) = sub(mul(growth, balance.at(i - 1)), figures.amount);
-    out.lines.push_back(reducingBalanceLine(i + 1, monthOf(i, start), balance.at(i), balance.at(i),
-                                            LinePlace::Other));
+    addReducingBalanceLine(out.lines, i + 1, monthOf(i, start), balance.at(i), balance.at(i),
+                           LinePlace::Other);
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "details/text_lines.h"
 #include "numeric/failure.h"
 
 namespace brisanel::details {
@@ -19,7 +19,7 @@ struct EmiFigures {
 };
 
 struct Schedule {
-    std::vector<std::string> lines;  ///< the lines appended so far (all of them on success)
+    TextLines lines;      ///< the lines appended so far (all of them on success)
     std::string message;  ///< "Check your input data." for a table index beyond 1800, else empty
     std::optional<numeric::Failure> failure;  ///< set when a run-time failure stopped the build
 };

@@ -59,16 +59,13 @@ void appendFigures(std::string& line, double interestSoFar, double total) {
     appendNumber(line, total, kTotal);
 }
 
-// Room for a row of amounts up to a billion without growing the line.
-constexpr std::size_t kRowCapacity = 64;
+// Room for a row of amounts up to a billion.
+constexpr std::size_t kRowLength = 64;
 
 // A row after the start row begins with its serial number and ".  End of ".
-std::string rowStart(int serial) {
-    std::string row;
-    row.reserve(kRowCapacity);
+void appendRowStart(std::string& row, int serial) {
     appendNumber(row, serial, kSerial);
     row += ".  End of ";
-    return row;
 }
 
 }  // namespace
@@ -79,7 +76,7 @@ void requireGrowthPeriod(int periodNumber) {
     }
 }
 
-void appendGrowthTable(std::vector<std::string>& lines, double principal, double ratePerPeriod,
+void appendGrowthTable(TextLines& lines, double principal, double ratePerPeriod,
                        std::int16_t duration, Period period) {
     const bool compounding = period != Period::Simple;
     double balance = principal;
@@ -87,29 +84,28 @@ void appendGrowthTable(std::vector<std::string>& lines, double principal, double
     // Simple interest never grows the balance, so its total is the interest on top of it.
     const auto total = [&] { return compounding ? balance : add(interestSoFar, balance); };
 
-    std::string start;
-    start.reserve(kRowCapacity);
-    start += "01.  Loan Starts at:        0.00  \t\t";
-    appendNumber(start, principal, kTotal);
-    lines.push_back(std::move(start));
+    lines.addLine([&](std::string& start) {
+        start += "01.  Loan Starts at:        0.00  \t\t";
+        appendNumber(start, principal, kTotal);
+    });
 
     const Division split = divide(duration, period);
-    lines.reserve(lines.size() +
-                  static_cast<std::size_t>(std::clamp(split.wholePeriods, 0, kMaxGrowthPeriod)) +
-                  1);
+    lines.reserve(static_cast<std::size_t>(std::clamp(split.wholePeriods, 0, kMaxGrowthPeriod)) + 1,
+                  kRowLength);
     for (int k = 1; k <= split.wholePeriods; ++k) {
         requireGrowthPeriod(k);
         const double interest = mul(ratePerPeriod, balance);
         if (compounding) balance = add(interest, balance);
         interestSoFar = add(interestSoFar, interest);
         const double totalSoFar = total();
-        std::string row = rowStart(k + 1);
-        char number[12];
-        row.append(number, std::to_chars(number, number + sizeof number, k).ptr);
-        row += split.word;
-        row += '\t';
-        appendFigures(row, interestSoFar, totalSoFar);
-        lines.push_back(std::move(row));
+        lines.addLine([&](std::string& row) {
+            appendRowStart(row, k + 1);
+            char number[12];
+            row.append(number, std::to_chars(number, number + sizeof number, k).ptr);
+            row += split.word;
+            row += '\t';
+            appendFigures(row, interestSoFar, totalSoFar);
+        });
     }
 
     if (split.leftOverMonths > 0) {
@@ -121,10 +117,11 @@ void appendGrowthTable(std::vector<std::string>& lines, double principal, double
         if (compounding) balance = add(interest, balance);
         interestSoFar = add(interestSoFar, interest);
         const double totalSoFar = total();
-        std::string row = rowStart(closing + 1);
-        row += "Period:\t";
-        appendFigures(row, interestSoFar, totalSoFar);
-        lines.push_back(std::move(row));
+        lines.addLine([&](std::string& row) {
+            appendRowStart(row, closing + 1);
+            row += "Period:\t";
+            appendFigures(row, interestSoFar, totalSoFar);
+        });
     }
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <vector>
 
 #include "calc/periods.h"
+#include "details/text_lines.h"
 
 namespace brisanel::details {
 
@@ -20,7 +19,7 @@ void requireGrowthPeriod(int periodNumber);
 /// appended one at a time, so those appended before a failure stay.
 /// Throws numeric::ArithmeticError: Failure::TableLimit when a period number above
 /// kMaxGrowthPeriod is needed; Overflow and the like from the checked arithmetic.
-void appendGrowthTable(std::vector<std::string>& lines, double principal, double ratePerPeriod,
+void appendGrowthTable(TextLines& lines, double principal, double ratePerPeriod,
                        std::int16_t duration, calc::Period period);
 
 }  // namespace brisanel::details

@@ -24,18 +24,17 @@ constexpr DisplayPattern kAmount("######");
 
 }  // namespace
 
-std::string reducingBalanceLine(int serial, int month, double balance, double amount,
-                                LinePlace place) {
-    std::string line;
-    line.reserve(48);  // a line with a ten-digit balance fits: one allocation per line
-    appendNumber(line, serial, kSerial);
-    line += ".   Month ";
-    appendNumber(line, month, kMonth);
-    line += "\tBal.= ";
-    appendNumber(line, balance, place == LinePlace::First ? kFirstBalance : kBalance);
-    line += '\t';
-    appendNumber(line, amount, kAmount);
-    return line;
+void addReducingBalanceLine(TextLines& lines, int serial, int month, double balance, double amount,
+                            LinePlace place) {
+    lines.addLine([&](std::string& line) {
+        appendNumber(line, serial, kSerial);
+        line += ".   Month ";
+        appendNumber(line, month, kMonth);
+        line += "\tBal.= ";
+        appendNumber(line, balance, place == LinePlace::First ? kFirstBalance : kBalance);
+        line += '\t';
+        appendNumber(line, amount, kAmount);
+    });
 }
 
 }  // namespace brisanel::details

@@ -7,7 +7,7 @@
 namespace brisanel::calc {
 namespace {
 
-using Lines = std::vector<std::string>;
+using Lines = details::TextLines;
 
 RecoveryOutcome run(std::string_view principal, std::string_view rate = "12.50",
                     std::string_view start = "0", std::string_view emi = "600") {

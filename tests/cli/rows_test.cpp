@@ -28,9 +28,10 @@ void expectNear(double actual, double expected, const char* what) {
 }
 
 /// Each row shows as the line at its place, and the rows add up.
-void expectRowsOfLines(const std::vector<ScheduleRow>& rows, const std::vector<std::string>& lines,
+void expectRowsOfLines(const std::vector<ScheduleRow>& rows, const details::TextLines& lines,
                        double principalAfterWait) {
     ASSERT_EQ(rows.size(), lines.size());
+    details::TextLines rebuilt;
     double interest = 0;
     double principal = 0;
     for (std::size_t k = 0; k < rows.size(); ++k) {
@@ -38,11 +39,11 @@ void expectRowsOfLines(const std::vector<ScheduleRow>& rows, const std::vector<s
         const ScheduleRow& row = rows[k];
         const bool last = k + 1 == rows.size();
         // The last line shows the balance it clears where the others show the instalment.
-        EXPECT_EQ(details::reducingBalanceLine(
-                      static_cast<int>(k + 1), row.month, row.openingBalance,
-                      last ? row.principalRepaid : row.instalment,
-                      k == 0 ? details::LinePlace::First : details::LinePlace::Other),
-                  lines[k]);
+        details::addReducingBalanceLine(
+            rebuilt, static_cast<int>(k + 1), row.month, row.openingBalance,
+            last ? row.principalRepaid : row.instalment,
+            k == 0 ? details::LinePlace::First : details::LinePlace::Other);
+        EXPECT_EQ(rebuilt.back(), lines[k]);
         expectNear(row.interest + row.principalRepaid, row.instalment, "interest + principal");
         expectNear(row.openingBalance - row.principalRepaid, row.closingBalance, "closing");
         if (!last) {

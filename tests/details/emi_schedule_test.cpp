@@ -11,7 +11,7 @@
 namespace brisanel::details {
 namespace {
 
-using Lines = std::vector<std::string>;
+using Lines = TextLines;
 
 // Builds the schedule from the figures a successful "Find EMI" keeps; expects no failure.
 Lines scheduleFor(std::string_view principal, std::string_view duration, std::string_view start,
@@ -75,11 +75,12 @@ TEST(EmiSchedule, FailuresKeepTheLinesAlreadyWritten) {
 }
 
 TEST(ReducingBalanceLine, OnlyLaterLinesPadTheBalanceAndNoFieldIsCut) {
-    EXPECT_EQ(reducingBalanceLine(1, 1, 21.4, 5, LinePlace::First), "01.   Month 01\tBal.= 21\t5");
-    EXPECT_EQ(reducingBalanceLine(4, 4, 21.4, 21.4, LinePlace::Other),
-              "04.   Month 04\tBal.= 0021\t21");
-    EXPECT_EQ(reducingBalanceLine(120, 1800, 1234567.8, 1234567.8, LinePlace::Other),
-              "120.   Month 1800\tBal.= 1234568\t1234568");
+    TextLines lines;
+    addReducingBalanceLine(lines, 1, 1, 21.4, 5, LinePlace::First);
+    addReducingBalanceLine(lines, 4, 4, 21.4, 21.4, LinePlace::Other);
+    addReducingBalanceLine(lines, 120, 1800, 1234567.8, 1234567.8, LinePlace::Other);
+    EXPECT_EQ(lines, (Lines{"01.   Month 01\tBal.= 21\t5", "04.   Month 04\tBal.= 0021\t21",
+                            "120.   Month 1800\tBal.= 1234568\t1234568"}));
 }
 
 }  // namespace

@@ -15,9 +15,8 @@ using testing::ElementsAre;
 
 const std::string kStart = "01.  Loan Starts at:        0.00  \t\t5000.00";
 
-std::vector<std::string> table(double rate, std::int16_t duration, Period period,
-                               double principal = 5000) {
-    std::vector<std::string> lines;
+TextLines table(double rate, std::int16_t duration, Period period, double principal = 5000) {
+    TextLines lines;
     appendGrowthTable(lines, principal, rate, duration, period);
     return lines;
 }
@@ -68,7 +67,7 @@ TEST(GrowthTable, StopsAtPeriod1800KeepingTheRowsBefore) {
                                            {32767, Period::Daily},
                                            {5401, Period::Quarterly},
                                            {21601, Period::Simple}}) {
-        std::vector<std::string> lines{"kept"};
+        TextLines lines{"kept"};
         try {
             appendGrowthTable(lines, 1000, 0.001, duration, period);
             ADD_FAILURE() << duration;

@@ -61,11 +61,11 @@ double shown(std::string_view text) {
 }
 
 /// The last two tab-separated fields of a reducing-balance line, "Bal.= " left out.
-std::pair<double, double> balanceAndAmount(const std::string& line) {
+std::pair<double, double> balanceAndAmount(std::string_view line) {
     const auto second = line.rfind('\t');
     const auto first = line.rfind('\t', second - 1);
     constexpr std::string_view kBalance = "Bal.= ";
-    const std::string balance = line.substr(first + 1 + kBalance.size(), second - first - 7);
+    const std::string_view balance = line.substr(first + 1 + kBalance.size(), second - first - 7);
     return {shown(balance), shown(line.substr(second + 1))};
 }
 
