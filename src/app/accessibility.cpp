@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <memory>
+#include <vector>
 
 #include "app/frm_interest.h"
 
@@ -81,21 +83,8 @@ T* named(const QWidget& window, const char* name) {
     return name ? window.findChild<T*>(QString::fromUtf8(name)) : nullptr;
 }
 
-QString caption(const QWidget& window, const char* labelName) {
-    const QLabel* label = named<QLabel>(window, labelName);
+QString caption(const QLabel* label) {
     return label ? label->text() : QString();
-}
-
-QString composeName(const QWidget& window, const Naming& naming) {
-    QStringList words;
-    if (naming.lead) words.append(QString::fromUtf8(naming.lead));
-    for (const char* label : {naming.label, naming.continuation}) {
-        const QString text = caption(window, label);
-        if (!text.isEmpty()) words.append(text);
-    }
-    QString name = words.join(' ');
-    if (naming.unit) name += QStringLiteral(" (%1)").arg(caption(window, naming.unit));
-    return name;
 }
 
 // Setting a name notifies assistive technology, so only changes are set.
@@ -109,22 +98,58 @@ void setDescription(QWidget& widget, const QString& description) {
 
 /// Names every control from the captions in view now; some captions change with the period
 /// chosen and with the last rate found. Buttons are left out: Qt names them after their caption
-/// as it changes ("Show Details", "Close Details").
-void nameControls(QWidget& window) {
-    for (const Naming& naming : kNamings) {
-        if (QWidget* control = named(window, naming.control)) {
-            setName(*control, composeName(window, naming));
+/// as it changes ("Show Details", "Close Details"). The controls are looked up once, as this
+/// runs after every click.
+class ControlNamer {
+public:
+    explicit ControlNamer(const QWidget& window)
+        : list_(named(window, "List1")),
+          reducingBalance_(named<QLineEdit>(window, "Text2")),
+          growth_(named<QLineEdit>(window, "Text3")) {
+        for (const Naming& naming : kNamings) {
+            if (QWidget* control = named(window, naming.control)) {
+                controls_.push_back({control, named<QLabel>(window, naming.label),
+                                     named<QLabel>(window, naming.continuation),
+                                     named<QLabel>(window, naming.unit), naming.lead});
+            }
         }
     }
-    // The list's columns are those of the header box in view.
-    QWidget* list = named(window, "List1");
-    const auto* reducingBalance = named<QLineEdit>(window, "Text2");
-    const auto* growth = named<QLineEdit>(window, "Text3");
-    if (list && reducingBalance && growth) {
-        const QLineEdit* header = reducingBalance->isHidden() ? growth : reducingBalance;
-        setDescription(*list, header->text().simplified());
+
+    void nameControls() const {
+        for (const NamedControl& entry : controls_) setName(*entry.control, composeName(entry));
+        // The list's columns are those of the header box in view.
+        if (list_ && reducingBalance_ && growth_) {
+            const QLineEdit* header = reducingBalance_->isHidden() ? growth_ : reducingBalance_;
+            setDescription(*list_, header->text().simplified());
+        }
     }
-}
+
+private:
+    struct NamedControl {
+        QWidget* control;
+        const QLabel* label;
+        const QLabel* continuation;
+        const QLabel* unit;
+        const char* lead;
+    };
+
+    static QString composeName(const NamedControl& entry) {
+        QStringList words;
+        if (entry.lead) words.append(QString::fromUtf8(entry.lead));
+        for (const QLabel* label : {entry.label, entry.continuation}) {
+            const QString text = caption(label);
+            if (!text.isEmpty()) words.append(text);
+        }
+        QString name = words.join(' ');
+        if (entry.unit) name += QStringLiteral(" (%1)").arg(caption(entry.unit));
+        return name;
+    }
+
+    std::vector<NamedControl> controls_;
+    QWidget* list_;
+    const QLineEdit* reducingBalance_;
+    const QLineEdit* growth_;
+};
 
 const Panel* panelInView(const QWidget& window) {
     for (const Panel& panel : kPanels) {
@@ -154,18 +179,19 @@ void frmInterest::describeControls() {
         QWidget* control = named(*this, naming.control);
         if (label && control) label->setBuddy(control);  // reported as the control's label
     }
-    nameControls(*this);
+    const auto namer = std::make_shared<const ControlNamer>(*this);
+    namer->nameControls();
     announcePanel(*this, false);
 
     // These connections are made after the window's own handlers, so they run once a handler
     // has changed captions, shown or hidden the header boxes, or switched panels.
     for (QPushButton* button : findChildren<QPushButton*>()) {
-        connect(button, &QPushButton::clicked, this, [this] { nameControls(*this); });
+        connect(button, &QPushButton::clicked, this, [namer] { namer->nameControls(); });
     }
-    connect(Combo2_, &QComboBox::currentIndexChanged, this, [this] { nameControls(*this); });
+    connect(Combo2_, &QComboBox::currentIndexChanged, this, [namer] { namer->nameControls(); });
     for (const Panel& panel : kPanels) {
-        connect(Menu(panel.command), &QAction::triggered, this, [this] {
-            nameControls(*this);
+        connect(Menu(panel.command), &QAction::triggered, this, [this, namer] {
+            namer->nameControls();
             announcePanel(*this, true);
         });
     }

@@ -11,28 +11,55 @@ namespace brisanel::app {
 
 namespace {
 
-QStringList listItems(const details::TextLines& lines) {
-    QStringList items;
-    items.reserve(static_cast<qsizetype>(lines.size()));
-    // The core writes plain ASCII, for which Latin-1 is the quickest exact reading.
-    for (std::string_view line : lines) {
-        items.append(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+// A row of the details list that keeps its line as a plain string, so that a new table replaces
+// it with one assignment; the list's own items keep text as a variant and announce each change.
+class TableRow final : public QListWidgetItem {
+public:
+    explicit TableRow(QString line) : line_(std::move(line)) {}
+
+    void setLine(QString line) { line_ = std::move(line); }
+
+    QVariant data(int role) const override {
+        if (role == Qt::DisplayRole || role == Qt::EditRole) return line_;
+        return QListWidgetItem::data(role);
     }
-    return items;
+
+    void setData(int role, const QVariant& value) override {
+        if (role == Qt::DisplayRole || role == Qt::EditRole) line_ = value.toString();
+        QListWidgetItem::setData(role, value);  // tells the list
+    }
+
+private:
+    QString line_;
+};
+
+// The core writes plain ASCII, for which Latin-1 is the quickest exact reading.
+QString toQString(std::string_view line) {
+    return QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
 }
 
-// Puts `items` in place of the list's rows. The rows both tables have keep their items and only
-// change their text: deleting and recreating 1800 items is most of what a new table would cost.
-// The model stays quiet meanwhile, and the view is reset once at the end, as for a new model.
-void rewriteRows(QListWidget& list, const QStringList& items) {
+// Puts `lines` into the list from row `first` on, in place of the rows there. Rows that exist
+// keep their items and only change their text: deleting and recreating 1800 items would be most
+// of what a new table costs. The model stays quiet meanwhile, and the view is reset once at the
+// end, as for a new model: no current row, no selection, scrolled to the top.
+void putRows(QListWidget& list, int first, const details::TextLines& lines) {
     {
         const QSignalBlocker quiet(list.model());
-        const int kept = std::min(list.count(), static_cast<int>(items.size()));
-        for (int row = 0; row < kept; ++row) list.item(row)->setText(items[row]);
-        for (int row = list.count(); row > kept; --row) delete list.takeItem(row - 1);
-        if (kept < items.size()) list.addItems(items.mid(kept));
+        const int wanted = first + static_cast<int>(lines.size());
+        const int kept = std::min(list.count(), wanted);
+        auto line = lines.begin();
+        for (int row = first; row < kept; ++row, ++line) {
+            QListWidgetItem* item = list.item(row);
+            if (auto* tableRow = dynamic_cast<TableRow*>(item)) {
+                tableRow->setLine(toQString(*line));
+            } else {
+                item->setText(toQString(*line));
+            }
+        }
+        for (int row = list.count(); row > wanted; --row) delete list.takeItem(row - 1);
+        for (; line != lines.end(); ++line) list.addItem(new TableRow(toQString(*line)));
     }
-    list.reset();  // no current row and no selection, as after clearing
+    list.reset();
     list.verticalScrollBar()->setValue(0);
     list.horizontalScrollBar()->setValue(0);
 }
@@ -50,13 +77,10 @@ void frmInterest::finishClearingList() {
 }
 
 void frmInterest::fillList(const details::TextLines& lines) {
-    const QStringList items = listItems(lines);
-    if (listClearPending_) {
-        listClearPending_ = false;
-        rewriteRows(*List1_, items);
-    } else {
-        List1_->addItems(items);  // one insertion for the whole table
-    }
+    // After a clearing that is still pending, the new lines take the old rows' places.
+    const int first = listClearPending_ ? 0 : List1_->count();
+    listClearPending_ = false;
+    putRows(*List1_, first, lines);
 }
 
 void frmInterest::openOrCloseDetails(bool& open, QPushButton* button,
