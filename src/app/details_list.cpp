@@ -15,7 +15,9 @@ namespace {
 // it with one assignment; the list's own items keep text as a variant and announce each change.
 class TableRow final : public QListWidgetItem {
 public:
-    explicit TableRow(QString line) : line_(std::move(line)) {}
+    static constexpr int kType = QListWidgetItem::UserType + 1;
+
+    explicit TableRow(QString line) : QListWidgetItem(nullptr, kType), line_(std::move(line)) {}
 
     void setLine(QString line) { line_ = std::move(line); }
 
@@ -50,8 +52,8 @@ void putRows(QListWidget& list, int first, const details::TextLines& lines) {
         auto line = lines.begin();
         for (int row = first; row < kept; ++row, ++line) {
             QListWidgetItem* item = list.item(row);
-            if (auto* tableRow = dynamic_cast<TableRow*>(item)) {
-                tableRow->setLine(toQString(*line));
+            if (item->type() == TableRow::kType) {
+                static_cast<TableRow*>(item)->setLine(toQString(*line));
             } else {
                 item->setText(toQString(*line));
             }
