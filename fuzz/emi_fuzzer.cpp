@@ -33,12 +33,7 @@ struct Expected {
     std::optional<double> emi, recovery, interest;
 };
 
-// A click refused by an input check: its message and nothing else.
-Expected refused(std::string_view message) {
-    Expected e;
-    e.message = message;
-    return e;
-}
+constexpr auto refused = fuzz::refused<Expected>;
 
 Expected expected(const fuzz::Boxes& boxes) {
     Expected e;
@@ -53,10 +48,9 @@ Expected expected(const fuzz::Boxes& boxes) {
     const fuzz::Reading months = fuzz::readBox(boxes[1]);
     if (months.failure) return failed(Failure::Overflow);
     if (!(months.value > 0 && months.value <= 1800)) return refused(messages::kDurationUpTo1800);
-    const fuzz::Reading startText = fuzz::readBox(boxes[2]);
+    const fuzz::Reading startText = fuzz::readWholeBox(boxes[2]);
     if (startText.failure) return failed(Failure::Overflow);
-    const double start = std::nearbyint(startText.value);
-    if (start < -32768 || start > 32767) return failed(Failure::Overflow);
+    const double start = startText.value;
     if (start >= months.value) return refused(messages::kStartBeforeEnd);
     const fuzz::Reading rate = fuzz::readBox(boxes[3]);
     if (rate.failure) return failed(Failure::Overflow);

@@ -88,6 +88,26 @@ inline Reading readBox(std::string_view text) {
     }
 }
 
+/// The 16-bit whole-number rule: the box's number rounded half to even, an overflow outside
+/// -32768..32767.
+inline Reading readWholeBox(std::string_view text) {
+    Reading reading = readBox(text);
+    if (reading.failure) return reading;
+    reading.value = std::nearbyint(reading.value);
+    if (reading.value < -32768 || reading.value > 32767) {
+        return {0, numeric::Failure::Overflow};
+    }
+    return reading;
+}
+
+/// A click refused by an input check: its message and nothing else.
+template <typename Expected>
+Expected refused(std::string_view message) {
+    Expected e;
+    e.message = message;
+    return e;
+}
+
 /// Names a checked figure in a failure report: the input, the figure and the line it stands in.
 inline std::string describe(std::string_view what, std::string_view field, std::string_view line) {
     std::string text = std::string(what) + ", " + std::string(field);

@@ -31,12 +31,7 @@ struct Expected {
     bool failure = false;
 };
 
-// A click refused by an input check: its message and nothing else.
-Expected refused(std::string_view message) {
-    Expected e;
-    e.message = message;
-    return e;
-}
+constexpr auto refused = fuzz::refused<Expected>;
 
 Expected expected(InterestRule rule, const fuzz::Boxes& boxes) {
     Expected e;

@@ -71,12 +71,7 @@ PeriodRule ruleOf(Period period) {
     return {1, 1, "", ""};
 }
 
-// A click refused by an input check: its message and nothing else.
-Expected refused(std::string_view message) {
-    Expected e;
-    e.message = message;
-    return e;
-}
+constexpr auto refused = fuzz::refused<Expected>;
 
 Expected expected(Period period, const fuzz::Boxes& boxes) {
     Expected e;
@@ -91,10 +86,9 @@ Expected expected(Period period, const fuzz::Boxes& boxes) {
     const fuzz::Reading amount = fuzz::readBox(boxes[1]);
     if (amount.failure) return failed(Failure::Overflow);
     if (amount.value < principal.value) return refused(messages::kAmountAtLeastPrincipal);
-    const fuzz::Reading durationText = fuzz::readBox(boxes[2]);
+    const fuzz::Reading durationText = fuzz::readWholeBox(boxes[2]);
     if (durationText.failure) return failed(Failure::Overflow);
-    const double D = std::nearbyint(durationText.value);
-    if (D < -32768 || D > 32767) return failed(Failure::Overflow);
+    const double D = durationText.value;
     if (D <= 0) return refused(messages::kDurationPositive);
 
     const double P = principal.value, A = amount.value;

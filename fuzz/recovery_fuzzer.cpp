@@ -39,12 +39,7 @@ struct Expected {
     std::optional<double> recovery, interest;
 };
 
-// A click refused by an input check: its message and nothing else.
-Expected refused(std::string_view message) {
-    Expected e;
-    e.message = message;
-    return e;
-}
+constexpr auto refused = fuzz::refused<Expected>;
 
 Expected expected(const fuzz::Boxes& boxes) {
     Expected e;
@@ -59,10 +54,9 @@ Expected expected(const fuzz::Boxes& boxes) {
     const fuzz::Reading rate = fuzz::readBox(boxes[1]);
     if (rate.failure) return failed(Failure::Overflow);
     if (!(rate.value > 0 && rate.value <= 200)) return refused(messages::kRateUpTo200);
-    const fuzz::Reading startText = fuzz::readBox(boxes[2]);
+    const fuzz::Reading startText = fuzz::readWholeBox(boxes[2]);
     if (startText.failure) return failed(Failure::Overflow);
-    const double start = std::nearbyint(startText.value);
-    if (start < -32768 || start > 32767) return failed(Failure::Overflow);
+    const double start = startText.value;
     if (start < 0) return refused(messages::kStartNotNegative);
     const fuzz::Reading emi = fuzz::readBox(boxes[3]);
     if (emi.failure) return failed(Failure::Overflow);
