@@ -147,11 +147,9 @@ void untilDone(benchmark::State& state, Until until) {
 
 // Each click gets a principal other than the last one's, so that every line of the new table
 // differs from the line it replaces, as it would for a user trying new figures.
-void changePrincipal(benchmark::State& state, const Window& w, int box) {
-    state.PauseTiming();
-    QLineEdit* principal = w.text1(box);
+// Called while the timing is paused.
+void changePrincipal(QLineEdit* principal) {
     principal->setText(principal->text() == "5000" ? "5001" : "5000");
-    state.ResumeTiming();
 }
 
 // Buttons are found before the timing starts: finding one by name is the benchmark's work, not
@@ -159,8 +157,11 @@ void changePrincipal(benchmark::State& state, const Window& w, int box) {
 void timeClicks(benchmark::State& state, const QString& buttonName, int principalBox, Until until) {
     const Window& w = window();
     QPushButton* button = w.find<QPushButton>(buttonName);
+    QLineEdit* principal = w.text1(principalBox);
     for (auto _ : state) {
-        changePrincipal(state, w, principalBox);
+        state.PauseTiming();
+        changePrincipal(principal);
+        state.ResumeTiming();
         button->click();
         untilDone(state, until);
     }
@@ -172,12 +173,13 @@ void timeClicks(benchmark::State& state, const QString& buttonName, int principa
 void ShowDetailsClick(benchmark::State& state, Until until) {
     const Window& w = window();
     QPushButton* button = w.find<QPushButton>("ShowDetails");
+    QLineEdit* principal = w.text1(20);
     for (auto _ : state) {
         state.PauseTiming();
         button->click();  // closes
         settle();
+        changePrincipal(principal);
         state.ResumeTiming();
-        changePrincipal(state, w, 20);
         button->click();  // opens
         untilDone(state, until);
     }
