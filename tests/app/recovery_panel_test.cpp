@@ -1,5 +1,5 @@
-// The "Recovery Months" panel as the user meets it: results, the schedule it writes on every
-// "Find Months", and its own "Show Details" toggle.
+// The "Recovery Months" panel: results, the schedule that every "Find Months" writes, and its own
+// "Show Details" toggle.
 #include "calc/messages.h"
 #include "window_fixture.h"
 
@@ -15,26 +15,15 @@ protected:
     RecoveryPanel() { choose("mnRecovery"); }
 
     // Months, gross recovery, gross interest.
-    QStringList results() const { return {text1(12)->text(), text1(9)->text(), text1(10)->text()}; }
+    QStringList results() const { return texts({12, 9, 10}); }
 
-    // The height, the caption and the locks of the four inputs that an open list gives.
     void expectOpen(bool open, int closedHeight = frmInterest::kDetailsClosedHeight) const {
-        EXPECT_EQ(window->outerHeightTwips(),
-                  open ? frmInterest::kDetailsOpenHeight : closedHeight);
-        EXPECT_EQ(button("ShowDetailsM")->text(), open ? "Close Details" : "Show Details");
-        for (int box : {5, 7, 8, 11}) EXPECT_EQ(text1(box)->isReadOnly(), open) << box;
-    }
-
-    // Exactly the message given, or none for an empty text; forgotten once checked.
-    void expectMessage(std::string_view text) {
-        EXPECT_EQ(dialogs.texts(),
-                  text.empty() ? QStringList() : QStringList{QString::fromUtf8(text)});
-        dialogs.messages.clear();
+        expectDetails("ShowDetailsM", {5, 7, 8, 11}, open, closedHeight);
     }
 };
 
 TEST_F(RecoveryPanel, FindMonthsWritesTheScheduleWhichShowDetailsRevealsUnderItsHeader) {
-    // A growth table hides the schedule header; only the recovery button brings it back.
+    // A growth table hides the schedule header; only "Show Details" brings it back.
     choose("mnFindRate");
     click("FindRate");
     choose("mnRecovery");
@@ -43,16 +32,13 @@ TEST_F(RecoveryPanel, FindMonthsWritesTheScheduleWhichShowDetailsRevealsUnderIts
     EXPECT_EQ(results(), kSampleResults);
     ASSERT_EQ(list()->count(), 9);
     EXPECT_EQ(listLines().front(), "01.   Month 01\tBal.= 5000\t600");
-    EXPECT_FALSE(header(2)->isVisibleTo(window.get()));
+    EXPECT_FALSE(shown(header(2)));
     expectOpen(false, frmInterest::kPanelHeight);
 
     click("ShowDetailsM");
-    EXPECT_TRUE(header(2)->isVisibleTo(window.get()));
+    EXPECT_TRUE(shown(header(2)));
     EXPECT_EQ(list()->count(), 9);
     expectOpen(true);
-    click("ShowDetailsM");
-    EXPECT_EQ(list()->count(), 9);
-    expectOpen(false);
     expectMessage({});
 }
 
@@ -61,15 +47,13 @@ TEST_F(RecoveryPanel, AFailedCalculationKeepsResultsAndListAndDoesNotOpen) {
         {5, "0", msg::kPrincipalPositive, 9},
         {8, "-1", msg::kStartNotNegative, 9},
         {11, "50", msg::kCheckRecovery, 1802},  // fills the whole table, then gives up
-        // A silent overflow speaks up while earlier figures are on show.
-        {8, "40000", msg::kCheckInput, 9},
+        {8, "40000", msg::kCheckInput, 9},      // a silent overflow speaks up over earlier figures
     };
     for (const auto& [box, text, message, lines] : failures) {
         SCOPED_TRACE(text);
         click("RecoveryMonths");
         const QString before = text1(box)->text();
         type(box, text);
-
         click("RecoveryMonths");
         expectMessage(message);
         EXPECT_EQ(results(), kSampleResults);
@@ -87,7 +71,6 @@ TEST_F(RecoveryPanel, AnOverflowPassesSilentlyWhenNoEarlierFiguresAreOnShow) {
     click("RecoveryMonths");
     EXPECT_EQ(results(), QStringList({"", "", ""}));
     EXPECT_EQ(list()->count(), 0);
-
     // Emptied by the menu, the boxes no longer mislead.
     type(8, "0");
     click("RecoveryMonths");
@@ -102,7 +85,6 @@ TEST_F(RecoveryPanel, ARefusalWhileOpenStillCloses) {
     click("ShowDetailsM");
     expectOpen(true);
     type(5, "0");  // the lock binds the user, not the program
-
     click("ShowDetailsM");
     expectMessage(msg::kPrincipalPositive);
     expectOpen(false);
@@ -115,12 +97,9 @@ TEST_F(RecoveryPanel, AFailedFindEmiDoesNotBlockThisPanel) {
     click("EMI");
     expectMessage(msg::kPrincipalPositive);
     choose("mnRecovery");
-
     click("ShowDetailsM");
     expectMessage({});
     expectOpen(true);
-    click("ShowDetailsM");
-    expectOpen(false);
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
-// The window as a whole: its start state, panel switching from the menu, the rate finder's stale
-// results, the decoration box, About, Exit, and what the user cannot type into.
-#include <QCoreApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
-
+// The window as a whole: its start state, panel switching from the menu, the details buttons
+// across panel switches, the rate finder's stale results, the decoration box, About, Exit and the
+// tab order.
 #include "app/maker.h"
 #include "window_fixture.h"
 
@@ -13,39 +10,15 @@ namespace {
 const QList<int> kResultBoxes = {3, 4, 9, 10, 12, 14, 15, 16, 22, 23};
 const QList<int> kInputBoxes = {0, 1, 2, 5, 6, 7, 8, 11, 13, 17, 18, 19, 20, 21};
 
-class Shell : public WindowTest {
-protected:
-    void fillResultBoxes(const QString& text) const {
-        for (int box : kResultBoxes) type(box, text);
-    }
-
-    static void moveOver(QWidget* widget) {
-        const QPointF inside(2, 2);
-        QMouseEvent move(QEvent::MouseMove, inside, widget->mapToGlobal(inside), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(widget, &move);
-    }
-
-    static void press(QWidget* widget, int key, const QString& text = {}) {
-        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            QKeyEvent event(type, key, Qt::NoModifier, text);
-            QCoreApplication::sendEvent(widget, &event);
-        }
-    }
-
-    bool visible(QWidget* widget) const { return widget->isVisibleTo(window.get()); }
-};
+using Shell = WindowTest;
 
 TEST_F(Shell, StartsOnTheRateFinderWithItsSampleValues) {
     EXPECT_EQ(window->objectName(), "frmInterest");
     EXPECT_EQ(window->windowTitle(), "Brisanel & Repayment");
-    EXPECT_EQ(visibleFrames(), QStringList({"Frame3", "Frame4"}));  // Frame4 covers Frame3
-    EXPECT_EQ(QStringList({text1(6)->text(), text1(21)->text(), text1(13)->text()}),
-              QStringList({"5000", "6250", "24"}));
-    for (const char* name :
-         {"mnExit", "mnInterest", "mnRecovery", "mnEMI", "mnFindRate", "About"}) {
+    for (int n : {1, 2, 3, 4}) EXPECT_EQ(shown(frame(n)), n >= 3) << n;  // Frame4 covers Frame3
+    EXPECT_EQ(texts({6, 21, 13}), QStringList({"5000", "6250", "24"}));
+    for (const char* name : {"mnExit", "mnInterest", "mnRecovery", "mnEMI", "mnFindRate", "About"})
         EXPECT_EQ(menu(name)->isEnabled(), qstrcmp(name, "mnFindRate") != 0) << name;
-    }
     EXPECT_EQ(periods()->count(), 6);
     EXPECT_EQ(periods()->currentText(), "Simple");
     EXPECT_EQ(label1(14)->text(), "Months");
@@ -62,38 +35,36 @@ TEST_F(Shell, StartsOnTheRateFinderWithItsSampleValues) {
 TEST_F(Shell, EachPanelCommandShowsItsPanelAloneAndEmptiesOnlyItsResults) {
     const struct {
         const char* menu;
-        const char* frame;
+        int frame;
         int height;
         QList<int> emptied;  // the only result boxes the command touches
         bool clearsDetails;  // empties the list and shows the repayment header again
     } commands[] = {
-        {"mnInterest", "Frame1", frmInterest::kInterestsHeight, {3, 4}, false},
-        {"mnEMI", "Frame3", frmInterest::kPanelHeight, {14, 15, 16}, false},
-        {"mnRecovery", "Frame2", frmInterest::kPanelHeight, {9, 10, 12}, false},
-        {"mnFindRate", "Frame4", frmInterest::kPanelHeight, {22}, true},  // keeps Text1(23)
+        {"mnInterest", 1, frmInterest::kInterestsHeight, {3, 4}, false},
+        {"mnEMI", 3, frmInterest::kPanelHeight, {14, 15, 16}, false},
+        {"mnRecovery", 2, frmInterest::kPanelHeight, {9, 10, 12}, false},
+        {"mnFindRate", 4, frmInterest::kPanelHeight, {22}, true},  // keeps Text1(23)
     };
     for (int box : kInputBoxes) type(box, QString("typed %1").arg(box));
     // From every panel to every other, so each command runs with each predecessor in view.
     for (int step : {0, 1, 2, 3, 1, 0, 2, 0, 3, 2, 1, 3}) {
         const auto& command = commands[step];
         SCOPED_TRACE(command.menu);
-        fillResultBoxes("old");
+        for (int box : kResultBoxes) type(box, "old");
         button("ShowDetails")->setText("Close Details");
         list()->addItem("row");
         header(2)->hide();
         choose(command.menu);
 
-        EXPECT_EQ(visibleFrames(), QStringList{command.frame});
-        for (const auto& other : commands) {
+        for (int n : {1, 2, 3, 4}) EXPECT_EQ(shown(frame(n)), n == command.frame) << n;
+        for (const auto& other : commands)
             EXPECT_EQ(menu(other.menu)->isEnabled(), &other != &command) << other.menu;
-        }
         EXPECT_EQ(window->outerHeightTwips(), command.height);
         EXPECT_EQ(button("ShowDetails")->text(), "Show Details");
-        for (int box : kResultBoxes) {
+        for (int box : kResultBoxes)
             EXPECT_EQ(text1(box)->text(), command.emptied.contains(box) ? "" : "old") << box;
-        }
         EXPECT_EQ(list()->count() == 0, command.clearsDetails);
-        EXPECT_EQ(visible(header(2)), command.clearsDetails);
+        EXPECT_EQ(shown(header(2)), command.clearsDetails);
         for (int box : kInputBoxes) EXPECT_EQ(text1(box)->text(), QString("typed %1").arg(box));
     }
 }
@@ -102,41 +73,31 @@ TEST_F(Shell, EachDetailsButtonKeepsItsStateAndLocksAcrossTheMenu) {
     const struct {
         const char* menu;
         const char* button;
-        QList<int> inputs;
-        bool locks;            // whether an open list locks the panel's inputs
+        QList<int> locked;     // the inputs an open list locks
         bool captionSurvives;  // the menu resets the caption of the EMI button only
     } toggles[] = {
-        {"mnEMI", "ShowDetails", {17, 18, 19, 20}, true, false},
-        {"mnRecovery", "ShowDetailsM", {5, 7, 8, 11}, true, true},
-        {"mnFindRate", "ShowDetail", {6, 13, 21}, false, true},
+        {"mnEMI", "ShowDetails", {17, 18, 19, 20}, false},
+        {"mnRecovery", "ShowDetailsM", {5, 7, 8, 11}, true},
+        {"mnFindRate", "ShowDetail", {}, true},
     };
     for (const auto& toggle : toggles) {
         SCOPED_TRACE(toggle.button);
-        const auto expectLocked = [&](bool locked) {
-            for (int box : toggle.inputs) EXPECT_EQ(text1(box)->isReadOnly(), locked) << box;
-        };
-        const auto expectOpen = [&](bool open) {
-            EXPECT_EQ(window->outerHeightTwips(),
-                      open ? frmInterest::kDetailsOpenHeight : frmInterest::kDetailsClosedHeight);
-            EXPECT_EQ(button(toggle.button)->text(), open ? "Close Details" : "Show Details");
-            expectLocked(open && toggle.locks);
-        };
         choose(toggle.menu);
         click(toggle.button);
-        expectOpen(true);
+        expectDetails(toggle.button, toggle.locked, true);
 
         choose("mnInterest");
         choose(toggle.menu);
         EXPECT_EQ(window->outerHeightTwips(), frmInterest::kPanelHeight);
         EXPECT_EQ(button(toggle.button)->text(),
                   toggle.captionSurvives ? "Close Details" : "Show Details");
-        expectLocked(toggle.locks);
+        for (int box : toggle.locked) EXPECT_TRUE(text1(box)->isReadOnly()) << box;
 
         // The button still counts as open: the first click closes, the second opens.
         click(toggle.button);
-        expectOpen(false);
+        expectDetails(toggle.button, toggle.locked, false);
         click(toggle.button);
-        expectOpen(true);
+        expectDetails(toggle.button, toggle.locked, true);
         click(toggle.button);
     }
     EXPECT_TRUE(dialogs.messages.empty());
@@ -146,47 +107,38 @@ TEST_F(Shell, OnlyEditingARateInputEmptiesResultsAndThenOnlyTheRates) {
     click("FindRate");
     const int rows = list()->count();
     for (int box : kInputBoxes) {
-        fillResultBoxes("kept");
+        for (int result : kResultBoxes) type(result, "kept");
         type(box, text1(box)->text() + "1");
         const bool rateInput = box == 6 || box == 13 || box == 21;
         for (int result : kResultBoxes) {
             const bool emptied = rateInput && (result == 22 || result == 23);
-            EXPECT_EQ(text1(result)->text(), emptied ? "" : "kept")
-                << result << " after editing " << box;
+            EXPECT_EQ(text1(result)->text(), emptied ? "" : "kept") << result << " after " << box;
         }
     }
     EXPECT_EQ(label1(27)->text(), "per Annum");
     EXPECT_EQ(list()->count(), rows);
 }
 
-TEST_F(Shell, PointerOverThePictureUncoversItsVariant) {
+TEST_F(Shell, PointerOverAnyImageHidesThePictureAndOverItsBoxShowsIt) {
     QLabel* picture = find<QLabel>("Image4(0)");
-    ASSERT_TRUE(visible(picture));
-
-    // The move over the picture hides it and does not reach the frame beneath.
-    moveOver(picture);
-    EXPECT_FALSE(visible(picture));
-    EXPECT_TRUE(visible(find<QLabel>("Image4(2)")));
-
+    ASSERT_TRUE(shown(picture));
+    mouse(picture, QEvent::MouseMove);  // the move does not reach the box beneath
+    EXPECT_FALSE(shown(picture));
+    EXPECT_TRUE(shown(find<QLabel>("Image4(2)")));
     // The labels of the box have no reaction of their own and do not pass the move on.
-    moveOver(label1(29));
-    moveOver(label1(25));
-    EXPECT_FALSE(visible(picture));
-
-    moveOver(frame(5));
-    EXPECT_TRUE(visible(picture));
-
-    // Any of the images hides the picture, whatever its index.
+    mouse(label1(29), QEvent::MouseMove);
+    mouse(label1(25), QEvent::MouseMove);
+    EXPECT_FALSE(shown(picture));
     for (const char* image : {"Image4(2)", "Image4(1)"}) {
-        moveOver(frame(5));
-        moveOver(find<QLabel>(image));
-        EXPECT_FALSE(visible(picture)) << image;
+        mouse(frame(5), QEvent::MouseMove);
+        EXPECT_TRUE(shown(picture));
+        mouse(find<QLabel>(image), QEvent::MouseMove);
+        EXPECT_FALSE(shown(picture)) << image;
     }
 }
 
 TEST_F(Shell, AboutShowsTheMakersAddresses) {
     choose("About");
-
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const ShownMessage& about = dialogs.messages.front();
     EXPECT_EQ(about.icon, MessageIcon::Information);
@@ -207,46 +159,25 @@ TEST_F(Shell, ExitAndCloseEndWithoutAQuestion) {
     window->show();
     choose("mnExit");
     EXPECT_TRUE(window->isHidden());
-
     window->show();
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(window->isHidden());
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(Shell, KeysReachInputBoxesButChangeNoResultBox) {
-    choose("mnInterest");
-    click("SimpleInt");
-    for (QLineEdit* box : {text1(3), text1(1)}) {
-        press(box, Qt::Key_Backspace);
-        press(box, Qt::Key_6, "6");
-    }
-    EXPECT_EQ(text1(3)->text(), "1250");
-    EXPECT_EQ(text1(1)->text(), "26");
-}
-
 TEST_F(Shell, TabFollowsTheInterestsPanelOrder) {
     choose("mnInterest");
-    const QList<QWidget*> expected = {button("CompoundAnnually"),
-                                      text1(4),
-                                      button("CompoundMonthly"),
-                                      button("SimpleInt"),
-                                      text1(3),
-                                      text1(2),
-                                      text1(1),
-                                      text1(0),
-                                      button("CompdQuarterly"),
-                                      button("CompdDaily")};
-
-    QList<QWidget*> order;
-    QWidget* widget = expected.front();
+    QStringList order;
+    QWidget* first = button("CompoundAnnually");
+    QWidget* widget = first;
     do {
-        if (frame(1)->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus)) {
-            order.append(widget);
-        }
+        if (frame(1)->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus))
+            order.append(widget->objectName());
         widget = widget->nextInFocusChain();
-    } while (widget != expected.front());
-    EXPECT_EQ(order, expected);
+    } while (widget != first);
+    EXPECT_EQ(order, QStringList({"CompoundAnnually", "Text1(4)", "CompoundMonthly", "SimpleInt",
+                                  "Text1(3)", "Text1(2)", "Text1(1)", "Text1(0)", "CompdQuarterly",
+                                  "CompdDaily"}));
 }
 
 }  // namespace

@@ -37,9 +37,6 @@ TEST(GrowthTable, RowsOfWholePeriodsAndLeftOverMonths) {
                 ElementsAre(kStart, "02.  End of 1 H_Year: \t466.81     \t5466.81",
                             "03.  End of 2 H_Year: \t977.20     \t5977.20",
                             "04.  End of Period:\t1256.23     \t6256.23"));
-    EXPECT_THAT(table(rateFor(18.0 / 12), 18, Period::Yearly),
-                ElementsAre(kStart, "02.  End of 1 Year: \t801.99     \t5801.99",
-                            "03.  End of Period:\t1267.30     \t6267.30"));
     EXPECT_THAT(table(0, 2, Period::Monthly, 1000),
                 ElementsAre("01.  Loan Starts at:        0.00  \t\t1000.00",
                             "02.  End of 1 Month: \t00.00     \t1000.00",
