@@ -18,6 +18,7 @@
 #include "app/fonts.h"
 #include "app/pictures.h"
 #include "app/tabbed_line_delegate.h"
+#include "app/vector_state.h"
 #include "app/wrapping_button.h"
 
 namespace brisanel::app {
@@ -247,7 +248,10 @@ void frmInterest::connectHandlers() {
     onMenu("About", &frmInterest::About_Click);
 
     const auto onClick = [this](const char* name, void (frmInterest::*handler)()) {
-        connect(Button(name), &QPushButton::clicked, this, handler);
+        connect(Button(name), &QPushButton::clicked, this, [this, handler] {
+            clearUpperVectorState();  // the repaint before the click may have left it dirty
+            (this->*handler)();
+        });
     };
     onClick("SimpleInt", &frmInterest::SimpleInt_Click);
     onClick("CompoundAnnually", &frmInterest::CompoundAnnually_Click);
