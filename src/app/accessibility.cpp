@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/frm_interest.h"
+#include "app/panels.h"
 
 namespace brisanel::app {
 namespace {
@@ -62,21 +63,6 @@ constexpr Naming kNamings[] = {
     {"Text3",     nullptr, nullptr, nullptr, "Details columns"},
 };
 // clang-format on
-
-/// The panels from the top of the stack down, the menu command that brings each into view, and
-/// the box that takes the keyboard focus when it does.
-struct Panel {
-    const char* frame;
-    const char* command;
-    const char* firstBox;
-};
-
-constexpr Panel kPanels[] = {
-    {"Frame4", "mnFindRate", "Text1(6)"},
-    {"Frame3", "mnEMI", "Text1(20)"},
-    {"Frame2", "mnRecovery", "Text1(5)"},
-    {"Frame1", "mnInterest", "Text1(0)"},
-};
 
 template <typename T = QWidget>
 T* named(const QWidget& window, const char* name) {
@@ -151,23 +137,13 @@ private:
     const QLineEdit* growth_;
 };
 
-const Panel* panelInView(const QWidget& window) {
-    for (const Panel& panel : kPanels) {
-        const QWidget* frame = named(window, panel.frame);
-        if (frame && !frame->isHidden()) return &panel;
-    }
-    return nullptr;
-}
-
 /// Tells assistive technology which panel is in view: the window's description names it, and
 /// when a menu command has just brought it into view, the keyboard focus moves to its first box,
 /// so that a screen reader reads the panel and that box ("Principal loan amount, 5000").
-void announcePanel(QWidget& window, bool moveFocus) {
-    const Panel* panel = panelInView(window);
-    if (!panel) return;
-    setDescription(window, named<QGroupBox>(window, panel->frame)->title());
+void announcePanel(QWidget& window, const Panel& panel, bool moveFocus) {
+    setDescription(window, named<QGroupBox>(window, panel.frame)->title());
     if (moveFocus) {
-        if (QWidget* box = named(window, panel->firstBox)) box->setFocus(Qt::OtherFocusReason);
+        if (QWidget* box = named(window, panel.firstBox)) box->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -181,7 +157,7 @@ void frmInterest::describeControls() {
     }
     const auto namer = std::make_shared<const ControlNamer>(*this);
     namer->nameControls();
-    announcePanel(*this, false);
+    announcePanel(*this, panelInView(), false);
 
     // These connections are made after the window's own handlers, so they run once a handler
     // has changed captions, shown or hidden the header boxes, or switched panels.
@@ -189,10 +165,10 @@ void frmInterest::describeControls() {
         connect(button, &QPushButton::clicked, this, [namer] { namer->nameControls(); });
     }
     connect(Combo2_, &QComboBox::currentIndexChanged, this, [namer] { namer->nameControls(); });
-    for (const Panel& panel : kPanels) {
+    for (const Panel& panel : panels()) {
         connect(Menu(panel.command), &QAction::triggered, this, [this, namer] {
             namer->nameControls();
-            announcePanel(*this, true);
+            announcePanel(*this, panelInView(), true);
         });
     }
 }

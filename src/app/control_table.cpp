@@ -1,11 +1,15 @@
 #include "app/control_table.h"
 
 #include "app/maker.h"
+#include "details/growth.h"
+#include "details/schedule.h"
 
 namespace brisanel::app {
 namespace {
 
 using enum Look;
+using details::kGrowthHeader;
+using details::kScheduleHeader;
 
 // clang-format off
 constexpr ControlRow kControls[] = {
@@ -96,10 +100,8 @@ constexpr ControlRow kControls[] = {
     {"Label1(29)",       LabelLink,    "Frame5", kMakerWebAddress,                       75, 1305, 1920,  195, 72},
 
     {"List1",            List,         nullptr,  "",                                    120, 3480, 6015, 2580, 49},
-    {"Text3",            Header,       nullptr,  "SN        END OF         INTEREST      TOTAL AMOUNT",
-                                                                                        135, 3000, 6015,  495, 70},
-    {"Text2",            Header,       nullptr,  "SN   END OF      RED. BALANCE      EMI",
-                                                                                        135, 3000, 6015,  495, 50},
+    {"Text3",            Header,       nullptr,  kGrowthHeader.data(),                  135, 3000, 6015,  495, 70},
+    {"Text2",            Header,       nullptr,  kScheduleHeader.data(),                135, 3000, 6015,  495, 50},
 };
 
 constexpr MenuRow kMenu[] = {

@@ -37,7 +37,7 @@ private:
 
 // The core writes plain ASCII, for which Latin-1 is the quickest exact reading.
 QString toQString(std::string_view line) {
-    return QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+    return QLatin1StringView(line.data(), static_cast<qsizetype>(line.size()));
 }
 
 // Puts `lines` into the list from row `first` on, in place of the rows there. Rows that exist
@@ -76,13 +76,15 @@ void frmInterest::finishClearingList() {
     if (!listClearPending_) return;
     listClearPending_ = false;
     List1_->clear();
+    listLines_ = {};
 }
 
-void frmInterest::fillList(const details::TextLines& lines) {
-    // After a clearing that is still pending, the new lines take the old rows' places.
-    const int first = listClearPending_ ? 0 : List1_->count();
+void frmInterest::fillList(details::TextLines lines) {
+    // A new table always follows a clearing; if that is still pending, the new lines take the
+    // old rows' places.
     listClearPending_ = false;
-    putRows(*List1_, first, lines);
+    putRows(*List1_, 0, lines);
+    listLines_ = std::move(lines);
 }
 
 void frmInterest::openOrCloseDetails(bool& open, QPushButton* button,

@@ -1,5 +1,4 @@
-// The "Find EMI" panel: the instalment (calc/emi) and its month-by-month schedule
-// (details/emi_schedule).
+// The "Find EMI" panel: the instalment and its month-by-month schedule (calc/emi).
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -21,7 +20,7 @@ void frmInterest::EMI_Click() {
     if (out.emi) Text1(14)->setText(QString::fromStdString(*out.emi));
     if (out.grossRecovery) Text1(16)->setText(QString::fromStdString(*out.grossRecovery));
     if (out.grossInterest) Text1(15)->setText(QString::fromStdString(*out.grossInterest));
-    if (!out.message.empty()) showMessage(out.message);
+    if (out.hasMessage()) showMessage(out.message);
     EmiFailed = out.failed();
 }
 
@@ -31,10 +30,10 @@ void frmInterest::ShowDetails_Click() {
     clearList();
     EMI_Click();
     // The schedule comes from the stored figures, which a refused input leaves as they were.
-    const details::Schedule schedule = details::buildEmiSchedule(emi_);
-    fillList(schedule.lines);
-    if (!schedule.message.empty()) showMessage(schedule.message);
-    if (schedule.failure || EmiFailed) return;
+    const calc::ScheduleOutcome schedule = calc::emiSchedule(emi_);
+    fillList(details::scheduleLines(schedule.rows));
+    if (schedule.hasMessage()) showMessage(schedule.message);
+    if (schedule.failed() || EmiFailed) return;
     openOrCloseDetails(showDetailsOpen_, Button("ShowDetails"), {17, 18, 19, 20});
 }
 

@@ -180,7 +180,7 @@ void frmInterest::buildControls() {
 
     std::vector<std::pair<int, QWidget*>> tabStops;
     for (const ControlRow& row : controlTable()) {
-        QWidget* container = row.parent ? controls_.value(row.parent) : client;
+        QWidget* container = row.parent ? controls_.value(QString::fromLatin1(row.parent)) : client;
         QWidget* widget = createControl(row, container);
         const QString name = QString::fromUtf8(row.name);
         widget->setObjectName(name);
@@ -207,14 +207,14 @@ void frmInterest::buildControls() {
         setTabOrder(tabStops[i - 1].second, tabStops[i].second);
     }
 
-    Text2_ = control<QLineEdit>("Text2");
-    Text3_ = control<QLineEdit>("Text3");
-    List1_ = control<QListWidget>("List1");
-    Combo2_ = control<QComboBox>("Combo2");
+    Text2_ = control<QLineEdit>(QStringLiteral("Text2"));
+    Text3_ = control<QLineEdit>(QStringLiteral("Text3"));
+    List1_ = control<QListWidget>(QStringLiteral("List1"));
+    Combo2_ = control<QComboBox>(QStringLiteral("Combo2"));
 
     const QPixmap coin = pictures::coin();
     for (const char* name : {"Image1", "Image2", "Image3", "Image4(1)"}) {
-        control<QLabel>(name)->setPixmap(coin);
+        control<QLabel>(QString::fromLatin1(name))->setPixmap(coin);
     }
     Image4(0)->setPixmap(pictures::calculator(false));
     Image4(2)->setPixmap(pictures::calculator(true));
@@ -225,7 +225,7 @@ void frmInterest::buildControls() {
         watched->setMouseTracking(true);
         watched->installEventFilter(this);
     }
-    control<QLabel>("Label5")->installEventFilter(this);
+    control<QLabel>(QStringLiteral("Label5"))->installEventFilter(this);
 }
 
 void frmInterest::buildMenu() {
@@ -287,7 +287,7 @@ bool frmInterest::eventFilter(QObject* watched, QEvent* event) {
             }
         }
     } else if (event->type() == QEvent::MouseButtonRelease &&
-               watched == control<QLabel>("Label5")) {
+               watched == control<QLabel>(QStringLiteral("Label5"))) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto* label = static_cast<QWidget*>(watched);
         if (mouse->button() == Qt::LeftButton &&
@@ -324,24 +324,28 @@ void frmInterest::setLocked(std::initializer_list<int> boxes, bool locked) {
 
 void frmInterest::showMessage(std::string_view text) {
     finishClearingList();
-    dialogs_.message(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                     "Brisanel", MessageIcon::Exclamation, MessageButtons::Ok);
+    dialogs_.message(QString::fromUtf8(text), "Brisanel", MessageIcon::Exclamation,
+                     MessageButtons::Ok);
 }
 
 QLabel* frmInterest::Label1(int index) const {
-    return control<QLabel>(QStringLiteral("Label1(%1)").arg(index).toUtf8().constData());
+    return control<QLabel>(QStringLiteral("Label1(%1)").arg(index));
 }
 
 QLabel* frmInterest::Image4(int index) const {
-    return control<QLabel>(QStringLiteral("Image4(%1)").arg(index).toUtf8().constData());
+    return control<QLabel>(QStringLiteral("Image4(%1)").arg(index));
 }
 
 QGroupBox* frmInterest::Frame(int number) const {
-    return control<QGroupBox>(QStringLiteral("Frame%1").arg(number).toUtf8().constData());
+    return control<QGroupBox>(QStringLiteral("Frame%1").arg(number));
+}
+
+QGroupBox* frmInterest::Frame(const char* name) const {
+    return control<QGroupBox>(QString::fromLatin1(name));
 }
 
 QPushButton* frmInterest::Button(const char* name) const {
-    return control<QPushButton>(name);
+    return control<QPushButton>(QString::fromLatin1(name));
 }
 
 QAction* frmInterest::Menu(const char* name) const {

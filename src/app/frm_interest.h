@@ -5,8 +5,10 @@
 #include <array>
 #include <string_view>
 
+#include "app/panels.h"
 #include "calc/interest.h"
-#include "details/emi_schedule.h"
+#include "details/schedule.h"
+#include "details/text_lines.h"
 
 class QAction;
 class QComboBox;
@@ -27,9 +29,7 @@ class frmInterest : public QMainWindow {
     Q_OBJECT
 
 public:
-    // Outer window heights, in twips.
-    static constexpr int kInterestsHeight = 3585;
-    static constexpr int kPanelHeight = 3690;
+    // Outer window heights of the details area, in twips; each panel's own is in the panel table.
     static constexpr int kDetailsOpenHeight = 6930;
     static constexpr int kDetailsClosedHeight = 3585;
 
@@ -87,6 +87,8 @@ private:
     void describeControls();
     void Form_QueryUnload(bool& cancel, int unloadMode);
 
+    void showPanel(const char* command);
+    const Panel& panelInView() const;
     void setOuterHeight(int twips);
     void setCaption(QLabel* label, const QString& caption);
     void setLocked(std::initializer_list<int> boxes, bool locked);
@@ -98,16 +100,17 @@ private:
     // clearing first.
     void clearList();
     void finishClearingList();
-    void fillList(const details::TextLines& lines);
+    void fillList(details::TextLines lines);
 
     template <typename T>
-    T* control(const char* name) const {
-        return qobject_cast<T*>(controls_.value(QString::fromUtf8(name)));
+    T* control(const QString& name) const {
+        return qobject_cast<T*>(controls_.value(name));
     }
     QLineEdit* Text1(int index) const { return text1_[static_cast<std::size_t>(index)]; }
     QLabel* Label1(int index) const;
     QLabel* Image4(int index) const;
     QGroupBox* Frame(int number) const;
+    QGroupBox* Frame(const char* name) const;
     QPushButton* Button(const char* name) const;
     QAction* Menu(const char* name) const;
 
@@ -120,6 +123,7 @@ private:
     QListWidget* List1_ = nullptr;
     QComboBox* Combo2_ = nullptr;
     bool listClearPending_ = false;
+    details::TextLines listLines_;  // the lines the list shows, which a save writes
 
     // The figures of the last EMI calculation that got as far as storing them.
     details::EmiFigures emi_;

@@ -13,7 +13,7 @@ void frmInterest::computeInterest(calc::InterestRule rule) {
     const calc::InterestOutcome out = calc::computeInterest(rule, {principal, months, rate});
     if (out.interest) Text1(3)->setText(QString::fromStdString(*out.interest));
     if (out.grossAmount) Text1(4)->setText(QString::fromStdString(*out.grossAmount));
-    if (!out.message.empty()) showMessage(out.message);
+    if (out.hasMessage()) showMessage(out.message);
 }
 
 void frmInterest::SimpleInt_Click() {

@@ -1,5 +1,4 @@
-// The "Find Interest Rate" panel: the rate (calc/rate_finder) and its growth table
-// (details/growth_table).
+// The "Find Interest Rate" panel: the rate and its growth table (calc/rate_finder).
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,17 +14,17 @@ void frmInterest::FindRate_Click() {
     const std::string principal = Text1(6)->text().toStdString();
     const std::string amount = Text1(21)->text().toStdString();
     const std::string duration = Text1(13)->text().toStdString();
-    const auto period = static_cast<calc::Period>(Combo2_->currentIndex());
+    const auto period = static_cast<details::Period>(Combo2_->currentIndex());
     const calc::RateOutcome out = calc::findRate({principal, amount, duration, period});
     if (out.ratePerPeriod) Text1(22)->setText(QString::fromStdString(*out.ratePerPeriod));
     if (out.annualRate) Text1(23)->setText(QString::fromStdString(*out.annualRate));
     if (out.unitWord) setCaption(Label1(27), QString::fromStdString(*out.unitWord));
-    if (out.growthLines) {
+    if (out.growth) {
         Text2_->hide();  // uncovers the growth header
         clearList();
-        fillList(*out.growthLines);
+        fillList(details::growthLines(*out.growth, period));
     }
-    if (!out.message.empty()) showMessage(out.message);
+    if (out.hasMessage()) showMessage(out.message);
 }
 
 void frmInterest::ShowDetail_Click() {

@@ -14,22 +14,21 @@ void frmInterest::RecoveryMonths_Click() {
     const std::string startAfter = Text1(8)->text().toStdString();
     const std::string emi = Text1(11)->text().toStdString();
     const calc::RecoveryOutcome out = calc::computeRecovery({principal, rate, startAfter, emi});
-    if (out.lines) {
+    if (out.rows) {
         clearList();
-        fillList(*out.lines);
+        fillList(details::scheduleLines(*out.rows));
     }
     if (out.months) Text1(12)->setText(QString::fromStdString(*out.months));
     if (out.grossRecovery) Text1(9)->setText(QString::fromStdString(*out.grossRecovery));
     if (out.grossInterest) Text1(10)->setText(QString::fromStdString(*out.grossInterest));
     RecoveryFailed = out.failed();
 
-    if (!out.message.empty()) {
+    if (out.hasMessage()) {
         showMessage(out.message);
-    } else if (out.failure) {
+    } else if (out.ending == calc::Ending::FailedSilently) {
         // Figures of an earlier calculation must not pass for the answer to these inputs.
-        const bool staleFigures = !Text1(9)->text().isEmpty() || !Text1(10)->text().isEmpty() ||
-                                  !Text1(12)->text().isEmpty();
-        if (staleFigures) showMessage(calc::messages::kCheckInput);
+        const auto shown = [this](int box) { return !Text1(box)->text().isEmpty(); };
+        if (shown(9) || shown(10) || shown(12)) showMessage(calc::messages::kCheckInput);
     }
 }
 

@@ -7,11 +7,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
+#include <string_view>
 
 #include "app/dialogs.h"
 #include "app/frm_interest.h"
 #include "app/maker.h"
-#include "calc/periods.h"
+#include "details/periods.h"
 
 namespace brisanel::app {
 
@@ -26,66 +28,48 @@ void frmInterest::mnExit_Click() {
 }
 
 void frmInterest::mnInterest_Click() {
-    Button("ShowDetails")->setText("Show Details");
-    setOuterHeight(kInterestsHeight);
-    Menu("mnEMI")->setEnabled(true);
-    Menu("mnInterest")->setEnabled(false);
-    Menu("mnRecovery")->setEnabled(true);
-    Menu("mnFindRate")->setEnabled(true);
-    Frame(4)->hide();
-    Frame(1)->show();
-    Frame(3)->hide();
-    Frame(2)->hide();
-    Text1(3)->clear();
-    Text1(4)->clear();
+    showPanel("mnInterest");
 }
 
 void frmInterest::mnEMI_Click() {
-    setOuterHeight(kPanelHeight);
-    Button("ShowDetails")->setText("Show Details");
-    Menu("mnEMI")->setEnabled(false);
-    Menu("mnInterest")->setEnabled(true);
-    Menu("mnRecovery")->setEnabled(true);
-    Menu("mnFindRate")->setEnabled(true);
-    Frame(4)->hide();
-    Frame(1)->hide();
-    Frame(3)->show();
-    Frame(2)->hide();
-    Text1(14)->clear();
-    Text1(15)->clear();
-    Text1(16)->clear();
+    showPanel("mnEMI");
 }
 
 void frmInterest::mnRecovery_Click() {
-    setOuterHeight(kPanelHeight);
-    Button("ShowDetails")->setText("Show Details");
-    Menu("mnEMI")->setEnabled(true);
-    Menu("mnInterest")->setEnabled(true);
-    Menu("mnRecovery")->setEnabled(false);
-    Menu("mnFindRate")->setEnabled(true);
-    Frame(4)->hide();
-    Frame(1)->hide();
-    Frame(3)->hide();
-    Frame(2)->show();
-    Text1(9)->clear();
-    Text1(10)->clear();
-    Text1(12)->clear();
+    showPanel("mnRecovery");
 }
 
 void frmInterest::mnFindRate_Click() {
-    setOuterHeight(kPanelHeight);
+    showPanel("mnFindRate");
+}
+
+// Brings the panel of a menu command into view: its height (which pushes the details area out of
+// view), its own command disabled and the others enabled, its frame alone shown, its results
+// emptied.
+void frmInterest::showPanel(const char* command) {
+    const auto all = panels();
+    const Panel& panel = *std::find_if(all.begin(), all.end(), [command](const Panel& candidate) {
+        return std::string_view(candidate.command) == command;
+    });
+    setOuterHeight(panel.outerHeight);
     Button("ShowDetails")->setText("Show Details");
-    List1_->clear();
-    Text2_->show();
-    Menu("mnFindRate")->setEnabled(false);
-    Menu("mnEMI")->setEnabled(true);
-    Menu("mnInterest")->setEnabled(true);
-    Menu("mnRecovery")->setEnabled(true);
-    Frame(1)->hide();
-    Frame(2)->hide();
-    Frame(3)->hide();
-    Frame(4)->show();
-    Text1(22)->clear();
+    if (panel.clearsList) {
+        clearList();
+        finishClearingList();
+        Text2_->show();
+    }
+    for (const Panel& other : all) Menu(other.command)->setEnabled(&other != &panel);
+    for (const Panel& other : all) {
+        if (&other != &panel) Frame(other.frame)->hide();
+    }
+    Frame(panel.frame)->show();
+    for (int box : panel.resultBoxes) Text1(box)->clear();
+}
+
+const Panel& frmInterest::panelInView() const {
+    const auto all = panels();
+    return *std::find_if(all.begin(), all.end(),
+                         [this](const Panel& panel) { return !Frame(panel.frame)->isHidden(); });
 }
 
 void frmInterest::About_Click() {
@@ -125,9 +109,8 @@ void frmInterest::FillPeriodList() {
         // Adding the first item would select it silently; the selection below is the one that
         // counts.
         const QSignalBlocker quiet(Combo2_);
-        for (std::string_view item : calc::kPeriodItems) {
-            Combo2_->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
-        }
+        for (std::string_view item : details::kPeriodItems)
+            Combo2_->addItem(QString::fromUtf8(item));
         Combo2_->setCurrentIndex(-1);
     }
     Combo2_->setCurrentIndex(0);
@@ -136,7 +119,7 @@ void frmInterest::FillPeriodList() {
 void frmInterest::Combo2_Click() {
     QLabel* unit = Label1(14);
     QPalette palette = unit->palette();
-    if (Combo2_->currentIndex() == static_cast<int>(calc::Period::Daily)) {
+    if (Combo2_->currentIndex() == static_cast<int>(details::Period::Daily)) {
         setCaption(unit, "DAYS");
         palette.setColor(QPalette::WindowText, QColor(192, 0, 0));
     } else {

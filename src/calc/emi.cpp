@@ -19,23 +19,19 @@ namespace {
 void compute(const EmiInputs& inputs, EmiOutcome& out) {
     const double principal = readNumber(inputs.principal);
     if (principal <= 0) {
-        out.message = messages::kPrincipalPositive;
-        return;
+        return out.refuse(messages::kPrincipalPositive);
     }
     const double months = readNumber(inputs.duration);
     if (!(months > 0 && months <= 1800)) {
-        out.message = messages::kDurationUpTo1800;
-        return;
+        return out.refuse(messages::kDurationUpTo1800);
     }
     const std::int16_t start = readInteger(inputs.startAfter);
     if (start >= months) {
-        out.message = messages::kStartBeforeEnd;
-        return;
+        return out.refuse(messages::kStartBeforeEnd);
     }
     const double annualRate = readNumber(inputs.rate);
     if (!(annualRate > 0 && annualRate <= 200)) {
-        out.message = messages::kRateUpTo200;
-        return;
+        return out.refuse(messages::kRateUpTo200);
     }
 
     const double rate = div(annualRate, 1200);
@@ -64,12 +60,15 @@ void compute(const EmiInputs& inputs, EmiOutcome& out) {
 
 EmiOutcome computeEmi(const EmiInputs& inputs) {
     EmiOutcome out;
-    try {
-        compute(inputs, out);
-    } catch (const numeric::ArithmeticError& error) {
-        out.failure = error.kind();
-        if (error.kind() == numeric::Failure::Overflow) out.message = messages::kCheckInput;
-    }
+    trapFailures(out, {numeric::Failure::Overflow, messages::kCheckInput},
+                 [&] { compute(inputs, out); });
+    return out;
+}
+
+ScheduleOutcome emiSchedule(const details::EmiFigures& figures) {
+    ScheduleOutcome out;
+    trapFailures(out, {numeric::Failure::TableLimit, messages::kCheckInput},
+                 [&] { details::appendEmiSchedule(out.rows, figures); });
     return out;
 }
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "calc/outcome.h"
-#include "details/emi_schedule.h"
+#include "details/schedule.h"
 
 namespace brisanel::calc {
 
@@ -23,7 +23,7 @@ struct EmiTotals {
     double grossRecovery = 0;
 };
 
-struct EmiOutcome : Ending {
+struct EmiOutcome : Outcome {
     std::optional<std::string> emi;              ///< Text1(14), when written
     std::optional<std::string> grossInterest;    ///< Text1(15), when written
     std::optional<std::string> grossRecovery;    ///< Text1(16), when written
@@ -37,5 +37,14 @@ struct EmiOutcome : Ending {
 /// the run counts as failed. An overflow ends it with "Check your input data."; any other
 /// run-time failure (a duration below half a month divides by zero) ends it without a message.
 EmiOutcome computeEmi(const EmiInputs& inputs);
+
+struct ScheduleOutcome : Outcome {
+    details::ScheduleRows rows;  ///< the rows built so far (all of them on success)
+};
+
+/// The month-by-month reducing-balance schedule of the figures an EMI calculation kept. A month
+/// beyond the working table ends it with "Check your input data."; any other run-time failure
+/// ends it silently. Either way the rows built so far are kept.
+ScheduleOutcome emiSchedule(const details::EmiFigures& figures);
 
 }  // namespace brisanel::calc

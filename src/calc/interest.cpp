@@ -36,18 +36,15 @@ Periods periodsOf(InterestRule rule, double annualPercent, double months) {
 void compute(InterestRule rule, const InterestInputs& inputs, InterestOutcome& out) {
     const double principal = readNumber(inputs.principal);
     if (principal <= 0) {
-        out.message = messages::kPrincipalPositive;
-        return;
+        return out.refuse(messages::kPrincipalPositive);
     }
     const double months = readNumber(inputs.months);
     if (months <= 0) {
-        out.message = messages::kMonthsPositive;
-        return;
+        return out.refuse(messages::kMonthsPositive);
     }
     const double rate = readNumber(inputs.rate);
     if (!(rate > 0 && rate <= 200)) {
-        out.message = messages::kRateUpTo200;
-        return;
+        return out.refuse(messages::kRateUpTo200);
     }
 
     const Periods periods = periodsOf(rule, rate, months);
@@ -70,12 +67,7 @@ void compute(InterestRule rule, const InterestInputs& inputs, InterestOutcome& o
 
 InterestOutcome computeInterest(InterestRule rule, const InterestInputs& inputs) {
     InterestOutcome out;
-    try {
-        compute(rule, inputs, out);
-    } catch (const numeric::ArithmeticError& error) {
-        out.failure = error.kind();
-        out.message = messages::kCheckInput;
-    }
+    trapFailures(out, {std::nullopt, messages::kCheckInput}, [&] { compute(rule, inputs, out); });
     return out;
 }
 

@@ -24,7 +24,7 @@ struct InterestFigures {
     double grossAmount = 0;
 };
 
-struct InterestOutcome : Ending {
+struct InterestOutcome : Outcome {
     std::optional<std::string> interest;     ///< Text1(3), when written
     std::optional<std::string> grossAmount;  ///< Text1(4), when written
     std::optional<InterestFigures> figures;  ///< set when both boxes were written

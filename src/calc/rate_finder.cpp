@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "calc/messages.h"
-#include "details/growth_table.h"
+#include "details/growth.h"
 #include "numeric/checked.h"
 #include "numeric/display_pattern.h"
 #include "numeric/number_rules.h"
@@ -65,18 +65,15 @@ Rates ratesOf(Period period, double principal, double amount, std::int16_t durat
 void find(const RateInputs& inputs, RateOutcome& out) {
     const double principal = numeric::readNumber(inputs.principal);
     if (principal <= 0) {
-        out.message = messages::kPrincipalPositive;
-        return;
+        return out.refuse(messages::kPrincipalPositive);
     }
     const double amount = numeric::readNumber(inputs.amount);
     if (amount < principal) {
-        out.message = messages::kAmountAtLeastPrincipal;
-        return;
+        return out.refuse(messages::kAmountAtLeastPrincipal);
     }
     const std::int16_t duration = numeric::readInteger(inputs.duration);
     if (duration <= 0) {
-        out.message = messages::kDurationPositive;
-        return;
+        return out.refuse(messages::kDurationPositive);
     }
 
     const Rates rates = ratesOf(inputs.period, principal, amount, duration);
@@ -85,21 +82,16 @@ void find(const RateInputs& inputs, RateOutcome& out) {
     out.annualRate = formatNumber(rates.annual, "##0.00#") + " %";
     out.figures = RateFigures{rates.perPeriod, percentPerPeriod, rates.annual, principal, duration};
     out.unitWord = rates.unit;
-    out.growthLines.emplace();
-    details::appendGrowthTable(*out.growthLines, principal, rates.perPeriod, duration,
-                               inputs.period);
+    details::appendGrowthRows(out.growth.emplace(), principal, rates.perPeriod, duration,
+                              inputs.period);
 }
 
 }  // namespace
 
 RateOutcome findRate(const RateInputs& inputs) {
     RateOutcome out;
-    try {
-        find(inputs, out);
-    } catch (const numeric::ArithmeticError& error) {
-        out.failure = error.kind();
-        if (error.kind() == numeric::Failure::TableLimit) out.message = messages::kCheckInput;
-    }
+    trapFailures(out, {numeric::Failure::TableLimit, messages::kCheckInput},
+                 [&] { find(inputs, out); });
     return out;
 }
 

@@ -4,13 +4,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "calc/outcome.h"
-#include "calc/periods.h"
-#include "details/text_lines.h"
+#include "details/growth.h"
 
 namespace brisanel::calc {
+
+using details::Period;
 
 /// The texts of the "Find Interest Rate" panel's input boxes and the chosen period.
 struct RateInputs {
@@ -29,13 +29,13 @@ struct RateFigures {
     std::int16_t duration = 0;
 };
 
-struct RateOutcome : Ending {
+struct RateOutcome : Outcome {
     std::optional<std::string> ratePerPeriod;  ///< Text1(22), percent with " %"
     std::optional<std::string> annualRate;     ///< Text1(23), percent with " %"
     std::optional<std::string> unitWord;       ///< caption of Label1(27)
-    /// Set once the growth table was started: the list is then replaced by these lines and the
-    /// repayment header hidden, even when a failure stopped the table part-way.
-    std::optional<details::TextLines> growthLines;
+    /// Set once the growth table was started: the list is then replaced by these rows' lines and
+    /// the repayment header hidden, even when a failure stopped the table part-way.
+    std::optional<details::GrowthRows> growth;
     std::optional<RateFigures> figures;  ///< set when both rate boxes were written
 };
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "calc/messages.h"
-#include "details/reducing_balance.h"
+#include "details/schedule.h"
 #include "numeric/checked.h"
 #include "numeric/display_pattern.h"
 #include "numeric/number_rules.h"
@@ -12,10 +12,6 @@
 namespace brisanel::calc {
 
 using namespace numeric::checked;
-using details::addReducingBalanceLine;
-using details::LinePlace;
-using numeric::ArithmeticError;
-using numeric::Failure;
 using numeric::formatNumber;
 using numeric::readInteger;
 using numeric::readNumber;
@@ -25,63 +21,42 @@ namespace {
 void compute(const RecoveryInputs& inputs, RecoveryOutcome& out) {
     const double principal = readNumber(inputs.principal);
     if (principal <= 0) {
-        out.message = messages::kPrincipalPositive;
-        return;
+        return out.refuse(messages::kPrincipalPositive);
     }
     const double annualRate = readNumber(inputs.rate);
     if (!(annualRate > 0 && annualRate <= 200)) {
-        out.message = messages::kRateUpTo200;
-        return;
+        return out.refuse(messages::kRateUpTo200);
     }
     const std::int16_t start = readInteger(inputs.startAfter);
     if (start < 0) {
-        out.message = messages::kStartNotNegative;
-        return;
+        return out.refuse(messages::kStartNotNegative);
     }
     const double instalment = readNumber(inputs.emi);
     if (instalment <= 0) {
-        out.message = messages::kEmiPositive;
-        return;
+        return out.refuse(messages::kEmiPositive);
     }
 
     const double rate = div(annualRate, 1200);
     const double grown = mul(principal, pow(add(1, rate), start));
-    double balance = grown;
+    auto& rows = out.rows.emplace();
+    details::appendRecoverySchedule(rows, grown, rate, instalment);
 
-    auto& lines = out.lines.emplace();
-    addReducingBalanceLine(lines, 1, 1, balance, instalment, LinePlace::First);
-    int k = 0;
-    for (;;) {
-        balance = sub(mul(add(1, rate), balance), instalment);
-        details::requireBalanceIndex(k);  // one balance per pass; a loan still open is given up
-        if (balance > instalment) {
-            addReducingBalanceLine(lines, k + 2, k + 2, balance, instalment, LinePlace::Other);
-            ++k;
-            continue;
-        }
-        // What is left, at most one instalment, is the last payment.
-        addReducingBalanceLine(lines, k + 2, k + 2, balance, balance, LinePlace::Other);
-        break;
-    }
-
-    out.months = std::to_string(k + 2);
-    const double recovery = add(mul(k + 1, instalment), balance);
+    // Every row but the last pays one instalment; the last pays what is left.
+    const int months = static_cast<int>(rows.size());
+    out.months = std::to_string(months);
+    const double recovery = add(mul(months - 1, instalment), rows.back().openingBalance);
     out.grossRecovery = formatNumber(recovery, "#########");
     const double interest = sub(recovery, principal);
     out.grossInterest = formatNumber(interest, "########");
-    out.figures = RecoveryFigures{k + 2, recovery, interest, grown, rate, instalment};
+    out.figures = RecoveryFigures{months, recovery, interest, grown, rate, instalment};
 }
 
 }  // namespace
 
 RecoveryOutcome computeRecovery(const RecoveryInputs& inputs) {
     RecoveryOutcome out;
-    try {
-        compute(inputs, out);
-    } catch (const ArithmeticError& error) {
-        out.failure = error.kind();
-        if (error.kind() == Failure::TableLimit) out.message = messages::kCheckRecovery;
-    }
+    trapFailures(out, {numeric::Failure::TableLimit, messages::kCheckRecovery},
+                 [&] { compute(inputs, out); });
     return out;
 }
 

@@ -3,10 +3,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "calc/outcome.h"
-#include "details/text_lines.h"
+#include "details/schedule.h"
 
 namespace brisanel::calc {
 
@@ -28,9 +27,9 @@ struct RecoveryFigures {
     double instalment = 0;
 };
 
-struct RecoveryOutcome : Ending {
-    /// Set once the details list was cleared: the lines written, even when a failure followed.
-    std::optional<details::TextLines> lines;
+struct RecoveryOutcome : Outcome {
+    /// Set once the details list was cleared: the rows of its lines, even when a failure followed.
+    std::optional<details::ScheduleRows> rows;
     std::optional<std::string> months;         ///< Text1(12), plain decimal digits
     std::optional<std::string> grossRecovery;  ///< Text1(9)
     std::optional<std::string> grossInterest;  ///< Text1(10)

@@ -208,8 +208,8 @@ std::optional<calc::InterestRule> interestRuleNamed(std::string_view name) {
     return named(name, kNames);
 }
 
-std::optional<calc::Period> periodNamed(std::string_view name) {
-    using calc::Period;
+std::optional<details::Period> periodNamed(std::string_view name) {
+    using details::Period;
     static constexpr std::array<std::pair<std::string_view, Period>, 6> kNames{{
         {"simple", Period::Simple},
         {"yearly", Period::Yearly},

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "calc/interest.h"
-#include "calc/periods.h"
+#include "details/periods.h"
 
 // The command line of brisanel-calc: one subcommand per panel of the window, with long options
 // named after the panel's boxes.
@@ -41,7 +41,7 @@ const CommandDefinition& definitionOf(Command command);
 /// daily; and the compounding periods: simple, yearly, half-yearly, quarterly, monthly, daily.
 /// Case is ignored.
 std::optional<calc::InterestRule> interestRuleNamed(std::string_view name);
-std::optional<calc::Period> periodNamed(std::string_view name);
+std::optional<details::Period> periodNamed(std::string_view name);
 
 /// A calculation to run. The value options keep their texts unread: the calculation reads them
 /// by the same rules as the window reads its boxes.

@@ -1,7 +1,6 @@
 #include "cli/run.h"
 
 #include <QString>
-#include <QStringList>
 #include <optional>
 #include <ostream>
 #include <variant>
@@ -12,9 +11,8 @@
 #include "calc/recovery.h"
 #include "cli/help.h"
 #include "cli/output.h"
-#include "details/emi_schedule.h"
-#include "details/growth_rows.h"
-#include "details/schedule_rows.h"
+#include "details/growth.h"
+#include "details/schedule.h"
 #include "export/list_file.h"
 #include "numeric/failure.h"
 
@@ -58,11 +56,16 @@ std::string describe(numeric::Failure failure) {
            ": the calculation stopped: " + numeric::ArithmeticError(failure).what();
 }
 
-Stop stopOf(const calc::Ending& ending) {
-    if (ending.failure) {
-        return {ending.message.empty() ? describe(*ending.failure) : ending.message, kExitFailed};
+Stop stopOf(const calc::Outcome& outcome) {
+    switch (outcome.ending) {
+        case calc::Ending::Refused:
+            return {std::string(outcome.message), kExitRefused};
+        case calc::Ending::Failed:
+            return {std::string(outcome.message), kExitFailed};
+        default:
+            return {describe(outcome.failure.value_or(numeric::Failure::InvalidOperation)),
+                    kExitFailed};
     }
-    return {ending.message, kExitRefused};
 }
 
 Value number(std::string name, double value) {
@@ -84,7 +87,7 @@ std::vector<std::string> scheduleColumns() {
             "cumulative_principal"};
 }
 
-std::vector<std::vector<std::string>> scheduleTexts(const std::vector<details::ScheduleRow>& rows) {
+std::vector<std::vector<std::string>> scheduleTexts(const details::ScheduleRows& rows) {
     std::vector<std::vector<std::string>> texts;
     texts.reserve(rows.size());
     for (const details::ScheduleRow& row : rows) {
@@ -96,7 +99,7 @@ std::vector<std::vector<std::string>> scheduleTexts(const std::vector<details::S
     return texts;
 }
 
-std::vector<std::vector<std::string>> growthTexts(const std::vector<details::GrowthRow>& rows) {
+std::vector<std::vector<std::string>> growthTexts(const details::GrowthRows& rows) {
     std::vector<std::vector<std::string>> texts;
     texts.reserve(rows.size());
     for (const details::GrowthRow& row : rows) {
@@ -147,13 +150,11 @@ Outcome emiReport(const Request& request) {
     report.rowsName = "schedule";
     report.rowColumns = scheduleColumns();
     if (request.details || request.saveName) {
-        details::Schedule schedule = details::buildEmiSchedule(*out.figures);
-        if (schedule.failure) {
-            return stopOf(calc::Ending{schedule.message, schedule.failure});
-        }
-        report.lines = std::move(schedule.lines);
+        const calc::ScheduleOutcome schedule = calc::emiSchedule(*out.figures);
+        if (schedule.failed()) return stopOf(schedule);
+        report.lines = details::scheduleLines(schedule.rows);
+        if (wantsRows(request)) report.rows = scheduleTexts(schedule.rows);
     }
-    if (wantsRows(request)) report.rows = scheduleTexts(details::emiScheduleRows(*out.figures));
     return report;
 }
 
@@ -175,18 +176,15 @@ Outcome recoveryReport(const Request& request) {
                      number("principal_after_wait", figures.principalAfterWait)};
     report.title = saving::kScheduleTitle;
     report.header = details::kScheduleHeader;
-    report.lines = std::move(*out.lines);
+    report.lines = details::scheduleLines(*out.rows);
     report.rowsName = "schedule";
     report.rowColumns = scheduleColumns();
-    if (wantsRows(request)) {
-        report.rows = scheduleTexts(details::recoveryScheduleRows(
-            figures.principalAfterWait, figures.monthlyRate, figures.instalment));
-    }
+    if (wantsRows(request)) report.rows = scheduleTexts(*out.rows);
     return report;
 }
 
 Outcome rateReport(const Request& request) {
-    const auto period = periodNamed(request.value("compounding")).value_or(calc::Period::Simple);
+    const auto period = periodNamed(request.value("compounding")).value_or(details::Period::Simple);
     const calc::RateInputs inputs{request.value("principal"), request.value("amount"),
                                   request.value("duration"), period};
     calc::RateOutcome out = calc::findRate(inputs);
@@ -202,32 +200,23 @@ Outcome rateReport(const Request& request) {
                      {"unit", *out.unitWord, true}};
     report.title = saving::kGrowthTitle;
     report.header = details::kGrowthHeader;
-    report.lines = std::move(*out.growthLines);
+    report.lines = details::growthLines(*out.growth, period);
     report.rowsName = "growth";
     report.rowColumns = {"period", "period_interest", "accumulated_interest", "total"};
-    if (wantsRows(request)) {
-        report.rows = growthTexts(details::growthRows(figures.principal, figures.ratePerPeriod,
-                                                      figures.duration, period));
-    }
+    if (wantsRows(request)) report.rows = growthTexts(*out.growth);
     return report;
 }
 
 Outcome reportOf(const Request& request) {
-    try {
-        switch (request.command) {
-            case Command::Interest:
-                return interestReport(request);
-            case Command::Emi:
-                return emiReport(request);
-            case Command::Recovery:
-                return recoveryReport(request);
-            case Command::Rate:
-                return rateReport(request);
-        }
-    } catch (const numeric::ArithmeticError& error) {
-        // Only the row builders can get here, and they repeat operations that the calculation
-        // has already passed.
-        return Stop{describe(error.kind()), kExitFailed};
+    switch (request.command) {
+        case Command::Interest:
+            return interestReport(request);
+        case Command::Emi:
+            return emiReport(request);
+        case Command::Recovery:
+            return recoveryReport(request);
+        case Command::Rate:
+            return rateReport(request);
     }
     return Stop{"unknown command", kExitRefused};
 }
@@ -277,48 +266,34 @@ void writeJson(const Report& report, bool details, std::ostream& out) {
     out << "\n}\n";
 }
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+// The window's save without its dialogs: an existing file is replaced only when forced, and
+// every message goes to standard error.
+class OptionConversation final : public saving::SaveConversation {
+public:
+    OptionConversation(bool force, std::ostream& err) : force_(force), err_(err) {}
 
-void tell(std::ostream& err, const QString& text) {
-    err << text.toStdString() << '\n';
-}
+    bool replaceExisting(const QString& fileName) override {
+        if (!force_) {
+            err_ << kProgram << ": " << fileName.toStdString()
+                 << " already exists; add --force to replace it.\n";
+        }
+        return force_;
+    }
 
-// The window's save without its dialogs: the typed name becomes NAME.txt, an invalid folder is
-// refused with the window's message, and an existing file is replaced only when forced.
+    void tell(saving::SaveNotice notice, const QString& text) override {
+        if (notice != saving::SaveNotice::Saved) err_ << text.toStdString() << '\n';
+    }
+
+private:
+    bool force_;
+    std::ostream& err_;
+};
+
 int save(const Report& report, const std::string& typedName, bool force, std::ostream& err) {
-    const QString fileName = saving::fileNameFor(QString::fromLocal8Bit(typedName));
-    const saving::Probe probe = saving::probeFile(fileName);
-    switch (probe.outcome) {
-        case saving::ProbeOutcome::MissingFolder:
-            tell(err, qs(saving::kInvalidName));
-            return kExitNotSaved;
-        case saving::ProbeOutcome::Refused:
-            tell(err, saving::saveFailedMessage(fileName, probe.reason));
-            return kExitNotSaved;
-        case saving::ProbeOutcome::Exists:
-            if (!force) {
-                tell(err, qs(kProgram) + ": " + fileName +
-                              " already exists; add --force to replace it.");
-                tell(err, qs(saving::kNotSaved));
-                return kExitNotSaved;
-            }
-            break;
-        case saving::ProbeOutcome::Missing:
-            break;
-    }
-
-    QStringList lines;
-    lines.reserve(static_cast<qsizetype>(report.lines.size()));
-    for (std::string_view line : report.lines) lines.append(qs(line));
-    const QByteArray contents =
-        saving::listFileContents(qs(report.title), qs(report.header), lines);
-    if (const auto error = saving::writeListFile(fileName, contents)) {
-        tell(err, saving::saveFailedMessage(fileName, *error));
-        return kExitNotSaved;
-    }
-    return kExitOk;
+    OptionConversation conversation(force, err);
+    const bool saved = saving::saveList(QString::fromLocal8Bit(typedName),
+                                        {report.title, report.header, report.lines}, conversation);
+    return saved ? kExitOk : kExitNotSaved;
 }
 
 }  // namespace

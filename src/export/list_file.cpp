@@ -60,20 +60,19 @@ QString fileNameFor(const QString& typed) {
     return typed + QStringLiteral(".txt");
 }
 
-QByteArray listFileContents(const QString& title, const QString& header, const QStringList& lines) {
-    static constexpr char kLineEnd[] = "\r\n";
+QByteArray listFileContents(const ListFile& file) {
     QByteArray bytes;
-    const auto append = [&bytes](const QString& line) {
-        bytes += line.toLatin1();
-        bytes += kLineEnd;
+    const auto append = [&bytes](std::string_view line) {
+        bytes.append(line.data(), static_cast<qsizetype>(line.size()));
+        bytes.append("\r\n");
     };
-    append(title);
-    append(QString());
-    append(header);
-    append(QString());
-    for (const QString& line : lines) append(line);
-    append(QString());  // the empty line after the list
-    append(QString());  // the closing line, empty
+    append(file.title);
+    append({});
+    append(file.header);
+    append({});
+    for (std::string_view line : file.lines) append(line);
+    append({});  // the empty line after the list
+    append({});  // the closing line, empty
     return bytes;
 }
 
@@ -114,6 +113,33 @@ std::optional<QString> writeListFile(const QString& fileName, const QByteArray& 
     // Flushes, syncs and renames over the target; on failure the temporary file is removed.
     if (!file.commit()) return file.errorString();
     return std::nullopt;
+}
+
+bool saveList(const QString& typedName, const ListFile& file, SaveConversation& conversation) {
+    const QString fileName = fileNameFor(typedName);
+    const Probe probe = probeFile(fileName);
+    switch (probe.outcome) {
+        case ProbeOutcome::MissingFolder:
+            conversation.tell(SaveNotice::InvalidName, QString::fromUtf8(kInvalidName));
+            return false;
+        case ProbeOutcome::Refused:
+            conversation.tell(SaveNotice::Failed, saveFailedMessage(fileName, probe.reason));
+            return false;
+        case ProbeOutcome::Exists:
+            if (!conversation.replaceExisting(fileName)) {
+                conversation.tell(SaveNotice::NotSaved, QString::fromUtf8(kNotSaved));
+                return false;
+            }
+            break;
+        case ProbeOutcome::Missing:
+            break;
+    }
+    if (const auto error = writeListFile(fileName, listFileContents(file))) {
+        conversation.tell(SaveNotice::Failed, saveFailedMessage(fileName, *error));
+        return false;
+    }
+    conversation.tell(SaveNotice::Saved, QString::fromUtf8(kSaved));
+    return true;
 }
 
 }  // namespace brisanel::saving

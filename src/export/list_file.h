@@ -2,12 +2,14 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <optional>
 #include <string_view>
 
+#include "details/text_lines.h"
+
 // Writing the details list to a plain text file. The window asks for the name and shows the
-// messages; this unit forms the name, probes for an existing file and writes the bytes.
+// messages, the command line takes them from its options; this unit runs the save for both:
+// it forms the name, probes for an existing file and writes the bytes.
 namespace brisanel::saving {
 
 /// Title lines: the first for reducing-balance schedules, the second for the growth table.
@@ -29,10 +31,17 @@ QString saveFailedMessage(const QString& fileName, const QString& reason);
 /// The typed text with ".txt" appended, always: "plan.txt" becomes "plan.txt.txt", "" ".txt".
 QString fileNameFor(const QString& typed);
 
+/// What a saved list holds besides its lines.
+struct ListFile {
+    std::string_view title;   ///< kScheduleTitle or kGrowthTitle
+    std::string_view header;  ///< the column header above the lines
+    const details::TextLines& lines;
+};
+
 /// The whole file: title, empty line, header, empty line, every list line unchanged (tabs
-/// included), an empty line and an empty closing line; each line ends in CR LF. One Latin-1 byte
-/// per character (a character outside Latin-1 becomes '?'), no byte-order mark.
-QByteArray listFileContents(const QString& title, const QString& header, const QStringList& lines);
+/// included), an empty line and an empty closing line; each line ends in CR LF. The texts are
+/// plain ASCII and are written byte for byte, with no byte-order mark.
+QByteArray listFileContents(const ListFile& file);
 
 enum class ProbeOutcome {
     Exists,         ///< a plain file that opens for reading: ask before replacing it
@@ -55,5 +64,28 @@ Probe probeFile(const QString& fileName);
 /// once every byte is written and flushed, so a failure leaves an existing file as it was and no
 /// partial file behind. Returns std::nullopt on success, else the reason.
 std::optional<QString> writeListFile(const QString& fileName, const QByteArray& contents);
+
+/// How a save ended, for the one message that says so.
+enum class SaveNotice {
+    InvalidName,  ///< the folder part names no folder: kInvalidName
+    Failed,       ///< probing or writing failed: saveFailedMessage
+    NotSaved,     ///< the user would not replace the existing file: kNotSaved
+    Saved,        ///< kSaved
+};
+
+/// What a save asks and tells: the window answers with its dialogs, the command line with its
+/// options and standard error.
+class SaveConversation {
+public:
+    virtual ~SaveConversation() = default;
+    /// Whether the existing file may be replaced; asked before anything is written.
+    virtual bool replaceExisting(const QString& fileName) = 0;
+    /// Tells how the save ended; called exactly once.
+    virtual void tell(SaveNotice notice, const QString& text) = 0;
+};
+
+/// Saves the list under the typed name with ".txt" appended: probes for the file, asks before
+/// replacing one, writes it whole or not at all, and tells how it went. Returns true when saved.
+bool saveList(const QString& typedName, const ListFile& file, SaveConversation& conversation);
 
 }  // namespace brisanel::saving

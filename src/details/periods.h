@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-namespace brisanel::calc {
+namespace brisanel::details {
 
 /// The compounding periods of the rate finder, by their position in the period list.
 enum class Period { Simple, Yearly, HalfYearly, Quarterly, Monthly, Daily };
@@ -12,4 +12,4 @@ enum class Period { Simple, Yearly, HalfYearly, Quarterly, Monthly, Daily };
 inline constexpr std::array<std::string_view, 6> kPeriodItems = {
     "Simple", "Yearly", "Half Yearly", "Quarterly", "Monthly", "DAILY"};
 
-}  // namespace brisanel::calc
+}  // namespace brisanel::details
