@@ -66,16 +66,26 @@ void appendGrowthRows(GrowthRows& rows, double principal, double ratePerPeriod,
     const bool compounding = period != Period::Simple;
     double balance = principal;
     double interestSoFar = 0;
+    // A row is written in place: one built on the stack and copied in stalls every row.
+    const auto putRow = [&rows](GrowthStep step, double periodNumber, double interest,
+                                double interestSoFar, double total) {
+        GrowthRow& row = rows.emplace_back();
+        row.step = step;
+        row.period = periodNumber;
+        row.interest = interest;
+        row.interestSoFar = interestSoFar;
+        row.total = total;
+    };
     // Adds the row of an interest that is charged on the balance and, when compounding, added to
     // it.
     const auto addRow = [&](GrowthStep step, double periodNumber, double interest) {
         if (compounding) balance = add(interest, balance);
         interestSoFar = add(interestSoFar, interest);
-        const double total = compounding ? balance : add(interestSoFar, balance);
-        rows.push_back({step, periodNumber, interest, interestSoFar, total});
+        putRow(step, periodNumber, interest, interestSoFar,
+               compounding ? balance : add(interestSoFar, balance));
     };
 
-    rows.push_back({GrowthStep::Start, 0, 0, 0, principal});
+    putRow(GrowthStep::Start, 0, 0, 0, principal);
     const Division split = divide(duration, period);
     rows.reserve(rows.size() +
                  static_cast<std::size_t>(std::clamp(split.wholePeriods, 0, kMaxGrowthPeriod)) + 1);

@@ -21,6 +21,16 @@ void requireBalanceIndex(int index) {
     }
 }
 
+// Starts a row once its balance is known. Written field by field in place: a row built on the
+// stack and copied in is read back before its stores land, which stalls every row.
+void openRow(ScheduleRows& rows, int month, double opening, double instalment, bool clears) {
+    ScheduleRow& row = rows.emplace_back();
+    row.month = month;
+    row.clearsBalance = clears;
+    row.openingBalance = opening;
+    row.instalment = instalment;
+}
+
 // The running totals of the last row, from the row before it.
 void accumulate(ScheduleRows& rows) {
     ScheduleRow& row = rows.back();
@@ -73,9 +83,7 @@ constexpr DisplayPattern kAmount("######");
 void appendEmiSchedule(ScheduleRows& rows, const EmiFigures& figures) {
     const double growth = add(1, figures.monthlyRate);
     const std::int16_t start = figures.startDelay;
-    rows.push_back({.month = monthOf(0, start),
-                    .openingBalance = figures.principal,
-                    .instalment = figures.amount});
+    openRow(rows, monthOf(0, start), figures.principal, figures.amount, false);
 
     const int inner = toInt16(sub(figures.months, 2));
     const int last = std::max(inner, 0) + 1;  // the rows after the first
@@ -84,10 +92,7 @@ void appendEmiSchedule(ScheduleRows& rows, const EmiFigures& figures) {
         const double balance = sub(mul(growth, rows.back().openingBalance), figures.amount);
         requireBalanceIndex(i);
         settle(rows, figures.monthlyRate, balance);
-        rows.push_back({.month = monthOf(i, start),
-                        .openingBalance = balance,
-                        .instalment = figures.amount,
-                        .clearsBalance = i == last});
+        openRow(rows, monthOf(i, start), balance, figures.amount, i == last);
     }
     // The last row shows the balance still owed as its payment, which with that month's interest
     // clears the loan.
@@ -96,7 +101,9 @@ void appendEmiSchedule(ScheduleRows& rows, const EmiFigures& figures) {
 
 void appendRecoverySchedule(ScheduleRows& rows, double principal, double monthlyRate,
                             double instalment) {
-    rows.push_back({.month = 1, .openingBalance = principal, .instalment = instalment});
+    // Room for the longest run at once: growing the table row by row costs more than the rows.
+    rows.reserve(rows.size() + kBalanceTableSize + 1);
+    openRow(rows, 1, principal, instalment, false);
     for (int pass = 0;; ++pass) {
         const double balance =
             sub(mul(add(1, monthlyRate), rows.back().openingBalance), instalment);
@@ -104,10 +111,7 @@ void appendRecoverySchedule(ScheduleRows& rows, double principal, double monthly
         settle(rows, monthlyRate, balance);
         // What is left, at most one instalment, is the last payment.
         const bool clears = !(balance > instalment);
-        rows.push_back({.month = pass + 2,
-                        .openingBalance = balance,
-                        .instalment = instalment,
-                        .clearsBalance = clears});
+        openRow(rows, pass + 2, balance, instalment, clears);
         if (clears) break;
     }
     settleClearing(rows, 0);

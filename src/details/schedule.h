@@ -27,7 +27,9 @@ struct EmiFigures {
 /// opening balance and instalment. Every settled row satisfies interest + principalRepaid =
 /// instalment and closingBalance = openingBalance - principalRepaid up to rounding.
 struct ScheduleRow {
-    int month = 0;               ///< the month number of the line
+    int month = 0;  ///< the month number of the line
+    /// The row that clears what is left: its line shows that balance in place of the instalment.
+    bool clearsBalance = false;
     double openingBalance = 0;   ///< the line's balance: owed at the start of the month
     double instalment = 0;       ///< paid in the month
     double interest = 0;         ///< interest the month adds to the opening balance
@@ -35,8 +37,6 @@ struct ScheduleRow {
     double closingBalance = 0;   ///< owed after the payment: the next row's opening balance
     double interestSoFar = 0;    ///< interest of this month and all before it
     double principalSoFar = 0;   ///< principal repaid in this month and all before it
-    /// The row that clears what is left: its line shows that balance in place of the instalment.
-    bool clearsBalance = false;
 };
 
 using ScheduleRows = std::vector<ScheduleRow>;

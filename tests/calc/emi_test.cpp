@@ -61,6 +61,7 @@ TEST(EmiPanel, InputChecksInOrder) {
         {run("1000", "12", "0", "twelve"), messages::kRateUpTo200},
     };
     for (const auto& [out, message] : cases) {
+        EXPECT_EQ(out.ending, Ending::Refused);
         EXPECT_EQ(out.message, message);
         expectNothingWritten(out);
     }
@@ -69,12 +70,14 @@ TEST(EmiPanel, InputChecksInOrder) {
 TEST(EmiPanel, RunTimeFailures) {
     // Below half a month no power is summed: a silent division by zero.
     const auto tiny = run("5000", "0.3");
+    EXPECT_EQ(tiny.ending, Ending::FailedSilently);
     EXPECT_TRUE(tiny.message.empty());
     EXPECT_EQ(tiny.failure, numeric::Failure::DivisionByZero);
     expectNothingWritten(tiny);
 
     for (const auto& out : {run("1000", "12", "40000", "12"), run("1000", "12", "32767.5", "12"),
                             run("1e400"), run("1e306", "1800", "1000", "200")}) {
+        EXPECT_EQ(out.ending, Ending::Failed);
         EXPECT_EQ(out.message, messages::kCheckInput);
         EXPECT_EQ(out.failure, numeric::Failure::Overflow);
         expectNothingWritten(out);
@@ -85,6 +88,24 @@ TEST(EmiPanel, RunTimeFailures) {
     EXPECT_EQ(gross.message, messages::kCheckInput);
     EXPECT_TRUE(gross.emi && gross.figures);
     EXPECT_FALSE(gross.grossRecovery || gross.grossInterest);
+}
+
+TEST(EmiSchedule, FailuresKeepTheRowsAlreadyBuilt) {
+    // 1801 months end on index 1800, the last entry; 1802 need index 1801.
+    details::EmiFigures figures{1000, 1801, 1, 0.01, 0};
+    EXPECT_FALSE(emiSchedule(figures).failed());
+    EXPECT_EQ(emiSchedule(figures).rows.size(), 1801u);
+    figures.months = 1802;
+    const auto beyond = emiSchedule(figures);
+    EXPECT_EQ(beyond.ending, Ending::Failed);
+    EXPECT_EQ(beyond.message, messages::kCheckInput);
+    EXPECT_EQ(beyond.failure, numeric::Failure::TableLimit);
+    EXPECT_EQ(beyond.rows.size(), 1801u);
+    // An overflowing balance ends the build without a message.
+    const auto overflow = emiSchedule({1.7e308, 3, 1, 0.5, 0});
+    EXPECT_EQ(overflow.ending, Ending::FailedSilently);
+    EXPECT_EQ(overflow.failure, numeric::Failure::Overflow);
+    EXPECT_EQ(details::scheduleLines(overflow.rows).size(), 1u);
 }
 
 }  // namespace

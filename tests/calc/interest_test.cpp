@@ -39,6 +39,7 @@ TEST(InterestPanel, ChecksPrincipalThenMonthsThenRate) {
     const auto refusal = [](Rule rule, const char* principal, const char* months,
                             const char* rate) {
         const auto out = computeInterest(rule, {principal, months, rate});
+        EXPECT_EQ(out.ending, Ending::Refused);
         EXPECT_FALSE(out.interest || out.grossAmount || out.failure);
         return out.message;
     };
@@ -57,6 +58,7 @@ TEST(InterestPanel, OverflowEndsTheClickWithTheCheckMessage) {
     // Daily compounding over millions of months, and a principal beyond the double range.
     for (const auto& out : {computeInterest(Rule::Daily, {"5000", "1e7", "200"}),
                             computeInterest(Rule::Simple, {"1e400", "24", "12.50"})}) {
+        EXPECT_EQ(out.ending, Ending::Failed);
         EXPECT_EQ(out.failure, numeric::Failure::Overflow);
         EXPECT_EQ(out.message, messages::kCheckInput);
         EXPECT_FALSE(out.interest || out.grossAmount);

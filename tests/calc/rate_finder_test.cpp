@@ -16,7 +16,7 @@ RateOutcome run(Period period, std::string_view duration = "24",
 }
 
 bool nothingWritten(const RateOutcome& out) {
-    return !(out.ratePerPeriod || out.annualRate || out.unitWord || out.growthLines);
+    return !(out.ratePerPeriod || out.annualRate || out.unitWord || out.growth);
 }
 
 TEST(RateFinder, RatesAndUnitWordUnderEveryPeriod) {
@@ -53,6 +53,7 @@ TEST(RateFinder, RatesAndUnitWordUnderEveryPeriod) {
 TEST(RateFinder, ChecksPrincipalThenAmountThenDuration) {
     const auto refusal = [](const char* principal, const char* amount, const char* duration) {
         const auto out = findRate({principal, amount, duration, Period::Monthly});
+        EXPECT_EQ(out.ending, Ending::Refused);
         EXPECT_FALSE(out.failure.has_value());
         EXPECT_TRUE(nothingWritten(out));
         return out.message;
@@ -73,25 +74,26 @@ TEST(RateFinder, OverflowsEndTheClickSilentlyKeepingWhatWasWritten) {
     for (const auto& out :
          {run(Period::Daily, "40000"), run(Period::Simple, "24", "1e400", "1e401"),
           run(Period::Yearly, "1", "1", "1e300")}) {
+        EXPECT_EQ(out.ending, Ending::FailedSilently);
         EXPECT_EQ(out.failure, Failure::Overflow);
-        EXPECT_TRUE(out.message.empty());
         EXPECT_TRUE(nothingWritten(out));
     }
     // The rates pass; the growth table overflows in its closing row.
     const auto table = run(Period::Yearly, "18", "1", "1e300");
+    EXPECT_EQ(table.ending, Ending::FailedSilently);
     EXPECT_EQ(table.failure, Failure::Overflow);
-    EXPECT_TRUE(table.message.empty());
     EXPECT_TRUE(table.ratePerPeriod && table.annualRate && table.unitWord);
-    EXPECT_THAT(table.growthLines, testing::Optional(testing::SizeIs(2)));
+    EXPECT_THAT(table.growth, testing::Optional(testing::SizeIs(2)));
 }
 
 TEST(RateFinder, AGrowthTableBeyondItsLimitKeepsTheRatesAndRows) {
     const auto beyond = run(Period::Monthly, "1801");
+    EXPECT_EQ(beyond.ending, Ending::Failed);
     EXPECT_EQ(beyond.message, messages::kCheckInput);
     EXPECT_EQ(beyond.failure, Failure::TableLimit);
     EXPECT_EQ(beyond.ratePerPeriod, "0.0124 %");
     EXPECT_EQ(beyond.unitWord, "per Month");
-    EXPECT_THAT(beyond.growthLines, testing::Optional(testing::SizeIs(1801)));
+    EXPECT_THAT(beyond.growth, testing::Optional(testing::SizeIs(1801)));
 }
 
 }  // namespace

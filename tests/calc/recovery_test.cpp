@@ -9,6 +9,10 @@ namespace {
 
 using Lines = details::TextLines;
 
+Lines linesOf(const RecoveryOutcome& out) {
+    return out.rows ? details::scheduleLines(*out.rows) : Lines{};
+}
+
 RecoveryOutcome run(std::string_view principal, std::string_view rate = "12.50",
                     std::string_view start = "0", std::string_view emi = "600") {
     return computeRecovery({principal, rate, start, emi});
@@ -42,22 +46,24 @@ TEST(RecoveryPanel, PaysUntilTheBalanceNoLongerExceedsTheInstalment) {
         EXPECT_EQ(out.months, row.months);
         EXPECT_EQ(out.grossRecovery, row.recovery);
         EXPECT_EQ(out.grossInterest, row.interest);
-        ASSERT_EQ(out.lines.value_or(Lines{}).size(), std::stoul(row.months));
-        EXPECT_EQ(out.lines->back(), row.lastLine);
+        const Lines lines = linesOf(out);
+        ASSERT_EQ(lines.size(), std::stoul(row.months));
+        EXPECT_EQ(lines.back(), row.lastLine);
     }
-    EXPECT_EQ(run("1000", "12", "2", "340").lines,
+    EXPECT_EQ(linesOf(run("1000", "12", "2", "340")),
               (Lines{"01.   Month 01\tBal.= 1020\t340", "02.   Month 02\tBal.= 0690\t340",
                      "03.   Month 03\tBal.= 0357\t340", "04.   Month 04\tBal.= 0021\t21"}));
 }
 
 TEST(RecoveryPanel, InstalmentBelowTheInterestGivesUpAfter1801Passes) {
     const auto out = run("5000", "12.50", "0", "50");
+    EXPECT_EQ(out.ending, Ending::Failed);
     EXPECT_EQ(out.message, messages::kCheckRecovery);
     EXPECT_EQ(out.failure, numeric::Failure::TableLimit);
     expectNoResults(out);
-    ASSERT_EQ(out.lines.value_or(Lines{}).size(), 1802u);
-    EXPECT_EQ(out.lines->back().substr(0, 18), "1802.   Month 1802");
-    EXPECT_EQ(out.lines->back().substr(out.lines->back().rfind('\t')), "\t50");
+    const Lines lines = linesOf(out);
+    ASSERT_EQ(lines.size(), 1802u);
+    EXPECT_EQ(lines.back(), "1802.   Month 1802\tBal.= 25493695056\t50");
 }
 
 TEST(RecoveryPanel, InputChecksInOrderLeaveTheListAlone) {
@@ -74,24 +80,26 @@ TEST(RecoveryPanel, InputChecksInOrderLeaveTheListAlone) {
         {run("5000", "12.50", "0", "letters"), messages::kEmiPositive},
     };
     for (const auto& [out, message] : cases) {
+        EXPECT_EQ(out.ending, Ending::Refused);
         EXPECT_EQ(out.message, message);
         expectNoResults(out);
-        EXPECT_FALSE(out.lines.has_value());
+        EXPECT_FALSE(out.rows.has_value());
     }
 }
 
 TEST(RecoveryPanel, OverflowEndsSilentlyKeepingTheLinesWritten) {
     const auto start = run("5000", "12.50", "40000", "600");
+    EXPECT_EQ(start.ending, Ending::FailedSilently);
     EXPECT_TRUE(start.message.empty());
     EXPECT_EQ(start.failure, numeric::Failure::Overflow);
     expectNoResults(start);
-    EXPECT_FALSE(start.lines.has_value());
+    EXPECT_FALSE(start.rows.has_value());
 
     const auto balance = run("1e308", "200", "0", "1");
-    EXPECT_TRUE(balance.message.empty());
+    EXPECT_EQ(balance.ending, Ending::FailedSilently);
     EXPECT_EQ(balance.failure, numeric::Failure::Overflow);
     expectNoResults(balance);
-    EXPECT_EQ(balance.lines.value_or(Lines{}).size(), 4u);
+    EXPECT_EQ(linesOf(balance).size(), 4u);
 }
 
 }  // namespace

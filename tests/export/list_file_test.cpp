@@ -15,12 +15,13 @@ namespace brisanel::saving {
 namespace {
 
 TEST(ListFile, EveryLineEndsInCrLfAndTxtIsAlwaysAppended) {
-    EXPECT_EQ(listFileContents(QString::fromLatin1(kScheduleTitle), "SN   END OF",
-                               {"01.   Month 01\tBal.= 1000\t340", "02.   Month 02\tBal.= 0000\t"}),
+    const details::TextLines lines{"01.   Month 01\tBal.= 1000\t340",
+                                   "02.   Month 02\tBal.= 0000\t"};
+    EXPECT_EQ(listFileContents({kScheduleTitle, "SN   END OF", lines}),
               "DETAILS OF REDUCING BALANCE\r\n\r\nSN   END OF\r\n\r\n"
               "01.   Month 01\tBal.= 1000\t340\r\n02.   Month 02\tBal.= 0000\t\r\n\r\n\r\n");
-    // An empty list still gives six lines; one byte a character and no byte-order mark.
-    EXPECT_EQ(listFileContents("T", "caf\u00e9 \u20ac", {}), "T\r\n\r\ncaf\xe9 ?\r\n\r\n\r\n\r\n");
+    // An empty list still gives six lines.
+    EXPECT_EQ(listFileContents({"T", "H", {}}), "T\r\n\r\nH\r\n\r\n\r\n\r\n");
     EXPECT_EQ(fileNameFor("plan"), "plan.txt");
     EXPECT_EQ(fileNameFor("plan.txt"), "plan.txt.txt");
     EXPECT_EQ(fileNameFor(""), ".txt");
@@ -90,13 +91,44 @@ TEST_F(ListFileOnDisk, FoldersPipesAndImpossibleNamesAreRefusedWithAReason) {
     EXPECT_EQ(bytes("a"), "keep");
 }
 
-TEST_F(ListFileOnDisk, WriteCreatesOrReplacesTheWholeFileLeavingNoTemporary) {
-    EXPECT_EQ(writeListFile(".txt", "list\r\n"), std::nullopt);
-    put("plan.txt", QByteArray(10000, 'x'));
-    EXPECT_EQ(writeListFile("plan.txt", "short\r\n"), std::nullopt);
-    EXPECT_EQ(bytes(".txt"), "list\r\n");
-    EXPECT_EQ(bytes("plan.txt"), "short\r\n");
-    EXPECT_EQ(entries(), QStringList({".txt", "plan.txt"}));
+// Answers the replace question as told and records what the save asked and told.
+struct Conversation final : SaveConversation {
+    explicit Conversation(bool replace) : replace(replace) {}
+    bool replaceExisting(const QString& fileName) override {
+        asked.append(fileName);
+        return replace;
+    }
+    void tell(SaveNotice notice, const QString& text) override { told.append({notice, text}); }
+
+    bool replace;
+    QStringList asked;
+    QList<std::pair<SaveNotice, QString>> told;
+};
+
+TEST_F(ListFileOnDisk, SaveAsksBeforeReplacingAndTellsHowItEnded) {
+    const details::TextLines first{"a\tb"}, second{"c"};
+    Conversation yes(true), no(false);
+    EXPECT_TRUE(saveList("plan", {"T", "H", first}, no));
+    EXPECT_TRUE(no.asked.isEmpty());
+    EXPECT_EQ(bytes("plan.txt"), "T\r\n\r\nH\r\n\r\na\tb\r\n\r\n\r\n");
+    EXPECT_FALSE(saveList("plan", {"T", "H", second}, no));
+    EXPECT_EQ(no.asked, QStringList{"plan.txt"});
+    EXPECT_EQ(bytes("plan.txt"), "T\r\n\r\nH\r\n\r\na\tb\r\n\r\n\r\n");
+    EXPECT_TRUE(saveList("plan", {"T", "H", second}, yes));
+    EXPECT_EQ(bytes("plan.txt"), "T\r\n\r\nH\r\n\r\nc\r\n\r\n\r\n");
+    ASSERT_TRUE(QDir().mkdir("dir.txt"));
+    EXPECT_FALSE(saveList("nofolder/plan", {"T", "H", first}, yes));
+    EXPECT_FALSE(saveList("dir", {"T", "H", first}, yes));
+    EXPECT_EQ(no.told, (QList<std::pair<SaveNotice, QString>>{
+                           {SaveNotice::Saved, "Congratulations, your current list is saved."},
+                           {SaveNotice::NotSaved, "List not saved, recommended to try again."}}));
+    ASSERT_EQ(yes.told.size(), 3);
+    EXPECT_EQ(yes.told[0].first, SaveNotice::Saved);
+    EXPECT_EQ(yes.told[1], std::pair(SaveNotice::InvalidName,
+                                     QString("Invalid file name, choose different file name.")));
+    EXPECT_EQ(yes.told[2].first, SaveNotice::Failed);
+    EXPECT_TRUE(yes.told[2].second.startsWith("The list could not be saved to dir.txt: "));
+    EXPECT_EQ(entries(), QStringList({"dir.txt", "plan.txt"}));  // no temporary left behind
 }
 
 TEST_F(ListFileOnDisk, AWriteThatCannotBeDoneFailsWithAReasonAndChangesNothing) {

@@ -10,15 +10,18 @@ namespace brisanel::numeric {
 namespace {
 
 TEST(NumericBoxRule, ReadsDecimalNumbersAndAnyOtherTextAsZero) {
-    const std::pair<const char*, double> numbers[] = {{"12.50", 12.5},  {"1e3", 1000}, {" 24 ", 24},
-                                                      {"-3", -3},       {"+.5", 0.5},  {"5.", 5},
-                                                      {"2.5E-1", 0.25}, {"1e-400", 0}};
+    const std::pair<const char*, double> numbers[] = {
+        {"12.50", 12.5},       {"1e3", 1000},  {" 24 ", 24},      {"-3", -3},
+        {"+.5", 0.5},          {"5.", 5},      {"2.5E-1", 0.25},  {"1e-400", 0},
+        {"1E+2", 100},         {".5e1", 5},    {"-1e-400", 0},    {"0.001e311", 1e308},
+        {"1000e-326", 1e-323}, {"0e99999", 0}, {"00012e-2", 0.12}};
     for (const auto& [text, value] : numbers) {
         EXPECT_TRUE(isNumeric(text)) << text;
         EXPECT_DOUBLE_EQ(readNumber(text), value) << text;
     }
-    for (const char* text : {"", " ", "abc", ".", "+", "-", "1e", "1e+", "12a", "1,000", "0x10",
-                             "inf", "nan", "1 2", "--1", "$5", "1.2.3"}) {
+    for (const char* text : {"",    " ",   "abc", ".",     "+",    "-",     "1e",    "1e+",
+                             "1E-", "e5",  ".e1", "1e2.5", "1e 2", "12a",   "1,000", "0x10",
+                             "inf", "nan", "1 2", "--1",   "$5",   "1.2.3", "+-1",   "1e+-2"}) {
         EXPECT_FALSE(isNumeric(text)) << text;
         EXPECT_EQ(readNumber(text), 0.0) << text;
     }
@@ -47,7 +50,9 @@ TEST(NumberRules, NumbersBeyondTheirRangeOverflow) {
             EXPECT_EQ(error.kind(), Failure::Overflow) << text;
         }
     };
-    for (const char* text : {"1e400", "-1e400"}) expectOverflow(text, readNumber);
+    for (const char* text : {"1e400", "-1e400", "0.01e311", "123456e304", "1e99999999999999"}) {
+        expectOverflow(text, readNumber);
+    }
     for (const char* text : {"40000", "32767.5", "32768", "-32769", "-32768.6", "1e400"}) {
         expectOverflow(text, readInteger);
     }
