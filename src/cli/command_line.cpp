@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include <QCommandLineParser>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -101,84 +103,106 @@ std::optional<T> named(std::string_view name,
     return std::nullopt;
 }
 
-const OptionDefinition* findOption(const CommandDefinition& definition, std::string_view name) {
-    for (const OptionDefinition& option : definition.options) {
-        if (option.name == name) return &option;
-    }
-    return nullptr;
+// The words pass through Qt as Latin-1, which gives every byte back as it came, whatever the
+// encoding of the command line.
+QString latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string bytes(const QString& text) {
+    return text.toLatin1().toStdString();
 }
 
 // Checks a value against the option's list of choices; empty when it is one of them.
-std::string refusedChoice(std::string_view option, std::string_view value) {
+std::string refusedChoice(const std::string& option, const std::string& value) {
     bool known = true;
     if (option == "rule") known = interestRuleNamed(value).has_value();
     if (option == "compounding") known = periodNamed(value).has_value();
     if (option == "format") known = value == "text" || value == "csv" || value == "json";
     if (known) return {};
-    return "invalid value '" + std::string(value) + "' for --" + std::string(option);
+    return "invalid value '" + value + "' for --" + option;
 }
 
-ParsedCommandLine parseOptions(const CommandDefinition& definition,
-                               const std::vector<std::string>& words) {
-    Request request;
-    request.command = definition.command;
-    std::map<std::string, std::string, std::less<>> given;
+// The parser tells what it found in the whole list, not where, while the first mistake in the
+// list is the one to report (and a --help before any mistake wins). So the list is parsed a word
+// longer each time, and each time only the newest word can be wrong. No option has a one-letter
+// name, so a "-x" word comes back as unknown short options.
+std::optional<ParsedCommandLine> firstMistake(QCommandLineParser& parser,
+                                              const CommandDefinition& definition,
+                                              const QStringList& words) {
     const auto error = [&definition](std::string message) {
         return UsageError{std::move(message), definition.command};
     };
-
-    for (std::size_t at = 0; at < words.size(); ++at) {
-        const std::string& word = words[at];
-        if (word.size() < 3 || word.compare(0, 2, "--") != 0) {
+    qsizetype accepted = 0;  // options found good so far
+    for (qsizetype end = 2; end <= words.size(); ++end) {
+        parser.parse(words.first(end));
+        const std::string word = bytes(words[end - 1]);
+        if (!parser.unknownOptionNames().isEmpty()) {
+            if (!word.starts_with("--")) return error("unexpected argument '" + word + "'");
+            return error("unknown option '--" + bytes(parser.unknownOptionNames().front()) + "'");
+        }
+        const QStringList found = parser.optionNames();
+        // A plain word, or "--", which ends the options for QCommandLineParser.
+        if (!parser.positionalArguments().isEmpty() || found.size() == accepted) {
             return error("unexpected argument '" + word + "'");
         }
-        const std::size_t equals = word.find('=');
-        const std::string name = word.substr(2, equals == std::string::npos ? equals : equals - 2);
-        const OptionDefinition* option = findOption(definition, name);
-        if (option == nullptr) return error("unknown option '--" + name + "'");
-        if (option->name == "help") return HelpRequest{definition.command};
-
-        std::string value;
-        if (option->valueName.empty()) {
-            if (equals != std::string::npos) return error("--" + name + " takes no value");
-        } else if (equals != std::string::npos) {
-            value = word.substr(equals + 1);
-        } else if (at + 1 < words.size()) {
-            value = words[++at];
-        } else {
-            return error("--" + name + " needs a value");
+        const QString& name = found.back();
+        const std::string option = bytes(name);
+        if (option == "help") return HelpRequest{definition.command};
+        if (!parser.errorText().isEmpty()) {  // a switch given "=value", or a value left out
+            if (word.find('=') != std::string::npos)
+                return error("--" + option + " takes no value");
+            if (end == words.size()) return error("--" + option + " needs a value");
+            continue;  // the next word is the value
         }
-        if (!given.emplace(name, value).second) return error("--" + name + " is given twice");
-        if (std::string refused = refusedChoice(name, value); !refused.empty()) {
+        if (found.count(name) > 1) return error("--" + option + " is given twice");
+        if (std::string refused = refusedChoice(option, bytes(parser.value(name)));
+            !refused.empty()) {
             return error(std::move(refused));
         }
+        accepted = found.size();
     }
+    return std::nullopt;
+}
 
+ParsedCommandLine parseOptions(const CommandDefinition& definition,
+                               const std::vector<std::string>& arguments) {
+    QCommandLineParser parser;
     for (const OptionDefinition& option : definition.options) {
-        const auto found = given.find(option.name);
-        if (found == given.end()) {
-            if (option.required) return error("missing --" + std::string(option.name));
-            if (!option.valueName.empty() && !option.defaultText.empty()) {
-                request.values.emplace(std::string(option.name), std::string(option.defaultText));
-            }
-            continue;
+        parser.addOption({latin1(option.name), latin1(option.help), latin1(option.valueName),
+                          latin1(option.defaultText)});
+    }
+    QStringList words{QString()};  // parse() skips the first word, the program's name
+    for (const std::string& argument : arguments) words.append(latin1(argument));
+    if (auto mistake = firstMistake(parser, definition, words)) return *std::move(mistake);
+    parser.parse(words);
+
+    Request request;
+    request.command = definition.command;
+    for (const OptionDefinition& option : definition.options) {
+        const QString name = latin1(option.name);
+        const bool given = parser.isSet(name);
+        if (option.required && !given) {
+            return UsageError{"missing --" + std::string(option.name), definition.command};
         }
-        const std::string_view name = option.name;
-        if (name == "format") {
-            request.format = found->second == "csv"    ? Format::Csv
-                             : found->second == "json" ? Format::Json
-                                                       : Format::Text;
-        } else if (name == "schedule" || name == "growth") {
-            request.details = true;
-        } else if (name == "save") {
-            request.saveName = found->second;
-        } else if (name == "force") {
-            request.force = true;
-        } else {
-            request.values.emplace(found->first, found->second);
+        const std::string value = bytes(parser.value(name));  // the default when left out
+        if (option.name == "format") {
+            request.format = value == "csv"    ? Format::Csv
+                             : value == "json" ? Format::Json
+                                               : Format::Text;
+        } else if (option.name == "schedule" || option.name == "growth") {
+            request.details = given;
+        } else if (option.name == "save") {
+            if (given) request.saveName = value;
+        } else if (option.name == "force") {
+            request.force = given;
+        } else if (!option.valueName.empty() && (given || !option.defaultText.empty())) {
+            request.values.emplace(option.name, value);
         }
     }
-    if (request.force && !request.saveName) return error("--force needs --save");
+    if (request.force && !request.saveName) {
+        return UsageError{"--force needs --save", definition.command};
+    }
     return request;
 }
 

@@ -1,0 +1,286 @@
+// brisanel-calc as a user meets it: results, refusals, help, usage errors and saved lists, with
+// their exit statuses and exact texts.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <map>
+#include <sstream>
+
+#include "cli/command_line.h"
+#include "cli/output.h"
+#include "cli/run.h"
+
+namespace brisanel::cli {
+namespace {
+
+using Words = std::vector<std::string>;
+
+Words with(Words words, const Words& more) {
+    words.insert(words.end(), more.begin(), more.end());
+    return words;
+}
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result calc(const Words& arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runCommandLine(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The line that a subcommand's help begins with and its usage errors repeat.
+std::string usage(const std::string& command) {
+    static const std::map<std::string, std::string> kOptions = {
+        {"interest",
+         "--principal AMOUNT --months MONTHS --rate PERCENT --rule RULE [--format FORMAT]"},
+        {"emi",
+         "--principal AMOUNT --months MONTHS --rate PERCENT [--start-after MONTHS] [--schedule] "
+         "[--format FORMAT] [--save NAME] [--force]"},
+        {"recovery",
+         "--principal AMOUNT --rate PERCENT --emi AMOUNT [--start-after MONTHS] [--schedule] "
+         "[--format FORMAT] [--save NAME] [--force]"},
+        {"rate",
+         "--principal AMOUNT --amount AMOUNT --duration PERIOD --compounding PERIOD [--growth] "
+         "[--format FORMAT] [--save NAME] [--force]"},
+    };
+    return "Usage: brisanel-calc " + command + " " + kOptions.at(command) + "\n";
+}
+
+// What a mistake in a subcommand's options writes to standard error.
+std::string refused(const std::string& command, const std::string& message) {
+    return "brisanel-calc: " + message + "\n" + usage(command) + "Try 'brisanel-calc " + command +
+           " --help'.\n";
+}
+
+const Words kInterest = {"interest", "--principal", "5000", "--months", "24", "--rate", "12.50"};
+const Words kEmi = {"emi", "--principal", "5000", "--months", "48", "--rate", "12.50"};
+const Words kRecovery = {"recovery", "--principal", "5000", "--rate", "12.5"};
+const Words kRate = {"rate", "--principal", "5000", "--amount", "6250"};
+const std::string kEmiText = "Calculated EMI: 133\nGross Interest: 1379\nGross Recovery: 6379\n";
+
+struct Case {
+    Words arguments;
+    int status;
+    std::string err;
+    std::string out = {};
+    bool outStart = false;  // `out` is only the start of the output (the help texts)
+};
+
+const std::vector<Case> kCases = {
+    // Results; options in any order, with "=", and the start delay left at its default of 0.
+    {with(kEmi, {"--start-after", "0"}), 0, "", kEmiText},
+    {{"emi", "--rate=12.50", "--months=48", "--principal", "5000"}, 0, "", kEmiText},
+    // Rule and period names ignore case.
+    {with(kInterest, {"--rule", "Monthly"}), 0, "", "Interest: 1412\nGross amount: 6412\n"},
+    {with(kRate, {"--duration", "24", "--compounding", "Half-Yearly"}), 0, "",
+     "Interest rate per Half Year: 5.7371 %\nInterest rate per Annum: 11.474 %\n"},
+    {with(kRecovery, {"--emi", "600"}), 0, "",
+     "Recovery months: 9\nGross Recovery: 5253\nGross Interest: 253\n"},
+    // Full precision; the first month after a wait of two opens at 5000 x (1 + 0.125 / 12)^2.
+    {{"emi", "--principal", "5000", "--months", "3", "--rate", "12.5", "--start-after", "2",
+      "--schedule", "--format", "csv"},
+     0,
+     "",
+     "month,opening_balance,interest,principal_repaid,instalment,closing_balance,"
+     "cumulative_interest,cumulative_principal\r\n"
+     "3,5104.70920138889,53.17405418113427,1683.967498299746,1737.1415524808804,"
+     "3420.7417030891443,53.17405418113427,1683.967498299746\r\n"
+     "4,3420.7417030891443,35.63272607384525,1701.508826407035,1737.1415524808804,"
+     "1719.2328766821092,88.80678025497951,3385.4763247067813\r\n"
+     "5,1719.2328766821092,17.90867579877197,1719.2328766821092,1737.1415524808813,0,"
+     "106.71545605375148,5104.7092013888905\r\n"},
+    {with(kRate, {"--duration", "24", "--compounding", "monthly", "--format=csv"}), 0, "",
+     "rate_per_period_percent,annual_rate_percent,unit\r\n"
+     "0.9341005370091082,11.209206444109299,per Month\r\n"},
+    {{"rate", "--principal", "100", "--amount", "110", "--duration", "12", "--compounding",
+      "simple", "--growth", "--format", "json"},
+     0,
+     "",
+     "{\n  \"command\": \"rate\",\n  \"results\": {\"rate_per_period_percent\": 10, "
+     "\"annual_rate_percent\": 10, \"unit\": \"per Annum\"},\n  \"growth\": [\n"
+     "    {\"period\": 0, \"period_interest\": 0, \"accumulated_interest\": 0, \"total\": 100},\n"
+     "    {\"period\": 1, \"period_interest\": 10, \"accumulated_interest\": 10, \"total\": 110}\n"
+     "  ]\n}\n"},
+
+    // Refused input gets the window's message, a failed calculation status 3; an empty value
+    // is an empty box.
+    {{"rate", "--principal", "5000", "--amount", "", "--duration", "24", "--compounding", "simple"},
+     2,
+     "Principal with Interest amount must be equal to\r\nor greater than Principal Amount.\n"},
+    {with(kRecovery, {"--emi", "50"}), 3, "Check Principal amount, rate and EMI.\n"},
+    {{"emi", "--rate", "12", "--months", "0.3", "--principal", "1000"},
+     3,
+     "brisanel-calc: the calculation stopped: division by zero\n"},
+
+    // Help and version; a --help after good options still wins, after a mistake it does not.
+    {{"--help"}, 0, "", "Usage: brisanel-calc COMMAND [OPTIONS]\n", true},
+    {{"help", "rate"}, 0, "", usage("rate"), true},
+    {{"interest", "--help"}, 0, "", usage("interest"), true},
+    {{"recovery", "--principal", "1", "--help"}, 0, "", usage("recovery"), true},
+    {{"emi", "--bogus", "--help"}, 2, refused("emi", "unknown option '--bogus'")},
+    {{"--version"}, 0, "", "brisanel-calc " BRISANEL_VERSION "\n"},
+
+    // Usage errors.
+    {{}, 2, "brisanel-calc: missing command\nTry 'brisanel-calc --help'.\n"},
+    {{"loan"}, 2, "brisanel-calc: unknown command 'loan'\nTry 'brisanel-calc --help'.\n"},
+    {{"interest", "--rule", "simple"}, 2, refused("interest", "missing --principal")},
+    {with(kInterest, {"--rule", "weekly"}), 2,
+     refused("interest", "invalid value 'weekly' for --rule")},
+    {with(kRate, {"--duration", "3", "--compounding", "annually"}), 2,
+     refused("rate", "invalid value 'annually' for --compounding")},
+    {with(kEmi, {"--principal", "2"}), 2, refused("emi", "--principal is given twice")},
+    {{"emi", "--rate"}, 2, refused("emi", "--rate needs a value")},
+    {with(kEmi, {"--format", "xml"}), 2, refused("emi", "invalid value 'xml' for --format")},
+    {with(kEmi, {"--force"}), 2, refused("emi", "--force needs --save")},
+    {with(kEmi, {"--schedule=yes"}), 2, refused("emi", "--schedule takes no value")},
+    {with(kInterest, {"--rule", "simple", "--save", "plan"}), 2,
+     refused("interest", "unknown option '--save'")},
+    {{"recovery", "5000"}, 2, refused("recovery", "unexpected argument '5000'")},
+    {with(kEmi, {"--"}), 2, refused("emi", "unexpected argument '--'")},
+    {with(kEmi, {"-x"}), 2, refused("emi", "unexpected argument '-x'")},
+    // The word after a value option is its value, even when it looks like an option.
+    {{"emi", "--principal", "--months", "12"}, 2, refused("emi", "unexpected argument '12'")},
+};
+
+TEST(CommandLine, EachCommandLineGivesItsStatusAndTexts) {
+    for (const Case& expected : kCases) {
+        SCOPED_TRACE(::testing::PrintToString(expected.arguments));
+        const Result run = calc(expected.arguments);
+        EXPECT_EQ(run.status, expected.status);
+        EXPECT_EQ(expected.outStart ? run.out.substr(0, expected.out.size()) : run.out,
+                  expected.out);
+        EXPECT_EQ(run.err, expected.err);
+    }
+}
+
+TEST(CommandLine, TheHelpAndTheManPageListEveryCommandAndOption) {
+    QFile page(QStringLiteral(BRISANEL_CALC_MANPAGE));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const std::string manual = QString::fromUtf8(page.readAll()).replace("\\-", "-").toStdString();
+    const std::string overview = calc({"--help"}).out;
+    for (const CommandDefinition& definition : commandDefinitions()) {
+        const std::string command(definition.name);
+        EXPECT_NE(overview.find("  " + command + " "), std::string::npos) << command;
+        EXPECT_NE(manual.find(".B brisanel-calc " + command), std::string::npos) << command;
+        const std::string help = calc({command, "--help"}).out;
+        for (const OptionDefinition& option : definition.options) {
+            const std::string name = "--" + std::string(option.name);
+            EXPECT_NE(help.find(name), std::string::npos) << command << " " << name;
+            EXPECT_NE(manual.find(name), std::string::npos) << "the man page lacks " << name;
+        }
+    }
+}
+
+TEST(CommandLine, ResultsThatCannotBeWrittenAreNotReportedAsDone) {
+    std::ostream nowhere(nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(runCommandLine(with(kEmi, {"--schedule"}), nowhere, err), kExitNotWritten);
+    EXPECT_EQ(err.str(), "brisanel-calc: the results could not be written to standard output\n");
+}
+
+TEST(CommandLine, FormatsKeepNumbersExactAndQuoteTexts) {
+    // The shortest texts that read back as the same numbers.
+    EXPECT_EQ(fullPrecision(0.1), "0.1");
+    EXPECT_EQ(fullPrecision(1.0 / 3), "0.3333333333333333");
+    EXPECT_EQ(fullPrecision(1e300) + " " + fullPrecision(5e-324), "1e+300 5e-324");
+    EXPECT_EQ(fullPrecision(-0.0), "0");
+    EXPECT_EQ(csvRecord({"a,b", "say \"hi\"", "two\r\nlines", ""}),
+              "\"a,b\",\"say \"\"hi\"\"\",\"two\r\nlines\",\r\n");
+    EXPECT_EQ(jsonString("a\"b\\c\td\x01"), "\"a\\\"b\\\\c\\td\\u0001\"");
+}
+
+const std::string kEmiList =
+    "DETAILS OF REDUCING BALANCE\r\n\r\nSN   END OF      RED. BALANCE      EMI\r\n\r\n"
+    "01.   Month 03\tBal.= 1020\t347\r\n02.   Month 04\tBal.= 0683\t347\r\n"
+    "03.   Month 05\tBal.= 0343\t343\r\n\r\n\r\n";
+const std::string kRateList =
+    "DETAILS OF INTEREST AMOUNT INCREASE\r\n\r\n"
+    "SN        END OF         INTEREST      TOTAL AMOUNT\r\n\r\n"
+    "01.  Loan Starts at:        0.00  \t\t5000.00\r\n"
+    "02.  End of 1 H_Year: \t466.81     \t5466.81\r\n"
+    "03.  End of 2 H_Year: \t977.20     \t5977.20\r\n"
+    "04.  End of Period:\t1256.23     \t6256.23\r\n\r\n\r\n";
+
+struct Save {
+    Words arguments;
+    int status;
+    std::string err;
+    std::string file = {};  // what this file in the folder holds afterwards, when named
+    std::string contents = {};
+};
+
+// The lists are saved in the working folder; the saves run in turn in the same folder.
+TEST(SavedList, WritesTheWindowsFileAndReplacesOneOnlyWithForce) {
+    QTemporaryDir folder;
+    QFile old(folder.filePath("plan.txt"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("keep me") == 7);
+    old.close();
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    const Words emi = {"emi",           "--principal", "1000",   "--months", "3",
+                       "--start-after", "2",           "--rate", "12"};
+    const std::vector<Save> saves = {
+        // --schedule and the format only change what is shown, not what is saved.
+        {with(emi, {"--schedule", "--format", "json", "--save", "cli-emi"}), 0, "", "cli-emi.txt",
+         kEmiList},
+        {with(kRate, {"--duration", "15", "--compounding", "half-yearly", "--save=cli-rate"}), 0,
+         "", "cli-rate.txt", kRateList},
+        {with(emi, {"--save", "plan"}), 4,
+         "brisanel-calc: plan.txt already exists; add --force to replace it.\n"
+         "List not saved, recommended to try again.\n",
+         "plan.txt", "keep me"},
+        {with(emi, {"--save", "plan", "--force"}), 0, "", "plan.txt", kEmiList},
+        {with(emi, {"--save", "no-such-folder/plan"}), 4,
+         "Invalid file name, choose different file name.\n"},
+        // A refused or failed calculation saves nothing.
+        {with(kRecovery, {"--emi", "600", "--start-after", "-1", "--save", "refused"}), 2,
+         "Repayment start time must be a positive integer.\n"},
+        {with(kRecovery, {"--emi", "50", "--save", "failed"}), 3,
+         "Check Principal amount, rate and EMI.\n"},
+    };
+    for (const Save& save : saves) {
+        SCOPED_TRACE(::testing::PrintToString(save.arguments));
+        const Result run = calc(save.arguments);
+        EXPECT_EQ(run.status, save.status);
+        EXPECT_EQ(run.err, save.err);
+        // The results stand even when the list is not saved.
+        EXPECT_EQ(run.out.empty(), save.status == 2 || save.status == 3);
+        if (save.file.empty()) continue;
+        QFile file(folder.filePath(QString::fromStdString(save.file)));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().toStdString(), save.contents);
+    }
+    // No temporary files are left behind, and nothing else was written.
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              QStringList({"cli-emi.txt", "cli-rate.txt", "plan.txt"}));
+    QDir::setCurrent(previous);
+}
+
+// The built program itself: its arguments, standard output and exit status.
+TEST(Program, ShowsTheScheduleWithANegativeStartDelay) {
+    QProcess process;
+    process.start(QStringLiteral(BRISANEL_CALC),
+                  {"emi", "--principal", "1000", "--months", "3", "--start-after", "-3", "--rate",
+                   "12", "--schedule"});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(process.readAllStandardOutput().toStdString(),
+              "Calculated EMI: 330\nGross Interest: -10\nGross Recovery: 990\n\n"
+              "SN   END OF      RED. BALANCE      EMI\n"
+              "01.   Month -02\tBal.= 971\t330\n"
+              "02.   Month -01\tBal.= 0650\t330\n"
+              "03.   Month 00\tBal.= 0327\t327\n");
+    EXPECT_EQ(process.readAllStandardError().toStdString(), "");
+}
+
+}  // namespace
+}  // namespace brisanel::cli
