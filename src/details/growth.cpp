@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 #include "numeric/checked.h"
 #include "numeric/display_pattern.h"
@@ -20,13 +21,13 @@ struct Division {
     int wholePeriods;
     int leftOverMonths;
     int monthsPerPeriod;
-    const char* word;  // between the period number and the figures of a line
+    std::string_view word;  // between the period number and the figures of a line
 };
 
 // Months are split into whole periods and left-over months; daily and monthly durations are
 // whole periods already.
 Division divide(std::int16_t duration, Period period) {
-    const auto split = [duration](int months, const char* word) {
+    const auto split = [duration](int months, std::string_view word) {
         const double whole = std::floor(div(duration, months));
         return Division{static_cast<int>(whole), duration % months, months, word};
     };
@@ -85,10 +86,10 @@ void appendGrowthRows(GrowthRows& rows, double principal, double ratePerPeriod,
                compounding ? balance : add(interestSoFar, balance));
     };
 
-    putRow(GrowthStep::Start, 0, 0, 0, principal);
     const Division split = divide(duration, period);
     rows.reserve(rows.size() +
-                 static_cast<std::size_t>(std::clamp(split.wholePeriods, 0, kMaxGrowthPeriod)) + 1);
+                 static_cast<std::size_t>(std::clamp(split.wholePeriods, 0, kMaxGrowthPeriod)) + 2);
+    putRow(GrowthStep::Start, 0, 0, 0, principal);
     for (int k = 1; k <= split.wholePeriods; ++k) {
         requireGrowthPeriod(k);
         addRow(GrowthStep::WholePeriod, k, mul(ratePerPeriod, balance));
@@ -104,7 +105,7 @@ void appendGrowthRows(GrowthRows& rows, double principal, double ratePerPeriod,
 }
 
 TextLines growthLines(std::span<const GrowthRow> rows, Period period) {
-    const char* const word = divide(0, period).word;
+    const std::string_view word = divide(0, period).word;
     TextLines lines;
     lines.reserve(rows.size(), kRowLength);
     int serial = 0;
