@@ -145,28 +145,6 @@ TEST_F(ListFileOnDisk, AWriteThatCannotBeDoneFailsWithAReasonAndChangesNothing) 
     EXPECT_EQ(entries(), QStringList({"dir.txt", "plain.txt"}));
 }
 
-TEST_F(ListFileOnDisk, LockedPlacesRefuseTheProbeAndAReplaceInPlace) {
-    if (geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root";
-    ASSERT_TRUE(QDir().mkdir("locked") && QDir().mkdir("ro"));
-    put("locked/plan.txt", "x");
-    put("ro/plan.txt", "old");
-    put("secret.txt", "x");
-    ASSERT_TRUE(QFile::setPermissions("locked", {}) && QFile::setPermissions("secret.txt", {}) &&
-                QFile::setPermissions("ro", QFile::ReadOwner | QFile::ExeOwner));
-    for (const char* name :
-         {"locked/plan.txt", "locked/other.txt", "locked/sub/x.txt", "secret.txt"}) {
-        expectRefused(name);
-    }
-    // Replacing needs a temporary beside the target, which the folder refuses; writing over the
-    // old file in place instead could leave it half written.
-    EXPECT_TRUE(writeListFile("ro/plan.txt", "list\r\n").has_value());
-    EXPECT_EQ(bytes("ro/plan.txt"), "old");
-    EXPECT_EQ(entries("ro"), QStringList{"plan.txt"});
-    for (const char* name : {"locked", "ro"}) {  // so that the folder can be removed
-        QFile::setPermissions(name, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-}
-
 TEST_F(ListFileOnDisk, AWriteThatRunsOutOfSpaceKeepsTheOldFileWhole) {
     put("plan.txt", "the list saved before\r\n");
     const QByteArray big(64 * 1024, 'y');
