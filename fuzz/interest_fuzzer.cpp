@@ -1,124 +1,67 @@
 // The "Interests" panel from arbitrary box texts under each of its five rules.
-// Input: a rule digit '0' to '4', then principal, months and rate separated by line feeds.
+// Input: a rule digit '0' to '4', then principal, months and rate, one per line.
 //
-// Checks: the click ends in one of the panel's own messages or in its two results; each shown
-// figure reads back within half a unit of the value computed here, step by step, from the same
-// texts; interest and gross amount differ by the principal.
+// Checks: the click ends as the panel says (a refusal, "Check your input data." on an overflow,
+// or both results) and each shown figure reads back within half a unit of the value computed here
+// from the same texts. When a whole principal is compounded over a whole number of periods, the
+// "Find Interest Rate" panel, given the amount shown, finds the rate back: to within what
+// rounding the amount to a whole number moves it, at most 100 x periods a year / (periods x P).
 
 #include <cmath>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "calc/interest.h"
 #include "calc/messages.h"
+#include "calc/rate_finder.h"
 #include "fuzz_support.h"
 
-namespace {
-
 using namespace brisanel;
-using calc::InterestRule;
-using fuzz::quoted;
-using fuzz::show;
-using numeric::Failure;
 namespace messages = calc::messages;
 
-// What the click should end with, worked out independently of the calculator.
-struct Expected {
-    std::string_view message;
-    std::optional<double> interest;
-    std::optional<double> gross;
-    bool failure = false;
-};
-
-constexpr auto refused = fuzz::refused<Expected>;
-
-Expected expected(InterestRule rule, const fuzz::Boxes& boxes) {
-    Expected e;
-    const auto overflow = [&e] {
-        e.message = messages::kCheckInput;
-        e.failure = true;
-        return e;
-    };
-    const fuzz::Reading principal = fuzz::readBox(boxes[0]);
-    if (principal.failure) return overflow();
-    if (principal.value <= 0) return refused(messages::kPrincipalPositive);
-    const fuzz::Reading months = fuzz::readBox(boxes[1]);
-    if (months.failure) return overflow();
-    if (months.value <= 0) return refused(messages::kMonthsPositive);
-    const fuzz::Reading rate = fuzz::readBox(boxes[2]);
-    if (rate.failure) return overflow();
-    if (!(rate.value > 0 && rate.value <= 200)) return refused(messages::kRateUpTo200);
-
-    const double P = principal.value, M = months.value, R = rate.value;
-    double r = 0, n = 0;
-    switch (rule) {
-        case InterestRule::Simple:
-        case InterestRule::Annually:
-            r = R / 100, n = M / 12;
-            break;
-        case InterestRule::Quarterly:
-            r = R / 400, n = M / 3;
-            break;
-        case InterestRule::Monthly:
-            r = R / 1200, n = M;
-            break;
-        case InterestRule::Daily:
-            r = R / 36500, n = (365.0 / 12) * M;
-            break;
-    }
-    if (!std::isfinite(n)) return overflow();
-    if (rule == InterestRule::Simple) {
-        const double rp = r * P;
-        if (!std::isfinite(rp)) return overflow();
-        const double interest = rp * n;
-        if (!std::isfinite(interest)) return overflow();
-        e.interest = interest;
-        const double gross = interest + P;
-        if (!std::isfinite(gross)) return overflow();
-        e.gross = gross;
-        return e;
-    }
-    const double power = std::pow(r + 1, n);
-    if (!std::isfinite(power)) return overflow();
-    const double amount = power * P;
-    if (!std::isfinite(amount)) return overflow();
-    e.interest = amount - P;
-    e.gross = amount;
-    return e;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto boxes = fuzz::split(data, size, 3);
-    if (!boxes) return 0;
-    const auto rule = static_cast<InterestRule>(boxes->selector % 5);
-    const calc::InterestOutcome out =
-        calc::computeInterest(rule, {(*boxes)[0], (*boxes)[1], (*boxes)[2]});
-    const Expected e = expected(rule, *boxes);
-    const std::string what = "rule " + std::to_string(boxes->selector % 5) + " with " +
-                             quoted((*boxes)[0]) + ", " + quoted((*boxes)[1]) + ", " +
-                             quoted((*boxes)[2]);
+    const fuzz::Boxes boxes(data, size, 3);
+    const unsigned rule = boxes.selector % 5;  // simple, annually, quarterly, monthly, daily
+    const calc::InterestOutcome out = calc::computeInterest(static_cast<calc::InterestRule>(rule),
+                                                            {boxes[0], boxes[1], boxes[2]});
+    const std::string what = "rule " + std::to_string(rule) + " with " + boxes.what;
 
-    FUZZ_REQUIRE(out.message == e.message, what + ": message " + quoted(out.message));
-    FUZZ_REQUIRE(out.failure.has_value() == e.failure, what + ": failure");
-    FUZZ_REQUIRE(!out.failure || *out.failure == Failure::Overflow, what + ": failure kind");
-    FUZZ_REQUIRE(out.interest.has_value() == e.interest.has_value(), what + ": interest written");
-    FUZZ_REQUIRE(out.grossAmount.has_value() == e.gross.has_value(), what + ": gross written");
-    if (e.interest) fuzz::requireShows(*out.interest, *e.interest, 0, what, "interest");
-    if (e.gross) fuzz::requireShows(*out.grossAmount, *e.gross, 0, what, "gross amount");
-
-    if (e.interest && e.gross) {
-        // Two whole numbers, each within a half of its value: they differ by the principal to
-        // within one, give or take the rounding of the amount itself.
-        const double principal = numeric::readNumber((*boxes)[0]);
-        const double shownInterest = numeric::readNumber(*out.interest);
-        const double shownGross = numeric::readNumber(*out.grossAmount);
-        const double slack = 4 * std::fabs(*e.gross) * 0x1p-52;
-        FUZZ_REQUIRE(std::fabs(shownGross - shownInterest - principal) <= 1 + slack,
-                     what + ": " + show(shownGross) + " - " + show(shownInterest) + " is not " +
-                         show(principal));
+    constexpr double kRateDivisor[] = {100, 100, 400, 1200, 36500};
+    constexpr double kPerYear[] = {1, 1, 4, 12, 365};
+    fuzz::Expected e;
+    double P = NAN, M = NAN, R = NAN, periods = NAN, interest = NAN, gross = NAN;
+    if (fuzz::read(boxes[0], P, e) && fuzz::accept(P > 0, messages::kPrincipalPositive, e) &&
+        fuzz::read(boxes[1], M, e) && fuzz::accept(M > 0, messages::kMonthsPositive, e) &&
+        fuzz::read(boxes[2], R, e) && fuzz::accept(R > 0 && R <= 200, messages::kRateUpTo200, e)) {
+        const double r = R / kRateDivisor[rule];
+        periods = rule == 4 ? 365.0 / 12 * M : M / (12 / kPerYear[rule]);
+        if (rule == 0) {
+            interest = r * P * periods;
+            gross = interest + P;
+        } else {
+            gross = std::pow(r + 1, periods) * P;
+            interest = gross - P;
+        }
+        if (!std::isfinite(periods) || !std::isfinite(gross))
+            e.failure = numeric::Failure::Overflow;
     }
+    fuzz::requireEnding(out, e, {std::nullopt, messages::kCheckInput}, what);
+    fuzz::requireResult(out, out.interest, interest, what + ", interest");
+    fuzz::requireResult(out, out.grossAmount, gross, what + ", gross amount");
+
+    // The rate finder counts the duration in months, or in days when daily.
+    const double duration = rule == 4 ? M / 12 * 365 : M;
+    const double count = rule == 4 ? duration : periods;
+    if (out.failed() || rule == 0 || P != std::floor(P) || count != std::floor(count) ||
+        count < 1 || duration != std::floor(duration) || duration > 32767) {
+        return 0;
+    }
+    const calc::RateOutcome found =
+        calc::findRate({boxes[0], *out.grossAmount, std::to_string(static_cast<int>(duration)),
+                        static_cast<calc::Period>(rule + (rule > 1))});  // no half-yearly rule
+    const double moved = 50 * kPerYear[rule] / (count * P);
+    FUZZ_REQUIRE(
+        found.figures && std::fabs(found.figures->annualRatePercent - R) <= 1.01 * moved + 1e-9,
+        what + ": found " + found.annualRate.value_or("no rate"));
     return 0;
 }
