@@ -47,13 +47,15 @@ inline std::string show(double value) {
     return buffer;
 }
 
-/// A fuzz input: a selector (the first byte less '0', so that seed files stay readable), then box
-/// texts separated by line feeds; missing texts are empty, the last keeps any further line feeds.
+/// A fuzz input: a first line with a selector (its first byte less '0', so that seed files stay
+/// readable; 0 when the line is empty), then box texts, one per line; missing texts are empty, the
+/// last keeps any further line feeds.
 struct Boxes {
     Boxes(const std::uint8_t* data, std::size_t size, std::size_t count) {
         std::string_view rest(reinterpret_cast<const char*>(data), size);
-        selector = size == 0 ? 0 : static_cast<std::uint8_t>(rest[0] - '0');
-        rest.remove_prefix(size == 0 ? 0 : 1);
+        const std::size_t header = rest.find('\n');
+        selector = header == 0 || rest.empty() ? 0 : static_cast<std::uint8_t>(rest[0] - '0');
+        rest.remove_prefix(header == rest.npos ? rest.size() : header + 1);
         while (texts.size() < count) {
             const std::size_t end = texts.size() + 1 == count ? rest.npos : rest.find('\n');
             texts.emplace_back(rest.substr(0, end));
@@ -110,16 +112,20 @@ inline void requireEnding(const calc::Outcome& out, const Expected& e, calc::Rep
                      quoted(out.message));
 }
 
-/// Checks that `shown`, a figure shown with `decimals` places, reads back by the numeric-box rule
-/// to within half a unit of its last place of `computed`. An empty text (an all-"#" pattern
-/// showing a value that rounds to zero) reads back as 0. The slack of a few ulps covers rounding
-/// on the shortest decimal form of the value rather than on its exact value.
+/// Whether `shown`, a figure shown with `decimals` places, reads back by the numeric-box rule to
+/// within half a unit of its last place of `computed`. An empty text (an all-"#" pattern showing a
+/// value that rounds to zero) reads back as 0. The slack of a few ulps covers rounding on the
+/// shortest decimal form of the value rather than on its exact value.
+inline bool shows(std::string_view shown, double computed, int decimals) {
+    const double halfUnit = 0.5 * std::pow(10.0, -decimals) * (1 + 0x1p-40);
+    return std::isfinite(computed) && (shown.empty() || numeric::isNumeric(shown)) &&
+           std::fabs(numeric::readNumber(shown) - computed) <=
+               halfUnit + 0x1p-50 * std::fabs(computed);
+}
+
 inline void requireShows(std::string_view shown, double computed, int decimals,
                          const std::string& what) {
-    const double halfUnit = 0.5 * std::pow(10.0, -decimals) * (1 + 0x1p-40);
-    FUZZ_REQUIRE(std::isfinite(computed) && (shown.empty() || numeric::isNumeric(shown)) &&
-                     std::fabs(numeric::readNumber(shown) - computed) <=
-                         halfUnit + 0x1p-50 * std::fabs(computed),
+    FUZZ_REQUIRE(shows(shown, computed, decimals),
                  what + " shows " + quoted(shown) + " for " + show(computed));
 }
 
@@ -130,23 +136,19 @@ inline void requireResult(const calc::Outcome& out, const std::optional<std::str
     if (shown) requireShows(*shown, value, 0, what);
 }
 
-/// Whether two values agree up to rounding errors of size `scale`.
+/// Whether two values agree up to rounding errors of size `scale`, and those of subnormal values.
 inline bool near(double a, double b, double scale) {
-    return a == b || std::fabs(a - b) <= 0x1p-48 * std::fabs(scale);
+    return a == b || std::fabs(a - b) <= 0x1p-48 * std::fabs(scale) + 0x1p-1068;
 }
 
 /// The fields of a list line, split at its tab characters.
 inline std::vector<std::string_view> fields(std::string_view line) {
-    std::vector<std::string_view> parts;
-    for (std::size_t tab = 0; tab != line.npos; line.remove_prefix(tab + 1)) {
-        tab = line.find('\t');
-        parts.push_back(line.substr(0, tab));
-        if (tab == line.npos) break;
+    std::vector<std::string_view> parts{line.substr(0, line.find('\t'))};
+    for (std::size_t tab = line.find('\t'); tab != line.npos; tab = line.find('\t', tab + 1)) {
+        parts.push_back(line.substr(tab + 1, line.find('\t', tab + 1) - tab - 1));
     }
     return parts;
 }
-
-using details::ScheduleRow;
 
 /// What a reducing-balance schedule repays: the balance it opens with, the monthly rate, the
 /// instalment, and the month of its first line.
@@ -163,30 +165,30 @@ struct Loan {
 /// balance less that principal is the next row's (0 after the last of a complete schedule, which
 /// pays what is left), and the totals run on. Returns the failure that stopped an incomplete
 /// schedule: an overflow of its next balance, or else the working table's limit at 1802 rows.
-inline std::optional<numeric::Failure> requireSchedule(std::span<const ScheduleRow> rows,
+inline std::optional<numeric::Failure> requireSchedule(std::span<const details::ScheduleRow> rows,
                                                        const Loan& loan, bool complete,
                                                        const std::string& what) {
     const details::TextLines lines = details::scheduleLines(rows);
     FUZZ_REQUIRE(!rows.empty() && rows.size() <= 1802 && lines.size() == rows.size(),
                  what + ": " + std::to_string(lines.size()) + " lines");
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const ScheduleRow& row = rows[i];
+        const details::ScheduleRow& row = rows[i];
         const bool last = i + 1 == rows.size();
-        const std::string at = what + ", line " + quoted(lines[i]);
         const long month = loan.firstMonth + static_cast<long>(i);
         char head[64];
         std::snprintf(head, sizeof head, "%02zu.   Month %s%02ld", i + 1, month < 0 ? "-" : "",
                       std::labs(month));
         const auto parts = fields(lines[i]);
-        FUZZ_REQUIRE(parts.size() == 3 && parts[0] == head && parts[1].starts_with("Bal.= ") &&
-                         (i > 0 || near(row.openingBalance, loan.principal, loan.principal)) &&
-                         (i == 0 || parts[1].find_first_of("0123456789") + 4 <= parts[1].size()),
-                     at);
-        requireShows(parts[1].substr(6), row.openingBalance, 0, at);
-        requireShows(parts[2], last && complete ? row.openingBalance : loan.instalment, 0, at);
+        FUZZ_REQUIRE(
+            parts.size() == 3 && parts[0] == head && parts[1].starts_with("Bal.= ") &&
+                (i > 0 || near(row.openingBalance, loan.principal, loan.principal)) &&
+                (i == 0 || parts[1].find_first_of("0123456789") + 4 <= parts[1].size()) &&
+                shows(parts[1].substr(6), row.openingBalance, 0) &&
+                shows(parts[2], last && complete ? row.openingBalance : loan.instalment, 0),
+            what + ", line " + quoted(lines[i]) + " for " + show(row.openingBalance));
         if (last && !complete) break;
 
-        const ScheduleRow before = i == 0 ? ScheduleRow{} : rows[i - 1];
+        const details::ScheduleRow before = i == 0 ? details::ScheduleRow{} : rows[i - 1];
         const double scale = std::fabs(row.openingBalance) + std::fabs(row.instalment) +
                              std::fabs(row.interest) + std::fabs(row.closingBalance);
         FUZZ_REQUIRE(
@@ -199,7 +201,7 @@ inline std::optional<numeric::Failure> requireSchedule(std::span<const ScheduleR
                 near(row.interestSoFar, before.interestSoFar + row.interest, row.interestSoFar) &&
                 near(row.principalSoFar, before.principalSoFar + row.principalRepaid,
                      std::fabs(before.principalSoFar) + std::fabs(row.principalRepaid)),
-            at + " does not add up");
+            what + ", line " + quoted(lines[i]) + " does not add up");
     }
     const double grown = (1 + loan.rate) * rows.back().openingBalance;
     const bool overflow = !std::isfinite(grown - loan.instalment);
