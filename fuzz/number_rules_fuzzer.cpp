@@ -15,7 +15,6 @@
 #include "numeric/number_rules.h"
 
 using namespace brisanel;
-using numeric::ArithmeticError;
 using numeric::Failure;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -35,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool overflow = false;
     try {
         value = numeric::readNumber(text);
-    } catch (const ArithmeticError& error) {
+    } catch (const numeric::ArithmeticError& error) {
         overflow = error.kind() == Failure::Overflow;
         FUZZ_REQUIRE(overflow, what + " fails with " + error.what());
     }
@@ -51,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const double off = std::fabs(whole - value);
         FUZZ_REQUIRE(!overflow && (off < 0.5 || (off == 0.5 && std::fmod(whole, 2) == 0)),
                      what + ": readInteger gave " + fuzz::show(whole));
-    } catch (const ArithmeticError& error) {
+    } catch (const numeric::ArithmeticError& error) {
         FUZZ_REQUIRE(error.kind() == Failure::Overflow &&
                          (overflow || !(value >= -32768.5 && value < 32767.5)),
                      what + ": readInteger refused " + fuzz::show(value));
