@@ -1,20 +1,21 @@
 #pragma once
 
-// What the fuzz targets share: splitting an input into box texts, and the checks that a shown
-// figure says what was computed. A failed check prints what it saw and aborts, which libFuzzer
-// reports as a crash together with the input that caused it.
+// What the fuzz targets share: the input as box texts, and checks that a click ends as its panel
+// says and that shown figures and list lines say what was computed. A failed check prints what it
+// saw and aborts, which libFuzzer reports as a crash together with the input that caused it.
 
 #include <cmath>
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "numeric/failure.h"
+#include "calc/outcome.h"
+#include "details/schedule.h"
 #include "numeric/number_rules.h"
 
 namespace brisanel::fuzz {
@@ -32,14 +33,10 @@ namespace brisanel::fuzz {
 
 inline std::string quoted(std::string_view text) {
     std::string out = "\"";
-    for (unsigned char c : text) {
-        if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\') {
-            out += static_cast<char>(c);
-        } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
-            out += escaped;
-        }
+    for (const unsigned char c : text) {
+        char shown[8];
+        std::snprintf(shown, sizeof shown, c < 0x20 || c >= 0x7f || c == '"' ? "\\x%02x" : "%c", c);
+        out += shown;
     }
     return out + "\"";
 }
@@ -50,127 +47,167 @@ inline std::string show(double value) {
     return buffer;
 }
 
-/// A fuzz input as a selector (the first byte less '0', so that seed files stay readable) and
-/// box texts separated by line feeds; missing texts are empty, the last one keeps any further
-/// line feeds.
+/// A fuzz input: a first line with a selector (its first byte less '0', so that seed files stay
+/// readable; 0 when the line is empty), then box texts, one per line; missing texts are empty, the
+/// last keeps any further line feeds.
 struct Boxes {
+    Boxes(const std::uint8_t* data, std::size_t size, std::size_t count) {
+        std::string_view rest(reinterpret_cast<const char*>(data), size);
+        const std::size_t header = rest.find('\n');
+        selector = header == 0 || rest.empty() ? 0 : static_cast<std::uint8_t>(rest[0] - '0');
+        rest.remove_prefix(header == rest.npos ? rest.size() : header + 1);
+        while (texts.size() < count) {
+            const std::size_t end = texts.size() + 1 == count ? rest.npos : rest.find('\n');
+            texts.emplace_back(rest.substr(0, end));
+            rest.remove_prefix(end == rest.npos ? rest.size() : end + 1);
+            what += (texts.size() == 1 ? "" : ", ") + quoted(texts.back());
+        }
+    }
+    const std::string& operator[](std::size_t index) const { return texts[index]; }
+
     unsigned selector = 0;
     std::vector<std::string> texts;
-
-    const std::string& operator[](std::size_t index) const { return texts[index]; }
+    std::string what;  ///< the texts, quoted, for failure reports
 };
 
-inline std::optional<Boxes> split(const std::uint8_t* data, std::size_t size, std::size_t count) {
-    if (size == 0) return std::nullopt;
-    Boxes boxes;
-    boxes.selector = static_cast<std::uint8_t>(data[0] - '0');
-    std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
-    for (std::size_t i = 0; i + 1 < count; ++i) {
-        const std::size_t end = rest.find('\n');
-        boxes.texts.emplace_back(rest.substr(0, end));
-        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
-    }
-    boxes.texts.emplace_back(rest);
-    return boxes;
-}
-
-/// The numeric-box rule as a calculation meets it: the value, or the failure it throws.
-struct Reading {
-    double value = 0;
+/// How a click should end, worked out here: the refusal its inputs earn, or the run-time failure
+/// it meets, or neither.
+struct Expected {
+    std::string_view refusal;
     std::optional<numeric::Failure> failure;
 };
 
-inline Reading readBox(std::string_view text) {
+/// Reads a box into `value` by the numeric-box rule (the integer-box rule when `whole`) as the
+/// panel does; false, with an overflow expected, when it overflows. Chained with accept() in the
+/// panel's order, so that the first box to stop the click decides.
+inline bool read(std::string_view text, double& value, Expected& e, bool whole = false) {
     try {
-        return {numeric::readNumber(text), std::nullopt};
-    } catch (const numeric::ArithmeticError& error) {
-        return {0, error.kind()};
+        value = whole ? numeric::readInteger(text) : numeric::readNumber(text);
+        return true;
+    } catch (const numeric::ArithmeticError&) {
+        e.failure = numeric::Failure::Overflow;
+        return false;
     }
 }
 
-/// The 16-bit whole-number rule: the box's number rounded half to even, an overflow outside
-/// -32768..32767.
-inline Reading readWholeBox(std::string_view text) {
-    Reading reading = readBox(text);
-    if (reading.failure) return reading;
-    reading.value = std::nearbyint(reading.value);
-    if (reading.value < -32768 || reading.value > 32767) {
-        return {0, numeric::Failure::Overflow};
-    }
-    return reading;
+/// An input check: false, with the refusal `message` expected, unless `accepted`.
+inline bool accept(bool accepted, std::string_view message, Expected& e) {
+    if (!accepted) e.refusal = message;
+    return accepted;
 }
 
-/// A click refused by an input check: its message and nothing else.
-template <typename Expected>
-Expected refused(std::string_view message) {
-    Expected e;
-    e.message = message;
-    return e;
+/// Checks a click's ending, failure and message against `e`, given the failure that the panel
+/// reports and the message it reports it with.
+inline void requireEnding(const calc::Outcome& out, const Expected& e, calc::Reported reported,
+                          const std::string& what) {
+    using calc::Ending;
+    const bool told = e.failure && (!reported.failure || reported.failure == e.failure);
+    const Ending ending = !e.refusal.empty() ? Ending::Refused
+                          : !e.failure       ? Ending::Completed
+                          : told             ? Ending::Failed
+                                             : Ending::FailedSilently;
+    const std::string_view message = told ? reported.message : e.refusal;
+    FUZZ_REQUIRE(out.ending == ending && out.failure == e.failure && out.message == message,
+                 what + ": ending " + std::to_string(static_cast<int>(out.ending)) + ", " +
+                     quoted(out.message));
 }
 
-/// Names a checked figure in a failure report: the input, the figure and the line it stands in.
-inline std::string describe(std::string_view what, std::string_view field, std::string_view line) {
-    std::string text = std::string(what) + ", " + std::string(field);
-    if (!line.empty()) text += " in the line " + quoted(line);
-    return text;
+/// Whether `shown`, a figure shown with `decimals` places, reads back by the numeric-box rule to
+/// within half a unit of its last place of `computed`. An empty text (an all-"#" pattern showing a
+/// value that rounds to zero) reads back as 0. The slack of a few ulps covers rounding on the
+/// shortest decimal form of the value rather than on its exact value.
+inline bool shows(std::string_view shown, double computed, int decimals) {
+    const double halfUnit = 0.5 * std::pow(10.0, -decimals) * (1 + 0x1p-40);
+    return std::isfinite(computed) && (shown.empty() || numeric::isNumeric(shown)) &&
+           std::fabs(numeric::readNumber(shown) - computed) <=
+               halfUnit + 0x1p-50 * std::fabs(computed);
 }
 
-/// Checks that `shown`, the text of a figure shown with `decimals` places, reads back by the
-/// numeric-box rule to within half a unit of its last place of `computed`. An empty text (an
-/// all-"#" pattern showing a value that rounds to zero) reads back as 0. The slack of a few ulps
-/// covers rounding on the shortest decimal form of the value rather than on its exact value.
-/// The report, built only on failure, names `what`, `field` and the `line` if there is one.
 inline void requireShows(std::string_view shown, double computed, int decimals,
-                         std::string_view what, std::string_view field,
-                         std::string_view line = {}) {
-    FUZZ_REQUIRE(std::isfinite(computed),
-                 describe(what, field, line) + " computed as " + show(computed));
-    FUZZ_REQUIRE(shown.empty() || numeric::isNumeric(shown),
-                 describe(what, field, line) + " shows " + quoted(shown) + ", not a number");
-    const Reading back = readBox(shown);
-    FUZZ_REQUIRE(!back.failure, describe(what, field, line) + " shows " + quoted(shown));
-    const double halfUnit = 0.5 * std::pow(10.0, -decimals);
-    const double slack = 4 * std::fabs(computed) * 0x1p-52 + 0x1p-1074;
-    FUZZ_REQUIRE(
-        std::fabs(back.value - computed) <= halfUnit * (1 + 0x1p-40) + slack,
-        describe(what, field, line) + " shows " + quoted(shown) + " for " + show(computed));
+                         const std::string& what) {
+    FUZZ_REQUIRE(shows(shown, computed, decimals),
+                 what + " shows " + quoted(shown) + " for " + show(computed));
+}
+
+/// Checks a result box: written when the click completed, and when written showing `value`.
+inline void requireResult(const calc::Outcome& out, const std::optional<std::string>& shown,
+                          double value, const std::string& what) {
+    FUZZ_REQUIRE(shown || out.failed(), what + " not written");
+    if (shown) requireShows(*shown, value, 0, what);
+}
+
+/// Whether two values agree up to rounding errors of size `scale`, and those of subnormal values.
+inline bool near(double a, double b, double scale) {
+    return a == b || std::fabs(a - b) <= 0x1p-48 * std::fabs(scale) + 0x1p-1068;
 }
 
 /// The fields of a list line, split at its tab characters.
 inline std::vector<std::string_view> fields(std::string_view line) {
-    std::vector<std::string_view> parts;
-    for (;;) {
-        const std::size_t tab = line.find('\t');
-        parts.push_back(line.substr(0, tab));
-        if (tab == std::string_view::npos) return parts;
-        line.remove_prefix(tab + 1);
+    std::vector<std::string_view> parts{line.substr(0, line.find('\t'))};
+    for (std::size_t tab = line.find('\t'); tab != line.npos; tab = line.find('\t', tab + 1)) {
+        parts.push_back(line.substr(tab + 1, line.find('\t', tab + 1) - tab - 1));
     }
+    return parts;
 }
 
-/// Removes `prefix` from the front of `text`; false when `text` does not start with it.
-inline bool consume(std::string_view& text, std::string_view prefix) {
-    if (text.substr(0, prefix.size()) != prefix) return false;
-    text.remove_prefix(prefix.size());
-    return true;
-}
+/// What a reducing-balance schedule repays: the balance it opens with, the monthly rate, the
+/// instalment, and the month of its first line.
+struct Loan {
+    double principal, rate, instalment;
+    long firstMonth;
+};
 
-/// Removes a leading shown whole number (a sign and digits) and returns it.
-inline std::string_view takeWhole(std::string_view& text) {
-    std::size_t end = text.substr(0, 1) == "-" ? 1 : 0;
-    while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
-    const std::string_view number = text.substr(0, end);
-    text.remove_prefix(end);
-    return number;
-}
+/// Checks a reducing-balance schedule and its list lines. One line per row, at most 1802; serials
+/// count from 1, months from the loan's first; each line shows its row's balance and the
+/// instalment, the last line of a `complete` schedule its balance in both fields. The first row
+/// opens with the principal. Every settled row (all but the last of an incomplete schedule) adds
+/// up: interest at the rate on the balance and the principal repaid make the instalment, the
+/// balance less that principal is the next row's (0 after the last of a complete schedule, which
+/// pays what is left), and the totals run on. Returns the failure that stopped an incomplete
+/// schedule: an overflow of its next balance, or else the working table's limit at 1802 rows.
+inline std::optional<numeric::Failure> requireSchedule(std::span<const details::ScheduleRow> rows,
+                                                       const Loan& loan, bool complete,
+                                                       const std::string& what) {
+    const details::TextLines lines = details::scheduleLines(rows);
+    FUZZ_REQUIRE(!rows.empty() && rows.size() <= 1802 && lines.size() == rows.size(),
+                 what + ": " + std::to_string(lines.size()) + " lines");
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const details::ScheduleRow& row = rows[i];
+        const bool last = i + 1 == rows.size();
+        const long month = loan.firstMonth + static_cast<long>(i);
+        char head[64];
+        std::snprintf(head, sizeof head, "%02zu.   Month %s%02ld", i + 1, month < 0 ? "-" : "",
+                      std::labs(month));
+        const auto parts = fields(lines[i]);
+        FUZZ_REQUIRE(
+            parts.size() == 3 && parts[0] == head && parts[1].starts_with("Bal.= ") &&
+                (i > 0 || near(row.openingBalance, loan.principal, loan.principal)) &&
+                (i == 0 || parts[1].find_first_of("0123456789") + 4 <= parts[1].size()) &&
+                shows(parts[1].substr(6), row.openingBalance, 0) &&
+                shows(parts[2], last && complete ? row.openingBalance : loan.instalment, 0),
+            what + ", line " + quoted(lines[i]) + " for " + show(row.openingBalance));
+        if (last && !complete) break;
 
-/// Checks that `shown` is the whole number `expected` with at least `width` digits.
-inline void requireWhole(std::string_view shown, long expected, std::size_t width,
-                         std::string_view what, std::string_view field, std::string_view line) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%s%0*ld", expected < 0 ? "-" : "",
-                  static_cast<int>(width), std::labs(expected));
-    FUZZ_REQUIRE(shown == buffer,
-                 describe(what, field, line) + " shows " + quoted(shown) + ", not " + buffer);
+        const details::ScheduleRow before = i == 0 ? details::ScheduleRow{} : rows[i - 1];
+        const double scale = std::fabs(row.openingBalance) + std::fabs(row.instalment) +
+                             std::fabs(row.interest) + std::fabs(row.closingBalance);
+        FUZZ_REQUIRE(
+            (last ? row.closingBalance == 0
+                  : near(row.interest, loan.rate * row.openingBalance, row.interest) &&
+                        row.instalment == loan.instalment &&
+                        row.closingBalance == rows[i + 1].openingBalance) &&
+                near(row.interest + row.principalRepaid, row.instalment, scale) &&
+                near(row.openingBalance - row.principalRepaid, row.closingBalance, scale) &&
+                near(row.interestSoFar, before.interestSoFar + row.interest, row.interestSoFar) &&
+                near(row.principalSoFar, before.principalSoFar + row.principalRepaid,
+                     std::fabs(before.principalSoFar) + std::fabs(row.principalRepaid)),
+            what + ", line " + quoted(lines[i]) + " does not add up");
+    }
+    const double grown = (1 + loan.rate) * rows.back().openingBalance;
+    const bool overflow = !std::isfinite(grown - loan.instalment);
+    FUZZ_REQUIRE(complete || overflow || rows.size() == 1802, what + ": schedule stopped");
+    if (complete) return std::nullopt;
+    return overflow ? numeric::Failure::Overflow : numeric::Failure::TableLimit;
 }
 
 }  // namespace brisanel::fuzz
