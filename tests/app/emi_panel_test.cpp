@@ -16,7 +16,7 @@ protected:
 
     QStringList results() const { return texts({14, 15, 16}); }
 
-    void expectOpen(bool open, int closedHeight = frmInterest::kDetailsClosedHeight) const {
+    void expectOpen(bool open, int closedHeight = 3585) const {
         expectDetails("ShowDetails", {17, 18, 19, 20}, open, closedHeight);
     }
 
@@ -35,7 +35,7 @@ TEST_F(EmiPanel, FindEmiWritesTheResultsAndShowDetailsTheScheduleUnderItsHeader)
     EXPECT_EQ(results(), kSampleResults);
     EXPECT_EQ(listLines(), growth);
     EXPECT_FALSE(shown(header(2)));
-    expectOpen(false, frmInterest::kPanelHeight);
+    expectOpen(false, 3690);
 
     click("ShowDetails");
     EXPECT_TRUE(shown(header(2)));
@@ -68,7 +68,7 @@ TEST_F(EmiPanel, AFailedFindEmiEmptiesTheResultsAndBarsTheDetailsUntilTheNextSuc
         EXPECT_TRUE(shown(header(2)));
         EXPECT_EQ(listLines(), growth);
         expectMessage({});
-        expectOpen(false, frmInterest::kPanelHeight);
+        expectOpen(false, 3690);
         type(box, before);
     }
     click("EMI");

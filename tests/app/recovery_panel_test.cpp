@@ -17,7 +17,7 @@ protected:
     // Months, gross recovery, gross interest.
     QStringList results() const { return texts({12, 9, 10}); }
 
-    void expectOpen(bool open, int closedHeight = frmInterest::kDetailsClosedHeight) const {
+    void expectOpen(bool open, int closedHeight = 3585) const {
         expectDetails("ShowDetailsM", {5, 7, 8, 11}, open, closedHeight);
     }
 };
@@ -33,7 +33,7 @@ TEST_F(RecoveryPanel, FindMonthsWritesTheScheduleWhichShowDetailsRevealsUnderIts
     ASSERT_EQ(list()->count(), 9);
     EXPECT_EQ(listLines().front(), "01.   Month 01\tBal.= 5000\t600");
     EXPECT_FALSE(shown(header(2)));
-    expectOpen(false, frmInterest::kPanelHeight);
+    expectOpen(false, 3690);
 
     click("ShowDetailsM");
     EXPECT_TRUE(shown(header(2)));
@@ -61,7 +61,7 @@ TEST_F(RecoveryPanel, AFailedCalculationKeepsResultsAndListAndDoesNotOpen) {
 
         click("ShowDetailsM");
         expectMessage(message);
-        expectOpen(false, frmInterest::kPanelHeight);
+        expectOpen(false, 3690);
         type(box, before);
     }
 }

@@ -111,7 +111,7 @@ TEST_F(SaveList, AMissingFolderOrAFolderOfThatNameIsReportedAndNothingChanges) {
     EXPECT_TRUE(QDir("plan.txt").isEmpty());
     EXPECT_EQ(folder.entries(), QStringList({"plan.txt"}));
     EXPECT_EQ(listLines(), schedule);
-    EXPECT_EQ(window->outerHeightTwips(), frmInterest::kDetailsOpenHeight);
+    EXPECT_EQ(window->outerHeightTwips(), 6930);
 }
 
 TEST_F(SaveList, TheTitleFollowsThePanelInViewWhicheverControlSaves) {

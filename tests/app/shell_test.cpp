@@ -22,7 +22,7 @@ TEST_F(Shell, StartsOnTheRateFinderWithItsSampleValues) {
     EXPECT_EQ(periods()->count(), 6);
     EXPECT_EQ(periods()->currentText(), "Simple");
     EXPECT_EQ(label1(14)->text(), "Months");
-    EXPECT_LT(window->outerHeightTwips(), frmInterest::kDetailsOpenHeight);
+    EXPECT_LT(window->outerHeightTwips(), 6930);
     EXPECT_EQ(list()->count(), 0);
     // Result boxes are read-only, yet enabled so that their text can be selected and copied.
     for (int box : kResultBoxes) {
@@ -40,10 +40,10 @@ TEST_F(Shell, EachPanelCommandShowsItsPanelAloneAndEmptiesOnlyItsResults) {
         QList<int> emptied;  // the only result boxes the command touches
         bool clearsDetails;  // empties the list and shows the repayment header again
     } commands[] = {
-        {"mnInterest", 1, frmInterest::kInterestsHeight, {3, 4}, false},
-        {"mnEMI", 3, frmInterest::kPanelHeight, {14, 15, 16}, false},
-        {"mnRecovery", 2, frmInterest::kPanelHeight, {9, 10, 12}, false},
-        {"mnFindRate", 4, frmInterest::kPanelHeight, {22}, true},  // keeps Text1(23)
+        {"mnInterest", 1, 3585, {3, 4}, false},
+        {"mnEMI", 3, 3690, {14, 15, 16}, false},
+        {"mnRecovery", 2, 3690, {9, 10, 12}, false},
+        {"mnFindRate", 4, 3690, {22}, true},  // keeps Text1(23)
     };
     for (int box : kInputBoxes) type(box, QString("typed %1").arg(box));
     // From every panel to every other, so each command runs with each predecessor in view.
@@ -88,7 +88,7 @@ TEST_F(Shell, EachDetailsButtonKeepsItsStateAndLocksAcrossTheMenu) {
 
         choose("mnInterest");
         choose(toggle.menu);
-        EXPECT_EQ(window->outerHeightTwips(), frmInterest::kPanelHeight);
+        EXPECT_EQ(window->outerHeightTwips(), 3690);
         EXPECT_EQ(button(toggle.button)->text(),
                   toggle.captionSurvives ? "Close Details" : "Show Details");
         for (int box : toggle.locked) EXPECT_TRUE(text1(box)->isReadOnly()) << box;

@@ -83,9 +83,8 @@ protected:
 
     /// The height, the caption of a details button, and the locks on `inputs`, open or closed.
     void expectDetails(const QString& name, const QList<int>& inputs, bool open,
-                       int closedHeight = frmInterest::kDetailsClosedHeight) const {
-        EXPECT_EQ(window->outerHeightTwips(),
-                  open ? frmInterest::kDetailsOpenHeight : closedHeight);
+                       int closedHeight = 3585) const {
+        EXPECT_EQ(window->outerHeightTwips(), open ? 6930 : closedHeight);
         EXPECT_EQ(button(name)->text(), open ? "Close Details" : "Show Details");
         for (int box : inputs) EXPECT_EQ(text1(box)->isReadOnly(), open) << box;
     }
