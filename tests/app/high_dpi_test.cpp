@@ -11,11 +11,6 @@ namespace {
 
 bool contentFits(QWidget* widget) {
     const QFontMetrics metrics = widget->fontMetrics();
-    if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        const QRect inner = button->rect().adjusted(2, 2, -2, -2);  // where long captions wrap
-        return inner.contains(
-            metrics.boundingRect(inner, Qt::AlignCenter | Qt::TextWordWrap, button->text()));
-    }
     if (auto* box = qobject_cast<QLineEdit*>(widget)) {  // inside its frame and 2-pixel margins
         const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
         return metrics.horizontalAdvance(box->text()) <= box->width() - 2 * frame - 4;
