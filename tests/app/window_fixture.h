@@ -4,7 +4,6 @@
 
 #include <QtWidgets>
 #include <memory>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -29,9 +28,10 @@ inline void mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button = Q
     QCoreApplication::sendEvent(widget, &event);
 }
 
-/// A text of the core's outcome as a box shows it; empty when the core wrote none.
-inline QString shownAs(const std::optional<std::string>& text) {
-    return QString::fromStdString(text.value_or(""));
+/// The core's texts as the boxes show them: an empty text where the core wrote none.
+template <typename... Texts>
+QStringList answer(const Texts&... texts) {
+    return {QString::fromStdString(texts.value_or(""))...};
 }
 
 /// A message as the user sees it: text, icon and buttons.
