@@ -27,32 +27,28 @@ public:
         messages.push_back({text, title, icon, buttons});
         if (whileShowing) whileShowing();
         if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-        if (answers.empty()) return MessageAnswer::Cancel;
-        const MessageAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return next(answers, MessageAnswer::Cancel);
     }
 
     QString prompt(const QString& text, const QString& title) override {
         prompts.push_back(text + " | " + title);
-        if (typed.empty()) return {};
-        const QString answer = typed.front();
-        typed.pop_front();
-        return answer;
-    }
-
-    /// The texts of the messages shown so far.
-    QStringList texts() const {
-        QStringList result;
-        for (const ShownMessage& shown : messages) result.append(shown.text);
-        return result;
+        return next(typed, QString());
     }
 
     std::vector<ShownMessage> messages;
-    QStringList prompts;
+    QStringList prompts;                 // "text | title"
     std::deque<MessageAnswer> answers;   // for Yes/No/Cancel questions
     std::deque<QString> typed;           // for prompts
     std::function<void()> whileShowing;  // runs while each message is on screen
+
+private:
+    template <typename T>
+    static T next(std::deque<T>& queue, T otherwise) {
+        if (queue.empty()) return otherwise;
+        T answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
 };
 
 }  // namespace brisanel::app::testing
