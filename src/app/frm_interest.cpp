@@ -71,6 +71,7 @@ QLineEdit* textBox(const ControlRow& row, QWidget* parent) {
         row.look == Look::Result || row.look == Look::ResultInfo || row.look == Look::Header;
     box->setReadOnly(readOnly);
     box->setText(QString::fromUtf8(row.text));
+    box->setCursorPosition(0);  // a text wider than the box shows its start
     return box;
 }
 
@@ -320,6 +321,12 @@ void frmInterest::setCaption(QLabel* label, const QString& caption) {
 
 void frmInterest::setLocked(std::initializer_list<int> boxes, bool locked) {
     for (int index : boxes) Text1(index)->setReadOnly(locked);
+}
+
+void frmInterest::setBoxText(int index, const std::string& text) {
+    // setText leaves the cursor at the end, which scrolls a text wider than the box to its tail.
+    Text1(index)->setText(QString::fromStdString(text));
+    Text1(index)->setCursorPosition(0);
 }
 
 void frmInterest::showMessage(std::string_view text) {

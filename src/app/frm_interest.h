@@ -92,6 +92,8 @@ private:
     void setOuterHeight(int twips);
     void setCaption(QLabel* label, const QString& caption);
     void setLocked(std::initializer_list<int> boxes, bool locked);
+    // Writes a result into Text1(index), shown from its first character.
+    void setBoxText(int index, const std::string& text);
     void showMessage(std::string_view text);
     void computeInterest(calc::InterestRule rule);
     void openOrCloseDetails(bool& open, QPushButton* button, std::initializer_list<int> inputs);
