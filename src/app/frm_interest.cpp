@@ -212,6 +212,10 @@ void frmInterest::buildControls() {
     Text3_ = control<QLineEdit>(QStringLiteral("Text3"));
     List1_ = control<QListWidget>(QStringLiteral("List1"));
     Combo2_ = control<QComboBox>(QStringLiteral("Combo2"));
+    // The list's columns start where the words of the header in view do.
+    static_cast<TabbedLineDelegate*>(List1_->itemDelegate())->setHeader([this] {
+        return static_cast<const QLineEdit*>(Text2_->isHidden() ? Text3_ : Text2_);
+    });
 
     const QPixmap coin = pictures::coin();
     for (const char* name : {"Image1", "Image2", "Image3", "Image4(1)"}) {
