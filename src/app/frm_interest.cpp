@@ -19,6 +19,7 @@
 #include "app/pictures.h"
 #include "app/tabbed_line_delegate.h"
 #include "app/vector_state.h"
+#include "app/window_style.h"
 #include "app/wrapping_button.h"
 
 namespace brisanel::app {
@@ -173,6 +174,11 @@ frmInterest::frmInterest(Dialogs& dialogs, QWidget* parent)
     describeControls();
     setOuterHeight(kStartClientHeight + kNonClientHeight);
     Form_Load();
+
+    // Made after the controls, so that it outlives them as the window's children are deleted.
+    auto* style = new WindowStyle;
+    style->setParent(this);
+    for (int number = 1; number <= 5; ++number) Frame(number)->setStyle(style);
 }
 
 void frmInterest::buildControls() {
