@@ -79,11 +79,17 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab stop only on what the user can see.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildControls();
     void buildMenu();
     void connectHandlers();
+    void connectKeys();
+    bool takesTabFocus(const QWidget* widget) const;
+    void enterMenuKeyboardMode();
+    void saveListOfPanelInView();
     void describeControls();
     void Form_QueryUnload(bool& cancel, int unloadMode);
 

@@ -19,6 +19,8 @@ WindowStyle::WindowStyle() : QProxyStyle(QApplication::style()->name()) {}
 int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                            QStyleHintReturn* returnData) const {
     switch (hint) {
+        case SH_MenuBar_AltKeyNavigation:
+            return 1;
         case SH_GroupBox_TextLabelVerticalAlignment:
             return Qt::AlignVCenter;
         default:

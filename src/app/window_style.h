@@ -4,9 +4,11 @@
 
 namespace brisanel::app {
 
-/// The application's style with a change for the widgets that are given it: a group frame's
-/// caption sits on the frame's top line, the line broken behind it, so that the line runs at half
-/// the caption's height and the frame's controls stay below it.
+/// The application's style with two changes for the widgets that are given it:
+/// - a group frame's caption sits on the frame's top line, the line broken behind it, so that
+///   the line runs at half the caption's height and the frame's controls stay below it;
+/// - the menu bar takes the keyboard on a lone Alt press: its first command is highlighted, the
+///   arrow keys move, Return runs the command and Escape leaves.
 class WindowStyle final : public QProxyStyle {
 public:
     WindowStyle();
