@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace brisanel::app {
 
 enum class MessageIcon { Information, Exclamation, Critical };
@@ -22,12 +24,23 @@ public:
     virtual QString prompt(const QString& text, const QString& title) = 0;
 };
 
-/// The real dialogs: QMessageBox and QInputDialog over the active window.
+/// The real dialogs: QMessageBox and QInputDialog over the active window, or over the owner when
+/// no window is active (as after another dialog has just closed). A message keeps the lines it is
+/// given, unwrapped, as long as they fit the screen.
 class QtDialogs final : public Dialogs {
 public:
+    explicit QtDialogs(QWidget* owner = nullptr) : owner_(owner) {}
+
+    void setOwner(QWidget* owner) { owner_ = owner; }
+
     MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons) override;
     QString prompt(const QString& text, const QString& title) override;
+
+private:
+    QWidget* parent() const;
+
+    QWidget* owner_;
 };
 
 }  // namespace brisanel::app

@@ -17,9 +17,9 @@ void frmInterest::EMI_Click() {
     const std::string rate = Text1(18)->text().toStdString();
     const calc::EmiOutcome out = calc::computeEmi({principal, duration, startAfter, rate});
     if (out.figures) emi_ = *out.figures;
-    if (out.emi) Text1(14)->setText(QString::fromStdString(*out.emi));
-    if (out.grossRecovery) Text1(16)->setText(QString::fromStdString(*out.grossRecovery));
-    if (out.grossInterest) Text1(15)->setText(QString::fromStdString(*out.grossInterest));
+    if (out.emi) setBoxText(14, *out.emi);
+    if (out.grossRecovery) setBoxText(16, *out.grossRecovery);
+    if (out.grossInterest) setBoxText(15, *out.grossInterest);
     if (out.hasMessage()) showMessage(out.message);
     EmiFailed = out.failed();
 }

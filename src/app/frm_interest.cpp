@@ -4,12 +4,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
 #include <vector>
 
@@ -19,6 +21,7 @@
 #include "app/pictures.h"
 #include "app/tabbed_line_delegate.h"
 #include "app/vector_state.h"
+#include "app/window_style.h"
 #include "app/wrapping_button.h"
 
 namespace brisanel::app {
@@ -71,6 +74,7 @@ QLineEdit* textBox(const ControlRow& row, QWidget* parent) {
         row.look == Look::Result || row.look == Look::ResultInfo || row.look == Look::Header;
     box->setReadOnly(readOnly);
     box->setText(QString::fromUtf8(row.text));
+    box->setCursorPosition(0);  // a text wider than the box shows its start
     return box;
 }
 
@@ -91,6 +95,7 @@ QLabel* label(const ControlRow& row, QWidget* parent) {
         setColours(label, {}, QColor(0, 0, 192));
         label->setCursor(Qt::WhatsThisCursor);
         label->setToolTip("Click to Save");
+        label->setFocusPolicy(Qt::StrongFocus);  // a stop of the Tab chain, as the buttons are
     }
     return label;
 }
@@ -170,8 +175,19 @@ frmInterest::frmInterest(Dialogs& dialogs, QWidget* parent)
     buildMenu();
     connectHandlers();
     describeControls();
+    connectKeys();
+
+    // Made after the controls, so that it outlives them as the window's children are deleted;
+    // the menu bar has it before the window's height is measured with it.
+    auto* style = new WindowStyle;
+    style->setParent(this);
+    menuBar()->setStyle(style);
+    for (int number = 1; number <= 5; ++number) Frame(number)->setStyle(style);
+
     setOuterHeight(kStartClientHeight + kNonClientHeight);
     Form_Load();
+    // The keyboard starts in the first box of the panel in view.
+    controls_.value(QString::fromLatin1(panelInView().firstBox))->setFocus(Qt::OtherFocusReason);
 }
 
 void frmInterest::buildControls() {
@@ -211,6 +227,10 @@ void frmInterest::buildControls() {
     Text3_ = control<QLineEdit>(QStringLiteral("Text3"));
     List1_ = control<QListWidget>(QStringLiteral("List1"));
     Combo2_ = control<QComboBox>(QStringLiteral("Combo2"));
+    // The list's columns start where the words of the header in view do.
+    static_cast<TabbedLineDelegate*>(List1_->itemDelegate())->setHeader([this] {
+        return static_cast<const QLineEdit*>(Text2_->isHidden() ? Text3_ : Text2_);
+    });
 
     const QPixmap coin = pictures::coin();
     for (const char* name : {"Image1", "Image2", "Image3", "Image4(1)"}) {
@@ -274,6 +294,53 @@ void frmInterest::connectHandlers() {
     connect(Combo2_, &QComboBox::currentIndexChanged, this, &frmInterest::Combo2_Click);
 }
 
+void frmInterest::connectKeys() {
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+            &frmInterest::saveListOfPanelInView);
+    connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this,
+            &frmInterest::enterMenuKeyboardMode);
+}
+
+// The menu bar watches its window for an Alt pressed and released with no key between; F10 goes
+// the same way into its keyboard mode, or out of it again.
+void frmInterest::enterMenuKeyboardMode() {
+    QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &release);
+}
+
+bool frmInterest::takesTabFocus(const QWidget* widget) const {
+    if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isEnabled() || widget->focusProxy() ||
+        !widget->isVisibleTo(this) || !isAncestorOf(widget)) {
+        return false;
+    }
+    // Only the topmost panel shown is in view; those beneath it are covered. While a menu
+    // command switches panels, none may be shown.
+    bool covered = false;
+    for (const Panel& panel : panels()) {
+        const QGroupBox* frame = Frame(panel.frame);
+        if (frame->isAncestorOf(widget)) return !covered;
+        covered = covered || !frame->isHidden();
+    }
+    // The details area lies below the window's edge until the details are opened.
+    const bool details = widget == List1_ || widget == Text2_ || widget == Text3_;
+    return !details || outerHeight_ == kDetailsOpenHeight;
+}
+
+bool frmInterest::focusNextPrevChild(bool next) {
+    QWidget* const start = focusWidget() ? focusWidget() : this;
+    QWidget* widget = start;
+    do {
+        widget = next ? widget->nextInFocusChain() : widget->previousInFocusChain();
+        if (takesTabFocus(widget)) {
+            widget->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (widget != start);
+    return false;
+}
+
 bool frmInterest::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         if (watched == Frame(5)) {
@@ -286,13 +353,37 @@ bool frmInterest::eventFilter(QObject* watched, QEvent* event) {
                 return true;  // the frame beneath must not see this move, or it undoes the change
             }
         }
-    } else if (event->type() == QEvent::MouseButtonRelease &&
-               watched == control<QLabel>(QStringLiteral("Label5"))) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const auto* label = static_cast<QWidget*>(watched);
-        if (mouse->button() == Qt::LeftButton &&
-            label->rect().contains(mouse->position().toPoint())) {
-            Label5_Click();
+    } else if (auto* label = control<QLabel>(QStringLiteral("Label5")); watched == label) {
+        switch (event->type()) {
+            case QEvent::MouseButtonRelease: {
+                const auto* mouse = static_cast<QMouseEvent*>(event);
+                if (mouse->button() == Qt::LeftButton &&
+                    label->rect().contains(mouse->position().toPoint())) {
+                    Label5_Click();
+                }
+                break;
+            }
+            case QEvent::KeyPress: {
+                // Space and Return save, as they click a button.
+                const auto* key = static_cast<QKeyEvent*>(event);
+                if ((key->modifiers() & ~Qt::KeypadModifier) || key->isAutoRepeat()) break;
+                if (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
+                    key->key() == Qt::Key_Enter) {
+                    Label5_Click();
+                    return true;
+                }
+                break;
+            }
+            case QEvent::FocusIn:
+            case QEvent::FocusOut: {
+                // The focus shows as an underline, which leaves the label's size as it is.
+                QFont font = label->font();
+                font.setUnderline(event->type() == QEvent::FocusIn);
+                label->setFont(font);
+                break;
+            }
+            default:
+                break;
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -320,6 +411,12 @@ void frmInterest::setCaption(QLabel* label, const QString& caption) {
 
 void frmInterest::setLocked(std::initializer_list<int> boxes, bool locked) {
     for (int index : boxes) Text1(index)->setReadOnly(locked);
+}
+
+void frmInterest::setBoxText(int index, const std::string& text) {
+    // setText leaves the cursor at the end, which scrolls a text wider than the box to its tail.
+    Text1(index)->setText(QString::fromStdString(text));
+    Text1(index)->setCursorPosition(0);
 }
 
 void frmInterest::showMessage(std::string_view text) {

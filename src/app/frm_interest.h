@@ -79,11 +79,17 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab stop only on what the user can see.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildControls();
     void buildMenu();
     void connectHandlers();
+    void connectKeys();
+    bool takesTabFocus(const QWidget* widget) const;
+    void enterMenuKeyboardMode();
+    void saveListOfPanelInView();
     void describeControls();
     void Form_QueryUnload(bool& cancel, int unloadMode);
 
@@ -92,6 +98,8 @@ private:
     void setOuterHeight(int twips);
     void setCaption(QLabel* label, const QString& caption);
     void setLocked(std::initializer_list<int> boxes, bool locked);
+    // Writes a result into Text1(index), shown from its first character.
+    void setBoxText(int index, const std::string& text);
     void showMessage(std::string_view text);
     void computeInterest(calc::InterestRule rule);
     void openOrCloseDetails(bool& open, QPushButton* button, std::initializer_list<int> inputs);

@@ -11,8 +11,8 @@ void frmInterest::computeInterest(calc::InterestRule rule) {
     const std::string months = Text1(1)->text().toStdString();
     const std::string rate = Text1(2)->text().toStdString();
     const calc::InterestOutcome out = calc::computeInterest(rule, {principal, months, rate});
-    if (out.interest) Text1(3)->setText(QString::fromStdString(*out.interest));
-    if (out.grossAmount) Text1(4)->setText(QString::fromStdString(*out.grossAmount));
+    if (out.interest) setBoxText(3, *out.interest);
+    if (out.grossAmount) setBoxText(4, *out.grossAmount);
     if (out.hasMessage()) showMessage(out.message);
 }
 

@@ -17,6 +17,9 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(brisanel::app::fonts::window());
     brisanel::app::frmInterest window(dialogs);
     QApplication::setFont(systemFont);
+    // Boxes that come up while no window is active, as after the name prompt closes, still
+    // belong to the window and are centred over it.
+    dialogs.setOwner(&window);
 
     window.show();
     return QApplication::exec();

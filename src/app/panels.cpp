@@ -20,11 +20,11 @@ using saving::kScheduleTitle;
 
 // clang-format off
 constexpr Panel kPanels[] = {
-    // frame    command       first box    height results           clears list
-    {"Frame4", "mnFindRate", "Text1(6)",  3690, kRateResults,      true,  kGrowthTitle,   kGrowthHeader},
-    {"Frame3", "mnEMI",      "Text1(20)", 3690, kEmiResults,       false, kScheduleTitle, kScheduleHeader},
-    {"Frame2", "mnRecovery", "Text1(5)",  3690, kRecoveryResults,  false, kScheduleTitle, kScheduleHeader},
-    {"Frame1", "mnInterest", "Text1(0)",  3585, kInterestsResults, false, kScheduleTitle, kScheduleHeader},
+    // frame    command       first box    height results           clears list                                   saved by
+    {"Frame4", "mnFindRate", "Text1(6)",  3690, kRateResults,      true,  kGrowthTitle,   kGrowthHeader,   "Label5"},
+    {"Frame3", "mnEMI",      "Text1(20)", 3690, kEmiResults,       false, kScheduleTitle, kScheduleHeader, "PrintList"},
+    {"Frame2", "mnRecovery", "Text1(5)",  3690, kRecoveryResults,  false, kScheduleTitle, kScheduleHeader, "PrintListM"},
+    {"Frame1", "mnInterest", "Text1(0)",  3585, kInterestsResults, false, kScheduleTitle, kScheduleHeader, nullptr},
 };
 // clang-format on
 

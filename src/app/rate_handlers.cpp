@@ -16,8 +16,8 @@ void frmInterest::FindRate_Click() {
     const std::string duration = Text1(13)->text().toStdString();
     const auto period = static_cast<details::Period>(Combo2_->currentIndex());
     const calc::RateOutcome out = calc::findRate({principal, amount, duration, period});
-    if (out.ratePerPeriod) Text1(22)->setText(QString::fromStdString(*out.ratePerPeriod));
-    if (out.annualRate) Text1(23)->setText(QString::fromStdString(*out.annualRate));
+    if (out.ratePerPeriod) setBoxText(22, *out.ratePerPeriod);
+    if (out.annualRate) setBoxText(23, *out.annualRate);
     if (out.unitWord) setCaption(Label1(27), QString::fromStdString(*out.unitWord));
     if (out.growth) {
         Text2_->hide();  // uncovers the growth header

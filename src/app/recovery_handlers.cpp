@@ -18,9 +18,9 @@ void frmInterest::RecoveryMonths_Click() {
         clearList();
         fillList(details::scheduleLines(*out.rows));
     }
-    if (out.months) Text1(12)->setText(QString::fromStdString(*out.months));
-    if (out.grossRecovery) Text1(9)->setText(QString::fromStdString(*out.grossRecovery));
-    if (out.grossInterest) Text1(10)->setText(QString::fromStdString(*out.grossInterest));
+    if (out.months) setBoxText(12, *out.months);
+    if (out.grossRecovery) setBoxText(9, *out.grossRecovery);
+    if (out.grossInterest) setBoxText(10, *out.grossInterest);
     RecoveryFailed = out.failed();
 
     if (out.hasMessage()) {

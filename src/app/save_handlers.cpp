@@ -1,6 +1,7 @@
 // Saving the details list as a text file (export/list_file): the window asks for the name and
 // answers the save's questions with its dialogs.
 #include <QGroupBox>
+#include <QPushButton>
 
 #include "app/dialogs.h"
 #include "app/frm_interest.h"
@@ -46,6 +47,17 @@ void frmInterest::PrintListM_Click() {
 
 void frmInterest::Label5_Click() {
     PrintList_Click();
+}
+
+// Ctrl+S: what the panel's own save control does. The "Interests" panel has no list to save.
+void frmInterest::saveListOfPanelInView() {
+    const char* name = panelInView().saveControl;
+    if (!name) return;
+    if (QPushButton* button = Button(name)) {
+        button->click();
+    } else {
+        Label5_Click();
+    }
 }
 
 }  // namespace brisanel::app

@@ -1,10 +1,55 @@
 #include "app/tabbed_line_delegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyleOptionFrame>
 #include <QTextOption>
+#include <algorithm>
+#include <cmath>
 
 namespace brisanel::app {
+namespace {
+
+// The space a line edit keeps on either side of its text, inside its contents rectangle.
+constexpr int kLineEditTextMargin = 2;
+
+// Where a line edit draws the first character of a left-aligned text that fits it, in global
+// coordinates.
+qreal textLeftOf(const QLineEdit& box) {
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    option.lineWidth =
+        box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box) : 0;
+    const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box);
+    const qreal left = contents.left() + box.textMargins().left() + kLineEditTextMargin;
+    return box.mapToGlobal(QPointF(left, 0)).x();
+}
+
+}  // namespace
+
+QList<qreal> TabbedLineDelegate::fieldStarts(qreal textLeft) const {
+    const QLineEdit* header = header_ ? header_() : nullptr;
+    if (!header) return {};
+    const QString text = header->text();
+    static const QRegularExpression kColumnGap(QStringLiteral(" {2,}"));
+    QList<qsizetype> columns;
+    for (auto gaps = kColumnGap.globalMatch(text); gaps.hasNext();) {
+        const QRegularExpressionMatch gap = gaps.next();
+        if (gap.capturedEnd() < text.size()) columns.append(gap.capturedEnd());
+    }
+    const QFontMetricsF metrics(header->font());
+    const qreal offset = textLeftOf(*header) - textLeft;
+    QList<qreal> starts;
+    // The first field spans the first two columns.
+    for (qsizetype column = 1; column < columns.size(); ++column) {
+        starts.append(offset + metrics.horizontalAdvance(text.left(columns[column])));
+    }
+    return starts;
+}
 
 void TabbedLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
@@ -15,15 +60,37 @@ void TabbedLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const QStyle* style = item.widget ? item.widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
 
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
+    const QRectF area(item.rect.adjusted(margin, 0, -margin, 0));
+    QList<qreal> starts;
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(item.widget)) {
+        const qreal scrolled = view->horizontalScrollBar()->value();
+        starts = fieldStarts(view->viewport()->mapToGlobal(area.topLeft()).x() + scrolled);
+    }
+
     QTextOption layout(Qt::AlignLeft | Qt::AlignVCenter);
     layout.setWrapMode(QTextOption::NoWrap);
-    layout.setTabStopDistance(8 * item.fontMetrics.averageCharWidth());
+    const QFontMetricsF metrics(item.font);
+    const qreal space = metrics.horizontalAdvance(u' ');
+    const qreal tabDistance = 8 * metrics.averageCharWidth();
     const bool selected = item.state & QStyle::State_Selected;
     painter->save();
     painter->setFont(item.font);
     painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
-    painter->drawText(QRectF(item.rect.adjusted(margin, 0, -margin, 0)), text, layout);
+    qreal x = 0;  // where the next field starts, from the text's left edge
+    const QStringList fields = text.split(u'\t');
+    for (qsizetype field = 0; field < fields.size(); ++field) {
+        if (field > 0 && field <= starts.size()) {
+            const qreal start = starts[field - 1];
+            x = x < start ? start : x + space;
+        } else if (field > 0) {
+            x = (std::floor(x / tabDistance) + 1) * tabDistance;
+        }
+        const QRectF place(area.left() + x, area.top(), std::max<qreal>(area.width() - x, 1),
+                           area.height());
+        painter->drawText(place, fields[field], layout);
+        x += metrics.horizontalAdvance(fields[field]);
+    }
     painter->restore();
 }
 

@@ -51,6 +51,20 @@ std::string commandHelp(Command command) {
             text += " (default " + std::string(option.defaultText) + ")";
         text += "\n";
     }
+    // What the schedule's last row holds, in the man page's words.
+    if (command == Command::Emi) {
+        text +=
+            "\nThe list's last line shows the balance it clears in place of the instalment. In its"
+            "\nschedule row the principal repaid is that balance and the closing balance is 0; the"
+            "\ninstalment is that balance with the month's interest on it (for a whole number of"
+            "\nmonths, the instalment again), so that the instalments add up to the gross "
+            "recovery.\n";
+    } else if (command == Command::Recovery) {
+        text +=
+            "\nThe list's last line shows the balance it clears in place of the instalment. In its"
+            "\nschedule row the principal repaid is that balance and the closing balance is 0; the"
+            "\ninstalment is the balance alone, as the gross recovery counts it.\n";
+    }
     if (command != Command::Interest) {
         text +=
             "\nWith --save the details list is written, whether shown or not, to NAME.txt (\".txt\""

@@ -27,7 +27,13 @@ struct Value {
     bool isText = false;
 };
 
-/// What a successful calculation has to show and to save.
+/// Why a calculation ends without results, or with only some of them.
+struct Stop {
+    std::string message;
+    int status;
+};
+
+/// What a calculation has to show and to save.
 struct Report {
     std::string name;                                        // the subcommand
     std::vector<std::pair<std::string, std::string>> boxes;  // caption, the box's text
@@ -38,22 +44,22 @@ struct Report {
     std::string rowsName;  // "schedule" or "growth"
     std::vector<std::string> rowColumns;
     std::vector<std::vector<std::string>> rows;
-};
-
-/// Why a calculation ends without results.
-struct Stop {
-    std::string message;
-    int status;
+    /// Set when the calculation stopped after some results: they are shown, nothing is saved.
+    std::optional<Stop> stop;
 };
 
 using Outcome = std::variant<Report, Stop>;
 
 constexpr std::string_view kProgram = "brisanel-calc";
 
+// Every message on standard error starts with the program's name.
+void complain(std::ostream& err, std::string_view message) {
+    err << kProgram << ": " << message << '\n';
+}
+
 // A failure that the window reports without a message still needs saying here.
 std::string describe(numeric::Failure failure) {
-    return std::string(kProgram) +
-           ": the calculation stopped: " + numeric::ArithmeticError(failure).what();
+    return std::string("the calculation stopped: ") + numeric::ArithmeticError(failure).what();
 }
 
 Stop stopOf(const calc::Outcome& outcome) {
@@ -188,7 +194,9 @@ Outcome rateReport(const Request& request) {
     const calc::RateInputs inputs{request.value("principal"), request.value("amount"),
                                   request.value("duration"), period};
     calc::RateOutcome out = calc::findRate(inputs);
-    if (out.failed()) return stopOf(out);
+    // The rates stand once both are found; only the growth table can stop after them, at its
+    // period limit or on a failure, and that matters only when the table is asked for or saved.
+    if (!out.figures) return stopOf(out);
 
     const calc::RateFigures& figures = *out.figures;
     Report report;
@@ -204,6 +212,7 @@ Outcome rateReport(const Request& request) {
     report.rowsName = "growth";
     report.rowColumns = {"period", "period_interest", "accumulated_interest", "total"};
     if (wantsRows(request)) report.rows = growthTexts(*out.growth);
+    if (out.failed() && (request.details || request.saveName)) report.stop = stopOf(out);
     return report;
 }
 
@@ -274,14 +283,13 @@ public:
 
     bool replaceExisting(const QString& fileName) override {
         if (!force_) {
-            err_ << kProgram << ": " << fileName.toStdString()
-                 << " already exists; add --force to replace it.\n";
+            complain(err_, fileName.toStdString() + " already exists; add --force to replace it.");
         }
         return force_;
     }
 
     void tell(saving::SaveNotice notice, const QString& text) override {
-        if (notice != saving::SaveNotice::Saved) err_ << text.toStdString() << '\n';
+        if (notice != saving::SaveNotice::Saved) complain(err_, text.toStdString());
     }
 
 private:
@@ -301,7 +309,7 @@ int save(const Report& report, const std::string& typedName, bool force, std::os
 int run(const Request& request, std::ostream& out, std::ostream& err) {
     const Outcome outcome = reportOf(request);
     if (const Stop* stop = std::get_if<Stop>(&outcome)) {
-        err << stop->message << '\n';
+        complain(err, stop->message);
         return stop->status;
     }
     const Report& report = std::get<Report>(outcome);
@@ -318,8 +326,13 @@ int run(const Request& request, std::ostream& out, std::ostream& err) {
     }
     out.flush();
     if (!out) {
-        err << kProgram << ": the results could not be written to standard output\n";
+        complain(err, "the results could not be written to standard output");
         return kExitNotWritten;
+    }
+    // As in the window: the results so far are shown, then the message.
+    if (report.stop) {
+        complain(err, report.stop->message);
+        return report.stop->status;
     }
     if (request.saveName) return save(report, *request.saveName, request.force, err);
     return kExitOk;
@@ -337,7 +350,7 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         return kExitOk;
     }
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
-        err << kProgram << ": " << error->message << '\n';
+        complain(err, error->message);
         if (error->command) {
             err << usageLine(*error->command) << '\n'
                 << "Try '" << kProgram << ' ' << definitionOf(*error->command).name

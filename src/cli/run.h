@@ -15,9 +15,11 @@ inline constexpr int kExitRefused = 2;     ///< refused input (the window's mess
 inline constexpr int kExitFailed = 3;      ///< a run-time failure stopped the calculation
 inline constexpr int kExitNotSaved = 4;    ///< the results stand, but the list was not saved
 
-/// Runs one calculation: the results go to `out` in the requested format, messages to `err`.
-/// A calculation that is refused or fails writes nothing to `out` and saves nothing. Returns the
-/// exit status.
+/// Runs one calculation: the results go to `out` in the requested format, messages to `err`, each
+/// after "brisanel-calc: ". A calculation that is refused or fails writes nothing to `out` and
+/// saves nothing, except that the rates found stand when only the growth table stops: they are
+/// written with the table's rows up to where it stopped, then the message. Returns the exit
+/// status.
 int run(const Request& request, std::ostream& out, std::ostream& err);
 
 /// The whole program after its name: help, version, usage errors and calculations.

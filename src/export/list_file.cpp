@@ -116,6 +116,11 @@ std::optional<QString> writeListFile(const QString& fileName, const QByteArray& 
 }
 
 bool saveList(const QString& typedName, const ListFile& file, SaveConversation& conversation) {
+    // A cancelled prompt gives no name either; ".txt" alone would be a hidden file.
+    if (typedName.isEmpty()) {
+        conversation.tell(SaveNotice::NotSaved, QString::fromUtf8(kNotSaved));
+        return false;
+    }
     const QString fileName = fileNameFor(typedName);
     const Probe probe = probeFile(fileName);
     switch (probe.outcome) {

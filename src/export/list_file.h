@@ -69,7 +69,7 @@ std::optional<QString> writeListFile(const QString& fileName, const QByteArray& 
 enum class SaveNotice {
     InvalidName,  ///< the folder part names no folder: kInvalidName
     Failed,       ///< probing or writing failed: saveFailedMessage
-    NotSaved,     ///< the user would not replace the existing file: kNotSaved
+    NotSaved,     ///< no name, or the user would not replace the existing file: kNotSaved
     Saved,        ///< kSaved
 };
 
@@ -85,7 +85,8 @@ public:
 };
 
 /// Saves the list under the typed name with ".txt" appended: probes for the file, asks before
-/// replacing one, writes it whole or not at all, and tells how it went. Returns true when saved.
+/// replacing one, writes it whole or not at all, and tells how it went. An empty name (the
+/// prompt cancelled) saves nothing and tells NotSaved. Returns true when saved.
 bool saveList(const QString& typedName, const ListFile& file, SaveConversation& conversation);
 
 }  // namespace brisanel::saving

@@ -65,6 +65,8 @@ const Words kEmi = {"emi", "--principal", "5000", "--months", "48", "--rate", "1
 const Words kRecovery = {"recovery", "--principal", "5000", "--rate", "12.5"};
 const Words kRate = {"rate", "--principal", "5000", "--amount", "6250"};
 const std::string kEmiText = "Calculated EMI: 133\nGross Interest: 1379\nGross Recovery: 6379\n";
+const std::string kDailyRates =
+    "Interest rate per Day: 0.0074 %\nInterest rate per Annum: 2.715 %\n";
 
 struct Case {
     Words arguments;
@@ -114,8 +116,20 @@ const std::vector<Case> kCases = {
     // is an empty box.
     {{"rate", "--principal", "5000", "--amount", "", "--duration", "24", "--compounding", "simple"},
      2,
-     "Principal with Interest amount must be equal to\r\nor greater than Principal Amount.\n"},
-    {with(kRecovery, {"--emi", "50"}), 3, "Check Principal amount, rate and EMI.\n"},
+     "brisanel-calc: Principal with Interest amount must be equal to\r\nor greater than Principal "
+     "Amount.\n"},
+    {with(kRecovery, {"--emi", "50"}), 3, "brisanel-calc: Check Principal amount, rate and EMI.\n"},
+    // Past its 1800 periods only the growth table stops: the rates stand, and the rows up to
+    // the limit are shown when asked for.
+    {with(kRate, {"--duration", "3000", "--compounding", "daily"}), 0, "", kDailyRates},
+    {with(kRate, {"--duration", "3000", "--compounding", "daily", "--growth"}), 3,
+     "brisanel-calc: Check your input data.\n",
+     kDailyRates + "\nSN        END OF         INTEREST      TOTAL AMOUNT\n"
+                   "01.  Loan Starts at:        0.00  \t\t5000.00\n",
+     true},
+    {with(kRate, {"--duration", "3000", "--compounding", "daily", "--growth", "--format=csv"}), 3,
+     "brisanel-calc: Check your input data.\n",
+     "period,period_interest,accumulated_interest,total\r\n0,0,0,5000\r\n", true},
     {{"emi", "--rate", "12", "--months", "0.3", "--principal", "1000"},
      3,
      "brisanel-calc: the calculation stopped: division by zero\n"},
@@ -235,31 +249,38 @@ TEST(SavedList, WritesTheWindowsFileAndReplacesOneOnlyWithForce) {
          "", "cli-rate.txt", kRateList},
         {with(emi, {"--save", "plan"}), 4,
          "brisanel-calc: plan.txt already exists; add --force to replace it.\n"
-         "List not saved, recommended to try again.\n",
+         "brisanel-calc: List not saved, recommended to try again.\n",
          "plan.txt", "keep me"},
         {with(emi, {"--save", "plan", "--force"}), 0, "", "plan.txt", kEmiList},
         {with(emi, {"--save", "no-such-folder/plan"}), 4,
-         "Invalid file name, choose different file name.\n"},
+         "brisanel-calc: Invalid file name, choose different file name.\n"},
+        // No name saves nothing, not even a hidden ".txt".
+        {with(emi, {"--save", ""}), 4,
+         "brisanel-calc: List not saved, recommended to try again.\n"},
         // A refused or failed calculation saves nothing.
         {with(kRecovery, {"--emi", "600", "--start-after", "-1", "--save", "refused"}), 2,
-         "Repayment start time must be a positive integer.\n"},
+         "brisanel-calc: Repayment start time must be a positive integer.\n"},
         {with(kRecovery, {"--emi", "50", "--save", "failed"}), 3,
-         "Check Principal amount, rate and EMI.\n"},
+         "brisanel-calc: Check Principal amount, rate and EMI.\n"},
+        {with(kRate, {"--duration", "3000", "--compounding", "daily", "--save", "stopped"}), 3,
+         "brisanel-calc: Check your input data.\n"},
     };
     for (const Save& save : saves) {
         SCOPED_TRACE(::testing::PrintToString(save.arguments));
         const Result run = calc(save.arguments);
         EXPECT_EQ(run.status, save.status);
         EXPECT_EQ(run.err, save.err);
-        // The results stand even when the list is not saved.
-        EXPECT_EQ(run.out.empty(), save.status == 2 || save.status == 3);
+        // The results stand even when the list is not saved, and the rates when only the growth
+        // table stops.
+        EXPECT_EQ(run.out.empty(),
+                  save.status == 2 || (save.status == 3 && save.arguments[0] != "rate"));
         if (save.file.empty()) continue;
         QFile file(folder.filePath(QString::fromStdString(save.file)));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll().toStdString(), save.contents);
     }
     // No temporary files are left behind, and nothing else was written.
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList({"cli-emi.txt", "cli-rate.txt", "plan.txt"}));
     QDir::setCurrent(previous);
 }

@@ -119,8 +119,10 @@ TEST_F(ListFileOnDisk, SaveAsksBeforeReplacingAndTellsHowItEnded) {
     ASSERT_TRUE(QDir().mkdir("dir.txt"));
     EXPECT_FALSE(saveList("nofolder/plan", {"T", "H", first}, yes));
     EXPECT_FALSE(saveList("dir", {"T", "H", first}, yes));
+    EXPECT_FALSE(saveList("", {"T", "H", first}, no));  // a cancelled prompt writes no ".txt"
     EXPECT_EQ(no.told, (QList<std::pair<SaveNotice, QString>>{
                            {SaveNotice::Saved, "Congratulations, your current list is saved."},
+                           {SaveNotice::NotSaved, "List not saved, recommended to try again."},
                            {SaveNotice::NotSaved, "List not saved, recommended to try again."}}));
     ASSERT_EQ(yes.told.size(), 3);
     EXPECT_EQ(yes.told[0].first, SaveNotice::Saved);
