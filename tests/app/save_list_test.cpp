@@ -18,12 +18,6 @@ std::string bytesOf(const QString& name) {
 /// Each test saves into a fresh temporary folder, made the current folder while it runs.
 class SaveList : public WindowTest {
 protected:
-    SaveList() { EXPECT_TRUE(folder.isValid() && QDir::setCurrent(folder.path())); }
-    ~SaveList() override { QDir::setCurrent(previous); }
-
-    QStringList entries() const {
-        return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
-    }
     /// The file of the list on show: title, header, and the list's own lines.
     std::string listFile(const QString& title, int headerBox) const {
         QString file = title + "\r\n\r\n" + header(headerBox)->text() + "\r\n\r\n";
@@ -31,8 +25,7 @@ protected:
         return (file + "\r\n\r\n").toStdString();
     }
 
-    QString previous = QDir::currentPath();
-    QTemporaryDir folder;
+    CurrentTemporaryFolder folder;
 };
 
 TEST_F(SaveList, EachSaveControlWritesTheListUnderTheTitleOfThePanelInView) {
@@ -80,7 +73,7 @@ TEST_F(SaveList, AMissingFolderIsAnInvalidName) {
     click("PrintList");
     expectTold({{"Invalid file name, choose different file name.", MessageIcon::Critical,
                  MessageButtons::Ok}});
-    EXPECT_TRUE(entries().isEmpty());
+    EXPECT_TRUE(folder.entries().isEmpty());
 }
 
 }  // namespace

@@ -100,4 +100,17 @@ protected:
     std::unique_ptr<frmInterest> window;
 };
 
+/// A fresh temporary folder as the current folder while it lives, where saved names land.
+struct CurrentTemporaryFolder {
+    CurrentTemporaryFolder() { EXPECT_TRUE(folder.isValid() && QDir::setCurrent(folder.path())); }
+    ~CurrentTemporaryFolder() { QDir::setCurrent(previous); }
+    QStringList entries() const {
+        return QDir(folder.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    QString previous = QDir::currentPath();
+    QTemporaryDir folder;
+};
+
 }  // namespace brisanel::app::testing
