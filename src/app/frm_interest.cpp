@@ -168,6 +168,7 @@ frmInterest::frmInterest(Dialogs& dialogs, QWidget* parent)
     setFont(fonts::window());
     buildControls();
     buildMenu();
+    buildListCommands();
     connectHandlers();
     describeControls();
     setOuterHeight(kStartClientHeight + kNonClientHeight);

@@ -22,6 +22,7 @@ void frmInterest::RecoveryMonths_Click() {
     if (out.grossRecovery) Text1(9)->setText(QString::fromStdString(*out.grossRecovery));
     if (out.grossInterest) Text1(10)->setText(QString::fromStdString(*out.grossInterest));
     RecoveryFailed = out.failed();
+    if (out.rows) keepListSource(ListKind::Recovery, *out.rows, out.figures.has_value());
 
     if (out.hasMessage()) {
         showMessage(out.message);

@@ -32,6 +32,14 @@ public:
         messages.append(text);
         return {};
     }
+    QString saveFileName(const QString& title, const QString&, const QString&) override {
+        messages.append(title);
+        return {};
+    }
+    bool setUpPrinter(QPrinter&) override {
+        messages.append("Print");
+        return false;
+    }
 
     QStringList messages;
 };
