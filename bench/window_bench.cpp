@@ -34,6 +34,8 @@ public:
         return MessageAnswer::Ok;
     }
     QString prompt(const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    bool setUpPrinter(QPrinter&) override { return false; }
 };
 
 // Handles what a click left for the event loop: the list's item layout and the repaint.

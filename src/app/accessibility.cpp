@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/captions.h"
 #include "app/frm_interest.h"
 #include "app/panels.h"
 
@@ -110,6 +111,13 @@ public:
         }
     }
 
+    /// The name of one control from the captions now.
+    static QString nameOf(const QWidget& window, const Naming& naming) {
+        return composeName({nullptr, named<QLabel>(window, naming.label),
+                            named<QLabel>(window, naming.continuation),
+                            named<QLabel>(window, naming.unit), naming.lead});
+    }
+
 private:
     struct NamedControl {
         QWidget* control;
@@ -171,6 +179,13 @@ void frmInterest::describeControls() {
             announcePanel(*this, panelInView(), true);
         });
     }
+}
+
+QString captionOf(const QWidget& window, std::string_view control) {
+    for (const Naming& naming : kNamings) {
+        if (control == naming.control) return ControlNamer::nameOf(window, naming);
+    }
+    return {};
 }
 
 }  // namespace brisanel::app

@@ -77,6 +77,7 @@ void frmInterest::finishClearingList() {
     listClearPending_ = false;
     List1_->clear();
     listLines_ = {};
+    forgetListSource();
 }
 
 void frmInterest::fillList(details::TextLines lines) {

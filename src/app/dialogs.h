@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPrinter>
 #include <QString>
 
 class QWidget;
@@ -10,8 +11,8 @@ enum class MessageIcon { Information, Exclamation, Critical };
 enum class MessageButtons { Ok, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
-/// The modal message box and the one-line input prompt, behind one seam so that tests can script
-/// the user's answers.
+/// The modal message box, the one-line input prompt, the file and print dialogs, behind one seam so
+/// that tests can script the user's answers.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -22,6 +23,14 @@ public:
 
     /// Asks for one line of text; returns an empty text when the user cancels.
     virtual QString prompt(const QString& text, const QString& title) = 0;
+
+    /// Asks where to save a file, starting from the suggested path, whose suffix a name typed
+    /// without one is given; returns an empty text when the user cancels.
+    virtual QString saveFileName(const QString& title, const QString& suggested,
+                                 const QString& filter) = 0;
+
+    /// Lets the user choose and set up the printer; returns false when the user cancels.
+    virtual bool setUpPrinter(QPrinter& printer) = 0;
 };
 
 /// The real dialogs: QMessageBox and QInputDialog over the active window, or over the owner when
@@ -35,6 +44,9 @@ public:
 
     MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons) override;
+    QString saveFileName(const QString& title, const QString& suggested,
+                         const QString& filter) override;
+    bool setUpPrinter(QPrinter& printer) override;
     QString prompt(const QString& text, const QString& title) override;
 
 private:

@@ -32,6 +32,7 @@ void frmInterest::ShowDetails_Click() {
     // The schedule comes from the stored figures, which a refused input leaves as they were.
     const calc::ScheduleOutcome schedule = calc::emiSchedule(emi_);
     fillList(details::scheduleLines(schedule.rows));
+    keepListSource(ListKind::Schedule, schedule.rows, !EmiFailed);
     if (schedule.hasMessage()) showMessage(schedule.message);
     if (schedule.failed() || EmiFailed) return;
     openOrCloseDetails(showDetailsOpen_, Button("ShowDetails"), {17, 18, 19, 20});

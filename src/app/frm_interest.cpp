@@ -173,6 +173,7 @@ frmInterest::frmInterest(Dialogs& dialogs, QWidget* parent)
     setFont(fonts::window());
     buildControls();
     buildMenu();
+    buildListCommands();
     connectHandlers();
     describeControls();
     connectKeys();

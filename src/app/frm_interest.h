@@ -3,8 +3,10 @@
 #include <QHash>
 #include <QMainWindow>
 #include <array>
+#include <optional>
 #include <string_view>
 
+#include "app/list_source.h"
 #include "app/panels.h"
 #include "calc/interest.h"
 #include "details/schedule.h"
@@ -109,6 +111,11 @@ private:
     void clearList();
     void finishClearingList();
     void fillList(details::TextLines lines);
+    // The list's commands (list_commands.cpp): copy, copy as table, export PDF and print. Each
+    // handler that fills the list keeps what it came from; clearing the list forgets it.
+    void buildListCommands();
+    void keepListSource(ListKind kind, ListRows rows, bool withResults);
+    void forgetListSource();
 
     template <typename T>
     T* control(const QString& name) const {
@@ -132,6 +139,8 @@ private:
     QComboBox* Combo2_ = nullptr;
     bool listClearPending_ = false;
     details::TextLines listLines_;  // the lines the list shows, which a save writes
+    // The table behind those lines, with the inputs and results it came from.
+    std::optional<ListSource> listSource_;
 
     // The figures of the last EMI calculation that got as far as storing them.
     details::EmiFigures emi_;

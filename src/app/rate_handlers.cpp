@@ -23,6 +23,7 @@ void frmInterest::FindRate_Click() {
         Text2_->hide();  // uncovers the growth header
         clearList();
         fillList(details::growthLines(*out.growth, period));
+        keepListSource(ListKind::Growth, *out.growth, true);
     }
     if (out.hasMessage()) showMessage(out.message);
 }

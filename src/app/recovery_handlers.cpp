@@ -22,6 +22,7 @@ void frmInterest::RecoveryMonths_Click() {
     if (out.grossRecovery) setBoxText(9, *out.grossRecovery);
     if (out.grossInterest) setBoxText(10, *out.grossInterest);
     RecoveryFailed = out.failed();
+    if (out.rows) keepListSource(ListKind::Recovery, *out.rows, out.figures.has_value());
 
     if (out.hasMessage()) {
         showMessage(out.message);

@@ -1,37 +1,9 @@
 #include "cli/output.h"
 
 #include <array>
-#include <charconv>
 #include <cstdio>
 
 namespace brisanel::cli {
-
-std::string fullPrecision(double value) {
-    if (value == 0) return "0";
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
-}
-
-std::string csvRecord(const std::vector<std::string>& fields) {
-    std::string record;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) record += ',';
-        const std::string& field = fields[i];
-        if (field.find_first_of(",\"\r\n") == std::string::npos) {
-            record += field;
-            continue;
-        }
-        record += '"';
-        for (const char c : field) {
-            if (c == '"') record += '"';
-            record += c;
-        }
-        record += '"';
-    }
-    record += "\r\n";
-    return record;
-}
 
 std::string jsonString(std::string_view text) {
     std::string literal = "\"";

@@ -5,16 +5,19 @@
 #include <utility>
 #include <vector>
 
-// The building blocks of the csv and json formats.
+#include "export/table_csv.h"
+
+// The building blocks of the csv and json formats. The csv ones, and the tables' columns and
+// texts, are the core's, which the window's "Copy as Table" writes with too.
 namespace brisanel::cli {
 
-/// The shortest decimal text that reads back as exactly this value ("0.1", "1328.125",
-/// "1e+300"); zero of either sign is "0".
-std::string fullPrecision(double value);
-
-/// One CSV record: fields joined by commas, a field quoted (with its quotes doubled) when it holds
-/// a comma, a quote, a carriage return or a line feed; ends with CR LF.
-std::string csvRecord(const std::vector<std::string>& fields);
+using saving::csvRecord;
+using saving::csvTable;
+using saving::fullPrecision;
+using saving::growthColumns;
+using saving::growthTexts;
+using saving::scheduleColumns;
+using saving::scheduleTexts;
 
 /// A JSON string literal for the text, with quotes, backslashes and control characters escaped.
 std::string jsonString(std::string_view text);

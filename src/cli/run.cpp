@@ -82,39 +82,6 @@ Value whole(std::string name, int value) {
     return {std::move(name), std::to_string(value)};
 }
 
-std::vector<std::string> scheduleColumns() {
-    return {"month",
-            "opening_balance",
-            "interest",
-            "principal_repaid",
-            "instalment",
-            "closing_balance",
-            "cumulative_interest",
-            "cumulative_principal"};
-}
-
-std::vector<std::vector<std::string>> scheduleTexts(const details::ScheduleRows& rows) {
-    std::vector<std::vector<std::string>> texts;
-    texts.reserve(rows.size());
-    for (const details::ScheduleRow& row : rows) {
-        texts.push_back({std::to_string(row.month), fullPrecision(row.openingBalance),
-                         fullPrecision(row.interest), fullPrecision(row.principalRepaid),
-                         fullPrecision(row.instalment), fullPrecision(row.closingBalance),
-                         fullPrecision(row.interestSoFar), fullPrecision(row.principalSoFar)});
-    }
-    return texts;
-}
-
-std::vector<std::vector<std::string>> growthTexts(const details::GrowthRows& rows) {
-    std::vector<std::vector<std::string>> texts;
-    texts.reserve(rows.size());
-    for (const details::GrowthRow& row : rows) {
-        texts.push_back({fullPrecision(row.period), fullPrecision(row.interest),
-                         fullPrecision(row.interestSoFar), fullPrecision(row.total)});
-    }
-    return texts;
-}
-
 bool wantsRows(const Request& request) {
     return request.details && request.format != Format::Text;
 }
@@ -210,7 +177,7 @@ Outcome rateReport(const Request& request) {
     report.header = details::kGrowthHeader;
     report.lines = details::growthLines(*out.growth, period);
     report.rowsName = "growth";
-    report.rowColumns = {"period", "period_interest", "accumulated_interest", "total"};
+    report.rowColumns = growthColumns();
     if (wantsRows(request)) report.rows = growthTexts(*out.growth);
     if (out.failed() && (request.details || request.saveName)) report.stop = stopOf(out);
     return report;
@@ -241,8 +208,7 @@ void writeText(const Report& report, bool details, std::ostream& out) {
 
 void writeCsv(const Report& report, bool details, std::ostream& out) {
     if (details) {
-        out << csvRecord(report.rowColumns);
-        for (const auto& row : report.rows) out << csvRecord(row);
+        out << csvTable(report.rowColumns, report.rows);
         return;
     }
     std::vector<std::string> names;

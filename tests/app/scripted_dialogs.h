@@ -22,6 +22,16 @@ struct ShownMessage {
 /// Cancel for a question and an empty text for a prompt when the queue is empty.
 class ScriptedDialogs final : public Dialogs {
 public:
+    // Export PDF saves as `savePath`, Print prints into `printPath` as a PDF; empty: cancelled.
+    QString saveFileName(const QString&, const QString&, const QString&) override {
+        return savePath;
+    }
+    bool setUpPrinter(QPrinter& printer) override {
+        printer.setOutputFileName(printPath);
+        return !printPath.isEmpty();
+    }
+    QString savePath, printPath;
+
     MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons) override {
         messages.push_back({text, title, icon, buttons});

@@ -3,9 +3,14 @@
 // Usage: brisanel_screenshots FOLDER
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -32,6 +37,14 @@ public:
         messages.append(text);
         return {};
     }
+    QString saveFileName(const QString& title, const QString&, const QString&) override {
+        messages.append(title);
+        return {};
+    }
+    bool setUpPrinter(QPrinter&) override {
+        messages.append("Print");
+        return false;
+    }
 
     QStringList messages;
 };
@@ -39,6 +52,7 @@ public:
 struct Picture {
     const char* file;
     std::vector<const char*> steps;  // menu commands and buttons, by name, in order
+    bool listMenu = false;           // with the details list's context menu open
 };
 
 const Picture kPictures[] = {
@@ -47,6 +61,7 @@ const Picture kPictures[] = {
     {"recovery-months.png", {"mnRecovery", "RecoveryMonths"}},
     {"find-interest-rate.png", {"mnFindRate", "FindRate"}},
     {"details-list.png", {"mnEMI", "ShowDetails"}},
+    {"list-context-menu.png", {}, true},
 };
 
 bool perform(frmInterest& window, const char* name) {
@@ -59,6 +74,34 @@ bool perform(frmInterest& window, const char* name) {
         return true;
     }
     return false;
+}
+
+// The window with some lines of the details list selected and its context menu open over them,
+// as a right click opens it. Null if no menu opened.
+QPixmap withListMenu(frmInterest& window) {
+    auto* list = window.findChild<QListWidget*>("List1");
+    for (int row = 2; row <= 4; ++row) list->item(row)->setSelected(true);
+    const QPoint at = list->visualItemRect(list->item(4)).center();
+    QPixmap picture;
+    // The menu runs its own event loop; the picture is taken from inside it.
+    QTimer::singleShot(0, [&] {
+        QWidget* menu = QApplication::activePopupWidget();
+        if (!menu) return;
+        if (auto* actions = qobject_cast<QMenu*>(menu)) {
+            actions->setActiveAction(window.findChild<QAction*>("actCopyCsv"));
+        }
+        const QPoint offset = menu->mapToGlobal(QPoint()) - window.mapToGlobal(QPoint());
+        picture = QPixmap(window.size().expandedTo(QSize(offset.x(), offset.y()) + menu->size()));
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.drawPixmap(0, 0, window.grab());
+        painter.drawPixmap(offset, menu->grab());
+        menu->close();
+    });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &click);
+    list->clearSelection();
+    return picture;
 }
 
 }  // namespace
@@ -95,7 +138,8 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         const QString path = folder.filePath(QString::fromUtf8(picture.file));
-        if (!window.grab().save(path, "PNG")) {
+        const QPixmap shot = picture.listMenu ? withListMenu(window) : window.grab();
+        if (!shot.save(path, "PNG")) {
             std::fprintf(stderr, "brisanel_screenshots: cannot write %s\n", qPrintable(path));
             return 1;
         }
