@@ -33,9 +33,9 @@ public:
     virtual bool setUpPrinter(QPrinter& printer) = 0;
 };
 
-/// The real dialogs: QMessageBox and QInputDialog over the active window, or over the owner when
-/// no window is active (as after another dialog has just closed). A message keeps the lines it is
-/// given, unwrapped, as long as they fit the screen.
+/// The real dialogs: QMessageBox, QInputDialog, QFileDialog and QPrintDialog over the active
+/// window, or over the owner when no window is active (as after another dialog has just closed).
+/// A message keeps the lines it is given, unwrapped, as long as they fit the screen.
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget* owner = nullptr) : owner_(owner) {}

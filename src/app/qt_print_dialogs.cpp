@@ -1,5 +1,4 @@
 // The real file and print dialogs of the details list's export, over the active window.
-#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -10,7 +9,7 @@ namespace brisanel::app {
 
 QString QtDialogs::saveFileName(const QString& title, const QString& suggested,
                                 const QString& filter) {
-    QFileDialog dialog(QApplication::activeWindow(), title, suggested, filter);
+    QFileDialog dialog(parent(), title, suggested, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The dialog adds the suffix before it asks about replacing a file, so the question is about
     // the file that would be written.
@@ -21,7 +20,7 @@ QString QtDialogs::saveFileName(const QString& title, const QString& suggested,
 }
 
 bool QtDialogs::setUpPrinter(QPrinter& printer) {
-    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    QPrintDialog dialog(&printer, parent());
     return dialog.exec() == QDialog::Accepted;
 }
 
