@@ -1,6 +1,6 @@
 // The window as a whole: its start state and stacking, the menu commands, the details buttons
-// across panel switches, the rate finder's stale results, the decoration box, About, Exit, the
-// tab order, and the names that assistive technology reads.
+// across panel switches, the rate finder's stale results, the decoration box, About, Exit, and
+// the names that assistive technology reads.
 #include "window_fixture.h"
 
 namespace brisanel::app::testing {
@@ -154,19 +154,6 @@ TEST_F(Shell, ExitAndCloseEndWithoutAQuestion) {
     window->show();
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(Shell, TabFollowsTheInterestsPanelOrder) {
-    QWidget* first = find("CompoundAnnually");
-    QWidget* widget = first;
-    QStringList order;
-    do {
-        if (frame(1)->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus))
-            order.append(widget->objectName());
-    } while ((widget = widget->nextInFocusChain()) != first);
-    EXPECT_EQ(order, QStringList({"CompoundAnnually", "Text1(4)", "CompoundMonthly", "SimpleInt",
-                                  "Text1(3)", "Text1(2)", "Text1(1)", "Text1(0)", "CompdQuarterly",
-                                  "CompdDaily"}));
 }
 
 TEST_F(Shell, ControlsAreNamedAfterTheirLabelsAsTheCaptionsChange) {

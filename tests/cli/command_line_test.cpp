@@ -82,8 +82,9 @@ const std::vector<Case> kCases = {
     {{"emi", "--rate=12.50", "--months=48", "--principal", "5000"}, 0, "", kEmiText},
     // Rule and period names ignore case.
     {with(kInterest, {"--rule", "Monthly"}), 0, "", "Interest: 1412\nGross amount: 6412\n"},
-    {with(kRate, {"--duration", "24", "--compounding", "Half-Yearly"}), 0, "",
-     "Interest rate per Half Year: 5.7371 %\nInterest rate per Annum: 11.474 %\n"},
+    {with(kRate, {"--duration", "24", "--compounding", "Half-Yearly", "--format=csv"}), 0, "",
+     "rate_per_period_percent,annual_rate_percent,unit\r\n"
+     "5.737126344056409,11.474252688112818,per Half Year\r\n"},
     {with(kRecovery, {"--emi", "600"}), 0, "",
      "Recovery months: 9\nGross Recovery: 5253\nGross Interest: 253\n"},
     // Full precision; the first month after a wait of two opens at 5000 x (1 + 0.125 / 12)^2.
@@ -99,9 +100,6 @@ const std::vector<Case> kCases = {
      "1719.2328766821092,88.80678025497951,3385.4763247067813\r\n"
      "5,1719.2328766821092,17.90867579877197,1719.2328766821092,1737.1415524808813,0,"
      "106.71545605375148,5104.7092013888905\r\n"},
-    {with(kRate, {"--duration", "24", "--compounding", "monthly", "--format=csv"}), 0, "",
-     "rate_per_period_percent,annual_rate_percent,unit\r\n"
-     "0.9341005370091082,11.209206444109299,per Month\r\n"},
     {{"rate", "--principal", "100", "--amount", "110", "--duration", "12", "--compounding",
       "simple", "--growth", "--format", "json"},
      0,
@@ -137,8 +135,6 @@ const std::vector<Case> kCases = {
     // Help and version; a --help after good options still wins, after a mistake it does not.
     {{"--help"}, 0, "", "Usage: brisanel-calc COMMAND [OPTIONS]\n", true},
     {{"help", "rate"}, 0, "", usage("rate"), true},
-    {{"interest", "--help"}, 0, "", usage("interest"), true},
-    {{"recovery", "--principal", "1", "--help"}, 0, "", usage("recovery"), true},
     {{"emi", "--bogus", "--help"}, 2, refused("emi", "unknown option '--bogus'")},
     {{"--version"}, 0, "", "brisanel-calc " BRISANEL_VERSION "\n"},
 
@@ -148,17 +144,13 @@ const std::vector<Case> kCases = {
     {{"interest", "--rule", "simple"}, 2, refused("interest", "missing --principal")},
     {with(kInterest, {"--rule", "weekly"}), 2,
      refused("interest", "invalid value 'weekly' for --rule")},
-    {with(kRate, {"--duration", "3", "--compounding", "annually"}), 2,
-     refused("rate", "invalid value 'annually' for --compounding")},
     {with(kEmi, {"--principal", "2"}), 2, refused("emi", "--principal is given twice")},
     {{"emi", "--rate"}, 2, refused("emi", "--rate needs a value")},
-    {with(kEmi, {"--format", "xml"}), 2, refused("emi", "invalid value 'xml' for --format")},
     {with(kEmi, {"--force"}), 2, refused("emi", "--force needs --save")},
     {with(kEmi, {"--schedule=yes"}), 2, refused("emi", "--schedule takes no value")},
     {with(kInterest, {"--rule", "simple", "--save", "plan"}), 2,
      refused("interest", "unknown option '--save'")},
     {{"recovery", "5000"}, 2, refused("recovery", "unexpected argument '5000'")},
-    {with(kEmi, {"--"}), 2, refused("emi", "unexpected argument '--'")},
     {with(kEmi, {"-x"}), 2, refused("emi", "unexpected argument '-x'")},
     // The word after a value option is its value, even when it looks like an option.
     {{"emi", "--principal", "--months", "12"}, 2, refused("emi", "unexpected argument '12'")},

@@ -1,4 +1,5 @@
 // The growth table: rows of whole periods and left-over months, and the list lines from them.
+// That the rows accumulate is checked on every input of the panels fuzz target.
 #include "details/growth.h"
 
 #include <gmock/gmock.h>
@@ -56,33 +57,18 @@ TEST(GrowthTable, LinesOfWholePeriodsAndLeftOverMonths) {
     EXPECT_EQ(days.back(), "731.  End of 730 Day: \t1250.00     \t6250.00");
 }
 
-TEST(GrowthTable, RowsAccumulateToTheAmount) {
-    // 5000 grows to 6250 over 24 months, or 730 days, under every period.
-    const double periods[] = {2, 2, 4, 8, 24, 730};
-    for (int period = 0; period < 6; ++period) {
-        SCOPED_TRACE(period);
-        const double rate = period == 0 ? 0.125 : rateFor(periods[period]);
-        const auto table = rows(rate, period == 5 ? 730 : 24, Period(period));
-        double accumulated = 0;
-        for (std::size_t k = 0; k < table.size(); ++k) {
-            EXPECT_EQ(table[k].period, static_cast<double>(k));
-            EXPECT_NEAR(table[k].interestSoFar, accumulated += table[k].interest, 1e-9);
-            EXPECT_NEAR(table[k].total, 5000 + accumulated, 1e-9);
-        }
-        EXPECT_NEAR(table.back().total, 6250, 1e-9);
-    }
+TEST(GrowthTable, LeftOverMonthsMakeAFractionOfAPeriod) {
     // Fifteen months hold two half years and half of a third.
     const auto halves = rows(rateFor(2.5), 15, Period::HalfYearly);
     EXPECT_EQ(halves.back().step, GrowthStep::LeftOverMonths);
     EXPECT_EQ(halves.back().period, 2.5);
+    EXPECT_NEAR(halves.back().total, 6256.23, 0.005);
 }
 
 TEST(GrowthTable, StopsAtPeriod1800KeepingTheRowsBefore) {
     EXPECT_EQ(rows(0.001, 1800, Period::Monthly).size(), 1801u);
-    EXPECT_EQ(rows(0.001, 21600, Period::Yearly).size(), 1801u);
     // Crossed by a whole period or by the left-over months.
     for (const auto& [duration, period] : {std::pair<std::int16_t, Period>{1801, Period::Monthly},
-                                           {32767, Period::Daily},
                                            {5401, Period::Quarterly},
                                            {21601, Period::Simple}}) {
         GrowthRows table;
