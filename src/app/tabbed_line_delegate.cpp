@@ -44,8 +44,7 @@ QList<qreal> TabbedLineDelegate::fieldStarts(qreal textLeft) const {
     const QFontMetricsF metrics(header->font());
     const qreal offset = textLeftOf(*header) - textLeft;
     QList<qreal> starts;
-    // The first field spans the first two columns.
-    for (qsizetype column = 1; column < columns.size(); ++column) {
+    for (qsizetype column = 0; column < columns.size(); ++column) {
         starts.append(offset + metrics.horizontalAdvance(text.left(columns[column])));
     }
     return starts;
@@ -77,19 +76,31 @@ void TabbedLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->save();
     painter->setFont(item.font);
     painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    qreal x = 0;  // where the next field starts, from the text's left edge
-    const QStringList fields = text.split(u'\t');
+    qreal x = 0;  // where the next piece starts, from the text's left edge
+    const auto draw = [&](const QString& piece) {
+        const QRectF place(area.left() + x, area.top(), std::max<qreal>(area.width() - x, 1),
+                           area.height());
+        painter->drawText(place, piece, layout);
+        x += metrics.horizontalAdvance(piece);
+    };
+    const auto moveTo = [&](qreal start) { x = x < start ? start : x + space; };
+    QStringList fields = text.split(u'\t');
+    // The first field holds the first two columns, the serial and the period, apart by spaces:
+    // the period starts under its header word, whatever the width of the serial's digits.
+    static const QRegularExpression kGap(QStringLiteral(" {2,}"));
+    if (const QRegularExpressionMatch gap = kGap.match(fields[0]);
+        gap.hasMatch() && !starts.isEmpty()) {
+        draw(fields[0].left(gap.capturedStart()));
+        moveTo(starts[0]);
+        fields[0] = fields[0].mid(gap.capturedEnd());
+    }
     for (qsizetype field = 0; field < fields.size(); ++field) {
-        if (field > 0 && field <= starts.size()) {
-            const qreal start = starts[field - 1];
-            x = x < start ? start : x + space;
+        if (field > 0 && field < starts.size()) {
+            moveTo(starts[field]);
         } else if (field > 0) {
             x = (std::floor(x / tabDistance) + 1) * tabDistance;
         }
-        const QRectF place(area.left() + x, area.top(), std::max<qreal>(area.width() - x, 1),
-                           area.height());
-        painter->drawText(place, fields[field], layout);
-        x += metrics.horizontalAdvance(fields[field]);
+        draw(fields[field]);
     }
     painter->restore();
 }

@@ -27,8 +27,8 @@ public:
                const QModelIndex& index) const override;
 
 private:
-    // Where the fields after the first start, in the text's own coordinates, whose origin is at
-    // `textLeft` (global x) with the list scrolled to its left end.
+    // Where the header's columns after the first start, in the text's own coordinates, whose origin
+    // is at `textLeft` (global x) with the list scrolled to its left end.
     QList<qreal> fieldStarts(qreal textLeft) const;
 
     HeaderInView header_;

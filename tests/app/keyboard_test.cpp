@@ -145,11 +145,11 @@ TEST_F(Keyboard, ListColumnsStartUnderTheirHeaderWords) {
     };
     choose("mnEMI");
     click("ShowDetails");
-    expectColumns(header(2), {{0, 2}, {10, 2}});
+    expectColumns(header(2), {{0, 3}, {10, 3}});
     choose("mnFindRate");
     click("FindRate");
     click("ShowDetail");
-    expectColumns(header(3), {{0, 1}, {1, 2}});
+    expectColumns(header(3), {{0, 1}, {1, 3}});
 }
 
 }  // namespace
