@@ -80,7 +80,7 @@ void find(const RateInputs& inputs, RateOutcome& out) {
     const double percentPerPeriod = mul(rates.perPeriod, 100);
     out.ratePerPeriod = formatNumber(percentPerPeriod, "##0.00##") + " %";
     out.annualRate = formatNumber(rates.annual, "##0.00#") + " %";
-    out.figures = RateFigures{rates.perPeriod, percentPerPeriod, rates.annual, principal, duration};
+    out.figures = RateFigures{percentPerPeriod, rates.annual};
     out.unitWord = rates.unit;
     details::appendGrowthRows(out.growth.emplace(), principal, rates.perPeriod, duration,
                               inputs.period);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,13 +19,10 @@ struct RateInputs {
     Period period;               ///< Combo2's selected position
 };
 
-/// The values behind the rate boxes at full precision, and what the growth table grows.
+/// The values behind the rate boxes at full precision.
 struct RateFigures {
-    double ratePerPeriod = 0;         ///< a fraction, as the growth table uses it
     double ratePerPeriodPercent = 0;  ///< Text1(22) without " %"
     double annualRatePercent = 0;     ///< Text1(23) without " %"
-    double principal = 0;
-    std::int16_t duration = 0;
 };
 
 struct RateOutcome : Outcome {

@@ -48,7 +48,7 @@ void compute(const RecoveryInputs& inputs, RecoveryOutcome& out) {
     out.grossRecovery = formatNumber(recovery, "#########");
     const double interest = sub(recovery, principal);
     out.grossInterest = formatNumber(interest, "########");
-    out.figures = RecoveryFigures{months, recovery, interest, grown, rate, instalment};
+    out.figures = RecoveryFigures{months, recovery, interest, grown};
 }
 
 }  // namespace

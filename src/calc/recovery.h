@@ -17,14 +17,12 @@ struct RecoveryInputs {
     std::string_view emi;         ///< Text1(11), the scheduled instalment
 };
 
-/// The values behind the result boxes at full precision, and what the run was made of.
+/// The values behind the result boxes at full precision, and the principal the run started from.
 struct RecoveryFigures {
     int months = 0;
     double grossRecovery = 0;
     double grossInterest = 0;       ///< against the principal as entered
     double principalAfterWait = 0;  ///< the principal grown over the waiting months
-    double monthlyRate = 0;         ///< the annual rate / 1200
-    double instalment = 0;
 };
 
 struct RecoveryOutcome : Outcome {
