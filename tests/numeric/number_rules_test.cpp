@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <string>
 
 #include "numeric/failure.h"
 
@@ -15,6 +16,8 @@ TEST(NumericBoxRule, ReadsDecimalNumbersAndAnyOtherTextAsZero) {
         {"+.5", 0.5},          {"5.", 5},      {"2.5E-1", 0.25},  {"1e-400", 0},
         {"1E+2", 100},         {".5e1", 5},    {"-1e-400", 0},    {"0.001e311", 1e308},
         {"1000e-326", 1e-323}, {"0e99999", 0}, {"00012e-2", 0.12}};
+    // Leading zeros after the point count: this one is too small, not too large.
+    EXPECT_EQ(readNumber("0." + std::string(700, '0') + "1e300"), 0.0);
     for (const auto& [text, value] : numbers) {
         EXPECT_TRUE(isNumeric(text)) << text;
         EXPECT_DOUBLE_EQ(readNumber(text), value) << text;
