@@ -246,7 +246,8 @@ void frmInterest::buildControls() {
         watched->setMouseTracking(true);
         watched->installEventFilter(this);
     }
-    control<QLabel>(QStringLiteral("Label5"))->installEventFilter(this);
+    Label5_ = control<QLabel>(QStringLiteral("Label5"));
+    Label5_->installEventFilter(this);
 }
 
 void frmInterest::buildMenu() {
@@ -354,7 +355,7 @@ bool frmInterest::eventFilter(QObject* watched, QEvent* event) {
                 return true;  // the frame beneath must not see this move, or it undoes the change
             }
         }
-    } else if (auto* label = control<QLabel>(QStringLiteral("Label5")); watched == label) {
+    } else if (QLabel* label = Label5_; watched == label) {
         switch (event->type()) {
             case QEvent::MouseButtonRelease: {
                 const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -137,6 +137,7 @@ private:
     QLineEdit* Text3_ = nullptr;
     QListWidget* List1_ = nullptr;
     QComboBox* Combo2_ = nullptr;
+    QLabel* Label5_ = nullptr;  // the save label, whose events the window watches
     bool listClearPending_ = false;
     details::TextLines listLines_;  // the lines the list shows, which a save writes
     // The table behind those lines, with the inputs and results it came from.
