@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/frm_interest.h"
+#include "app/latin1.h"
 
 namespace brisanel::app {
 
@@ -35,11 +36,6 @@ private:
     QString line_;
 };
 
-// The core writes plain ASCII, for which Latin-1 is the quickest exact reading.
-QString toQString(std::string_view line) {
-    return QLatin1StringView(line.data(), static_cast<qsizetype>(line.size()));
-}
-
 // Puts `lines` into the list from row `first` on, in place of the rows there. Rows that exist
 // keep their items and only change their text: deleting and recreating 1800 items would be most
 // of what a new table costs. The model stays quiet meanwhile, and the view is reset once at the
@@ -53,13 +49,13 @@ void putRows(QListWidget& list, int first, const details::TextLines& lines) {
         for (int row = first; row < kept; ++row, ++line) {
             QListWidgetItem* item = list.item(row);
             if (item->type() == TableRow::kType) {
-                static_cast<TableRow*>(item)->setLine(toQString(*line));
+                static_cast<TableRow*>(item)->setLine(latin1(*line));
             } else {
-                item->setText(toQString(*line));
+                item->setText(latin1(*line));
             }
         }
         for (int row = list.count(); row > wanted; --row) delete list.takeItem(row - 1);
-        for (; line != lines.end(); ++line) list.addItem(new TableRow(toQString(*line)));
+        for (; line != lines.end(); ++line) list.addItem(new TableRow(latin1(*line)));
     }
     list.reset();
     list.verticalScrollBar()->setValue(0);

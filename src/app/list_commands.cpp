@@ -17,6 +17,7 @@
 #include "app/captions.h"
 #include "app/dialogs.h"
 #include "app/frm_interest.h"
+#include "app/latin1.h"
 #include "app/list_document.h"
 #include "export/list_file.h"
 #include "export/table_csv.h"
@@ -53,10 +54,6 @@ QString textOf(const QWidget* control) {
     if (const auto* box = qobject_cast<const QLineEdit*>(control)) return box->text();
     if (const auto* list = qobject_cast<const QComboBox*>(control)) return list->currentText();
     return {};
-}
-
-QString latin1(std::string_view text) {
-    return QLatin1StringView(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The selected lines in list order, or every line when none is selected; LF between them.

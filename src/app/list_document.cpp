@@ -11,15 +11,13 @@
 #include <cmath>
 #include <vector>
 
+#include "app/latin1.h"
+
 namespace brisanel::app {
 namespace {
 
 constexpr int kTabStop = 8;    // characters between tab stops, as in the list
 constexpr int kColumnGap = 2;  // characters at least after a column's widest field
-
-QString latin1(std::string_view text) {
-    return QLatin1StringView(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string_view withoutTrailingSpaces(std::string_view text) {
     const auto end = text.find_last_not_of(' ');
