@@ -19,25 +19,12 @@ using numeric::readNumber;
 namespace {
 
 void compute(const RecoveryInputs& inputs, RecoveryOutcome& out) {
+    const auto loan = checkRecoveryLoan(inputs, out);
+    if (!loan) return;
     const double principal = readNumber(inputs.principal);
-    if (principal <= 0) {
-        return out.refuse(messages::kPrincipalPositive);
-    }
-    const double annualRate = readNumber(inputs.rate);
-    if (!(annualRate > 0 && annualRate <= 200)) {
-        return out.refuse(messages::kRateUpTo200);
-    }
-    const std::int16_t start = readInteger(inputs.startAfter);
-    if (start < 0) {
-        return out.refuse(messages::kStartNotNegative);
-    }
-    const double instalment = readNumber(inputs.emi);
-    if (instalment <= 0) {
-        return out.refuse(messages::kEmiPositive);
-    }
-
-    const double rate = div(annualRate, 1200);
-    const double grown = mul(principal, pow(add(1, rate), start));
+    const double grown = loan->principalAfterWait;
+    const double instalment = loan->instalment;
+    const double rate = loan->monthlyRate;
     auto& rows = out.rows.emplace();
     details::appendRecoverySchedule(rows, grown, rate, instalment);
 
@@ -52,6 +39,31 @@ void compute(const RecoveryInputs& inputs, RecoveryOutcome& out) {
 }
 
 }  // namespace
+
+std::optional<RecoveryLoan> checkRecoveryLoan(const RecoveryInputs& inputs, Outcome& out) {
+    const double principal = readNumber(inputs.principal);
+    if (principal <= 0) {
+        out.refuse(messages::kPrincipalPositive);
+        return std::nullopt;
+    }
+    const double annualRate = readNumber(inputs.rate);
+    if (!(annualRate > 0 && annualRate <= 200)) {
+        out.refuse(messages::kRateUpTo200);
+        return std::nullopt;
+    }
+    const std::int16_t start = readInteger(inputs.startAfter);
+    if (start < 0) {
+        out.refuse(messages::kStartNotNegative);
+        return std::nullopt;
+    }
+    const double instalment = readNumber(inputs.emi);
+    if (instalment <= 0) {
+        out.refuse(messages::kEmiPositive);
+        return std::nullopt;
+    }
+    const double rate = div(annualRate, 1200);
+    return RecoveryLoan{mul(principal, pow(add(1, rate), start)), rate, start, instalment};
+}
 
 RecoveryOutcome computeRecovery(const RecoveryInputs& inputs) {
     RecoveryOutcome out;

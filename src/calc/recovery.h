@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,19 @@ struct RecoveryOutcome : Outcome {
     std::optional<std::string> grossInterest;  ///< Text1(10)
     std::optional<RecoveryFigures> figures;    ///< set when the three boxes were written
 };
+
+/// The loan a "Find Months" click checks before it pays anything off.
+struct RecoveryLoan {
+    double principalAfterWait = 0;  ///< the principal grown over the waiting months
+    double monthlyRate = 0;         ///< r = R/1200
+    std::int16_t startDelay = 0;
+    double instalment = 0;
+};
+
+/// The panel's checks of principal, rate, start and instalment in that order, then the principal
+/// grown over the waiting months. A refusal is written to `out`. Throws numeric::ArithmeticError
+/// as the calculation does.
+std::optional<RecoveryLoan> checkRecoveryLoan(const RecoveryInputs& inputs, Outcome& out);
 
 /// One "Find Months" calculation: checks principal, rate, start and instalment in that order,
 /// then pays the instalment month by month off the principal grown over the waiting months,

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <vector>
+
+#include "plan/plan.h"
+
+// The month-by-month loop behind computePlan, for the searches that run it many times.
+namespace brisanel::plan {
+
+/// A checked loan at its first instalment month.
+struct LoanStart {
+    double balance = 0;     ///< the principal grown over the waiting months
+    double annualRate = 0;  ///< percent
+    double instalment = 0;  ///< the scheduled instalment
+    int firstMonth = 1;     ///< the start delay + 1
+};
+
+/// The events laid out by month, from the first instalment month up to the month limit: the
+/// extras of each month added up in the order given, and the rate set in each month, if any (the
+/// last given wins). Months outside that span are left out.
+class EventCalendar {
+public:
+    EventCalendar(const std::vector<Event>& events, int firstMonth);
+    /// By the month's place: 0 for the first instalment month.
+    double extra(int index) const { return extras_[index]; }
+    /// NaN when the rate does not change.
+    double rateChange(int index) const { return rates_[index]; }
+
+private:
+    int firstMonth_;
+    std::vector<double> extras_;
+    std::vector<double> rates_;
+};
+
+/// Repays the loan month by month under the policy, with `extraEveryMonth` paid on top of the
+/// calendar's extras each month. baseEnd is the month by which "keep the end month" repays.
+/// Rows are kept only when asked for; the totals always. Throws numeric::ArithmeticError
+/// (Overflow) when a balance leaves the double range.
+Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy, int baseEnd,
+            double extraEveryMonth, bool keepRows);
+
+}  // namespace brisanel::plan

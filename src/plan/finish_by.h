@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "plan/engine.h"
+
+namespace brisanel::plan {
+
+/// The smallest monthly extra, a whole number of cents, that paid every month from the first
+/// instalment on top of the calendar's events ends the loan by `month`: 0 when it already ends
+/// by then. Found by bisection over whole cents, each candidate run in full, so the answer ends
+/// the loan by `month` and one cent less does not. `month` must not be before the first
+/// instalment month.
+double extraNeeded(const LoanStart& loan, const EventCalendar& calendar, Policy policy, int baseEnd,
+                   int month);
+
+/// The message refusing a month to finish by that comes before the first instalment.
+std::string finishByRefusal(int firstMonth);
+
+}  // namespace brisanel::plan

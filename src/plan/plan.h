@@ -1,0 +1,124 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/outcome.h"
+
+// The loan planner: a loan as the "Find EMI" or "Recovery Months" panel reads it, plus extra
+// payments and rate changes, repaid month by month as exact cash flows and set against the same
+// loan without them.
+namespace brisanel::plan {
+
+/// The loan's box texts, read by the panels' rules and checked with their messages. Exactly one
+/// of months and instalment is used: months as on "Find EMI" (the instalment is that panel's),
+/// else the instalment as on "Recovery Months".
+struct LoanTexts {
+    std::string principal;
+    std::string rate;              ///< annual percent
+    std::string startAfter = "0";  ///< whole months before the first instalment
+    std::optional<std::string> months;
+    std::optional<std::string> instalment;
+};
+
+enum class EventKind { MonthlyExtra, YearlyExtra, OneTimeExtra, RateChange };
+
+/// One event of a plan. `value` is an amount, or the new annual rate in percent for a rate change.
+/// `month` is the event's month, or a monthly extra's first month (the first instalment's when
+/// left out); `until` is a monthly extra's last month (the end of the loan when left out).
+struct Event {
+    EventKind kind = EventKind::OneTimeExtra;
+    double value = 0;
+    std::optional<int> month;
+    std::optional<int> until;
+
+    bool operator==(const Event&) const = default;
+};
+
+/// What an event changes: the instalment stays and the end moves (what most lenders do), or the
+/// end month stays and the instalment is worked out again.
+enum class Policy { KeepInstalment, KeepEndMonth };
+
+struct PlanSpec {
+    LoanTexts loan;
+    std::vector<Event> events;
+    Policy policy = Policy::KeepInstalment;
+    std::optional<int> finishBy;  ///< a month to be clear by: the extra per month it needs
+
+    bool operator==(const PlanSpec&) const = default;
+};
+
+/// The longest plan: months of instalments worked out before it is given up.
+inline constexpr int kMonthLimit = 1800;
+inline constexpr std::string_view kNotRepaid = "The loan is not repaid within 1800 months.";
+
+/// One month at full precision. openingBalance + interest = instalment + extra + closingBalance,
+/// and principalRepaid = instalment + extra - interest.
+struct PlanRow {
+    int month = 0;
+    double openingBalance = 0;
+    double interest = 0;
+    double instalment = 0;  ///< the instalment paid; less than the scheduled one in the last month
+    double extra = 0;       ///< the extras paid; cut to what is owed in the last month
+    double principalRepaid = 0;
+    double closingBalance = 0;
+    double annualRate = 0;  ///< the annual rate in percent in force in the month
+};
+
+using PlanRows = std::vector<PlanRow>;
+
+/// The figures of one run, base or plan.
+struct Totals {
+    int months = 0;    ///< instalments paid
+    int endMonth = 0;  ///< the month of the last one
+    double firstInstalment = 0;
+    double lastInstalment = 0;
+    double interest = 0;   ///< every month's interest
+    double paid = 0;       ///< every instalment and extra paid
+    bool cleared = false;  ///< false when the month limit stopped the run
+};
+
+struct Run {
+    PlanRows rows;
+    Totals totals;
+    std::optional<int> uncoveredMonth;  ///< the first month whose instalment <= its interest
+};
+
+struct PlanResult {
+    int firstMonth = 1;  ///< the first instalment's month: the start delay + 1
+    Run base;            ///< the same loan with no events
+    Run plan;
+    int monthsSaved = 0;       ///< base months - plan months: negative when the plan runs longer
+    double interestSaved = 0;  ///< base interest - plan interest
+    std::optional<double> extraNeeded;  ///< for spec.finishBy: per month, whole cents
+    /// What the person should know, in the words to show: the uncovered instalment, the month
+    /// limit and the events the plan never reaches.
+    std::vector<std::string> notes;
+    bool limitReached() const { return !plan.totals.cleared; }
+};
+
+/// How a plan ended: Completed with a result (the month limit included), Refused with the
+/// message, or Failed with "Check your input data.".
+struct PlanOutcome {
+    calc::Ending ending = calc::Ending::Completed;
+    std::string message;
+    std::optional<PlanResult> result;
+};
+
+/// Works out a plan and its base. Refuses with a panel's message when the loan is refused and
+/// with a message naming the event when an event is: an amount or rate out of range, a month
+/// before the first instalment, a last month before the first. A run-time failure (a balance
+/// beyond the double range) ends it with "Check your input data.". A plan stopped by the month
+/// limit is a result, with kNotRepaid among its notes.
+PlanOutcome computePlan(const PlanSpec& spec);
+
+/// The message refusing the event, if the event is refused; firstMonth is the first instalment's.
+std::optional<std::string> eventRefusal(const Event& event, int firstMonth);
+
+/// The words that name an event's kind ("One-time extra payment"), and the event in a sentence.
+std::string_view kindName(EventKind kind);
+std::string describe(const Event& event);
+
+}  // namespace brisanel::plan

@@ -1,0 +1,295 @@
+#include "plan/plan_file.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <array>
+#include <cmath>
+#include <utility>
+
+#include "calc/messages.h"
+#include "export/list_file.h"
+#include "export/table_csv.h"
+#include "numeric/number_rules.h"
+
+namespace brisanel::plan {
+
+namespace {
+
+namespace messages = calc::messages;
+
+constexpr std::array<std::pair<std::string_view, EventKind>, 4> kKinds{{
+    {"monthly", EventKind::MonthlyExtra},
+    {"yearly", EventKind::YearlyExtra},
+    {"lump", EventKind::OneTimeExtra},
+    {"rate", EventKind::RateChange},
+}};
+
+std::string_view kindWord(EventKind kind) {
+    for (const auto& [word, value] : kKinds) {
+        if (value == kind) return word;
+    }
+    return {};
+}
+
+// Thrown inside the reader and caught at its top: the file is refused as a whole.
+struct Refusal {
+    PlanFileError error;
+};
+
+[[noreturn]] void refuse(std::string place, std::string problem) {
+    throw Refusal{{std::move(place), std::move(problem)}};
+}
+
+std::string text(const QString& string) {
+    return string.toStdString();
+}
+
+// The members of an object, each read once; any member left unread is an unknown field.
+class Members {
+public:
+    Members(const QJsonValue& value, std::string path) : path_(std::move(path)) {
+        if (!value.isObject()) refuse(where(), "must be an object");
+        object_ = value.toObject();
+    }
+
+    std::string placeOf(const char* name) const {
+        return path_.empty() ? name : path_ + "." + name;
+    }
+
+    std::optional<QJsonValue> take(const char* name) {
+        const auto found = object_.find(QLatin1String(name));
+        if (found == object_.end()) return std::nullopt;
+        QJsonValue value = *found;
+        object_.erase(found);
+        return value;
+    }
+
+    QJsonValue require(const char* name) {
+        auto value = take(name);
+        if (!value) refuse(placeOf(name), "is missing");
+        return *value;
+    }
+
+    double number(const char* name, const QJsonValue& value) const {
+        if (!value.isDouble() || !std::isfinite(value.toDouble())) {
+            refuse(placeOf(name), "must be a number");
+        }
+        return value.toDouble();
+    }
+
+    int whole(const char* name, const QJsonValue& value, double low, double high) const {
+        const double number = this->number(name, value);
+        if (number != std::floor(number) || number < low || number > high) {
+            refuse(placeOf(name), "must be a whole number from " + std::to_string(int(low)) +
+                                      " to " + std::to_string(int(high)));
+        }
+        return static_cast<int>(number);
+    }
+
+    std::optional<int> optionalMonth(const char* name) {
+        const auto value = take(name);
+        if (!value) return std::nullopt;
+        return whole(name, *value, -1e9, 1e9);
+    }
+
+    // Every member has been read: anything left is unknown.
+    void finish() const {
+        if (!object_.isEmpty())
+            refuse(placeOf(object_.begin().key().toUtf8().constData()), "is not a known field");
+    }
+
+    std::string where() const { return path_.empty() ? "the file" : path_; }
+
+private:
+    QJsonObject object_;
+    std::string path_;
+};
+
+// A checked number as the loan's box text that reads back as the same number.
+std::string boxText(double value) {
+    return saving::fullPrecision(value);
+}
+
+LoanTexts readLoan(const QJsonValue& value) {
+    Members loan(value, "loan");
+    LoanTexts texts;
+    const double principal = loan.number("principal", loan.require("principal"));
+    if (principal <= 0)
+        refuse(loan.placeOf("principal"), std::string(messages::kPrincipalPositive));
+    const double rate = loan.number("rate", loan.require("rate"));
+    if (!(rate > 0 && rate <= 200))
+        refuse(loan.placeOf("rate"), std::string(messages::kRateUpTo200));
+    int start = 0;
+    if (const auto given = loan.take("start_after")) {
+        start = loan.whole("start_after", *given, -32768, 32767);
+    }
+    const auto months = loan.take("months");
+    const auto emi = loan.take("emi");
+    if (months.has_value() == emi.has_value()) {
+        refuse("loan", "must hold either \"months\" or \"emi\"");
+    }
+    if (months) {
+        const double count = loan.number("months", *months);
+        if (!(count > 0 && count <= 1800)) {
+            refuse(loan.placeOf("months"), std::string(messages::kDurationUpTo1800));
+        }
+        texts.months = boxText(count);
+    } else {
+        const double instalment = loan.number("emi", *emi);
+        if (instalment <= 0) refuse(loan.placeOf("emi"), std::string(messages::kEmiPositive));
+        if (start < 0)
+            refuse(loan.placeOf("start_after"), std::string(messages::kStartNotNegative));
+        texts.instalment = boxText(instalment);
+    }
+    loan.finish();
+    texts.principal = boxText(principal);
+    texts.rate = boxText(rate);
+    texts.startAfter = std::to_string(start);
+    return texts;
+}
+
+Event readEvent(const QJsonValue& value, const std::string& path, int firstMonth) {
+    Members members(value, path);
+    const QJsonValue kindValue = members.require("kind");
+    Event event;
+    bool known = false;
+    for (const auto& [word, kind] : kKinds) {
+        if (kindValue.isString() && text(kindValue.toString()) == word) {
+            event.kind = kind;
+            known = true;
+        }
+    }
+    if (!known)
+        refuse(members.placeOf("kind"), "must be \"monthly\", \"yearly\", \"lump\" or \"rate\"");
+    const bool isRate = event.kind == EventKind::RateChange;
+    const char* valueName = isRate ? "rate" : "amount";
+    event.value = members.number(valueName, members.require(valueName));
+    if (event.kind == EventKind::MonthlyExtra) {
+        event.month = members.optionalMonth("from");
+        event.until = members.optionalMonth("to");
+    } else {
+        event.month = members.whole("month", members.require("month"), -1e9, 1e9);
+    }
+    members.finish();
+    if (auto refusal = eventRefusal(event, firstMonth)) refuse(path, *refusal);
+    return event;
+}
+
+PlanSpec readPlan(const QJsonDocument& document) {
+    Members top(document.isObject() ? QJsonValue(document.object()) : QJsonValue(), "");
+    const QJsonValue version = top.require("brisanel_plan");
+    if (!version.isDouble() || version.toDouble() != kPlanFileVersion) {
+        refuse("brisanel_plan",
+               "must be " + std::to_string(kPlanFileVersion) + ", the version this program reads");
+    }
+    PlanSpec spec;
+    spec.loan = readLoan(top.require("loan"));
+    const int firstMonth = std::stoi(spec.loan.startAfter) + 1;
+    if (const auto policy = top.take("policy")) {
+        if (policy->toString() == "end") {
+            spec.policy = Policy::KeepEndMonth;
+        } else if (policy->toString() != "instalment") {
+            refuse("policy", "must be \"instalment\" or \"end\"");
+        }
+    }
+    if (const auto events = top.take("events")) {
+        if (!events->isArray()) refuse("events", "must be a list");
+        const QJsonArray list = events->toArray();
+        for (qsizetype index = 0; index < list.size(); ++index) {
+            spec.events.push_back(
+                readEvent(list[index], "events[" + std::to_string(index) + "]", firstMonth));
+        }
+    }
+    if (const auto finishBy = top.take("finish_by")) {
+        spec.finishBy = top.whole("finish_by", *finishBy, firstMonth, 1e9);
+    }
+    top.finish();
+    return spec;
+}
+
+// A byte offset as "line L, column C", both counted from 1.
+std::string lineAndColumn(const QByteArray& contents, qsizetype offset) {
+    int line = 1;
+    int column = 1;
+    for (qsizetype index = 0; index < offset && index < contents.size(); ++index) {
+        if (contents[index] == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+QJsonValue number(const std::string& boxText) {
+    try {
+        return numeric::readNumber(boxText);
+    } catch (const numeric::ArithmeticError&) {
+        return 0;
+    }
+}
+
+}  // namespace
+
+std::variant<PlanSpec, PlanFileError> parsePlanFile(const QByteArray& contents) {
+    QJsonParseError parsed{};
+    const QJsonDocument document = QJsonDocument::fromJson(contents, &parsed);
+    if (parsed.error != QJsonParseError::NoError) {
+        return PlanFileError{lineAndColumn(contents, parsed.offset), text(parsed.errorString())};
+    }
+    try {
+        return readPlan(document);
+    } catch (const Refusal& refusal) {
+        return refusal.error;
+    }
+}
+
+QByteArray planFileContents(const PlanSpec& spec) {
+    QJsonObject loan{{"principal", number(spec.loan.principal)},
+                     {"rate", number(spec.loan.rate)},
+                     {"start_after", number(spec.loan.startAfter)}};
+    if (spec.loan.months) {
+        loan.insert("months", number(*spec.loan.months));
+    } else {
+        loan.insert("emi", number(spec.loan.instalment.value_or("")));
+    }
+    QJsonArray events;
+    for (const Event& event : spec.events) {
+        QJsonObject object{{"kind", QString::fromUtf8(kindWord(event.kind))}};
+        object.insert(event.kind == EventKind::RateChange ? "rate" : "amount", event.value);
+        if (event.kind == EventKind::MonthlyExtra) {
+            if (event.month) object.insert("from", *event.month);
+            if (event.until) object.insert("to", *event.until);
+        } else if (event.month) {
+            object.insert("month", *event.month);
+        }
+        events.append(object);
+    }
+    QJsonObject top{{"brisanel_plan", kPlanFileVersion},
+                    {"loan", loan},
+                    {"policy", spec.policy == Policy::KeepEndMonth ? "end" : "instalment"},
+                    {"events", events}};
+    if (spec.finishBy) top.insert("finish_by", *spec.finishBy);
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+std::variant<PlanSpec, std::string> readPlanFile(const QString& fileName) {
+    const std::string name = fileName.toStdString();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return name + ": " + text(file.errorString());
+    auto parsed = parsePlanFile(file.readAll());
+    if (auto* error = std::get_if<PlanFileError>(&parsed)) {
+        return name + ": " + error->place + ": " + error->problem;
+    }
+    return std::get<PlanSpec>(std::move(parsed));
+}
+
+std::optional<QString> writePlanFile(const QString& fileName, const PlanSpec& spec) {
+    return saving::writeListFile(fileName, planFileContents(spec));
+}
+
+}  // namespace brisanel::plan

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "plan/plan.h"
+
+// Plan files: a plan's loan, events, policy and month to finish by, as JSON. The window saves and
+// opens them and brisanel-calc reads them, so the format is defined here once:
+//
+//   {"brisanel_plan": 1,
+//    "loan": {"principal": 5000, "rate": 12.5, "start_after": 0, "months": 48},
+//    "policy": "instalment",
+//    "events": [{"kind": "monthly", "amount": 100, "from": 13, "to": 24},
+//               {"kind": "yearly", "amount": 500, "month": 24},
+//               {"kind": "lump", "amount": 5000, "month": 24},
+//               {"kind": "rate", "rate": 14, "month": 25}],
+//    "finish_by": 36}
+//
+// "loan" holds "months" or "emi", not both; "policy" is "instalment" (the default) or "end";
+// "start_after", "events", "from", "to" and "finish_by" may be left out.
+namespace brisanel::plan {
+
+inline constexpr int kPlanFileVersion = 1;
+
+/// What is wrong with a plan file: where (a line and column, or a field's path such as
+/// "events[2].month") and what.
+struct PlanFileError {
+    std::string place;
+    std::string problem;
+};
+
+/// Reads a plan from a file's contents, whole or not at all: any syntax error, unknown field,
+/// missing field or value out of range refuses the whole file.
+std::variant<PlanSpec, PlanFileError> parsePlanFile(const QByteArray& contents);
+
+/// The file's contents for a plan; the loan's texts are written as the numbers they read as.
+QByteArray planFileContents(const PlanSpec& spec);
+
+/// Reads the named file; on failure the message names the file, the place and the problem.
+std::variant<PlanSpec, std::string> readPlanFile(const QString& fileName);
+
+/// Writes the named file whole or not at all; returns the reason on failure.
+std::optional<QString> writePlanFile(const QString& fileName, const PlanSpec& spec);
+
+}  // namespace brisanel::plan
