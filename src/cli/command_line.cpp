@@ -83,6 +83,40 @@ std::vector<CommandDefinition> buildDefinitions() {
              kForce,
              kHelp,
          }},
+        {Command::Plan,
+         "plan",
+         "A loan with extra payments and rate changes, set against the same loan without them.",
+         {
+             {"principal", "AMOUNT", "", false, "principal loan amount"},
+             {"rate", "PERCENT", "", false, "annual rate (%), above 0 and up to 200"},
+             {"months", "MONTHS", "", false,
+              "repayment duration months: the instalment is the emi command's"},
+             {"emi", "AMOUNT", "", false, "the instalment, as the recovery command takes it"},
+             {"start-after", "MONTHS", "", false,
+              "repayment starts after this many whole months (0 unless the plan file says)"},
+             {"extra", "AMOUNT[@FROM[-TO]]", "", false,
+              "pay AMOUNT more every month from FROM to TO (the first and last months of the loan "
+              "when left out)",
+              true},
+             {"yearly", "AMOUNT@MONTH", "", false,
+              "pay AMOUNT more in MONTH and every 12 months after it", true},
+             {"lump", "AMOUNT@MONTH", "", false, "pay AMOUNT more once, in MONTH", true},
+             {"rate-change", "RATE@MONTH", "", false, "the annual rate is RATE from MONTH on",
+              true},
+             {"keep", "POLICY", "", false,
+              "instalment (the loan ends sooner or later; the default) or end (the instalment "
+              "is worked out again)"},
+             {"finish-by", "MONTH", "", false,
+              "show the extra per month, in whole cents, that ends the loan by MONTH"},
+             {"schedule", "", "", false, "add one row per month"},
+             {"by-year", "", "", false, "add one row per loan year"},
+             {"plan", "FILE", "", false,
+              "start from a plan file (JSON); the options given add to it or override it"},
+             {"format", "FORMAT", "text", false,
+              "text (the figures side by side, amounts with two decimals), csv or json (full "
+              "precision)"},
+             kHelp,
+         }},
     };
 }
 
@@ -119,8 +153,15 @@ std::string refusedChoice(const std::string& option, const std::string& value) {
     if (option == "rule") known = interestRuleNamed(value).has_value();
     if (option == "compounding") known = periodNamed(value).has_value();
     if (option == "format") known = value == "text" || value == "csv" || value == "json";
+    if (option == "keep") known = value == "instalment" || value == "end";
     if (known) return {};
     return "invalid value '" + value + "' for --" + option;
+}
+
+bool repeatable(const CommandDefinition& definition, std::string_view name) {
+    return std::ranges::any_of(definition.options, [name](const OptionDefinition& option) {
+        return option.name == name && option.repeatable;
+    });
 }
 
 // The parser tells what it found in the whole list, not where, while the first mistake in the
@@ -155,7 +196,9 @@ std::optional<ParsedCommandLine> firstMistake(QCommandLineParser& parser,
             if (end == words.size()) return error("--" + option + " needs a value");
             continue;  // the next word is the value
         }
-        if (found.count(name) > 1) return error("--" + option + " is given twice");
+        if (found.count(name) > 1 && !repeatable(definition, option)) {
+            return error("--" + option + " is given twice");
+        }
         if (std::string refused = refusedChoice(option, bytes(parser.value(name)));
             !refused.empty()) {
             return error(std::move(refused));
@@ -192,6 +235,12 @@ ParsedCommandLine parseOptions(const CommandDefinition& definition,
                                                : Format::Text;
         } else if (option.name == "schedule" || option.name == "growth") {
             request.details = given;
+        } else if (option.name == "by-year") {
+            request.byYear = given;
+        } else if (option.repeatable) {
+            if (!given) continue;
+            auto& values = request.lists[std::string(option.name)];
+            for (const QString& text : parser.values(name)) values.push_back(bytes(text));
         } else if (option.name == "save") {
             if (given) request.saveName = value;
         } else if (option.name == "force") {
@@ -202,6 +251,12 @@ ParsedCommandLine parseOptions(const CommandDefinition& definition,
     }
     if (request.force && !request.saveName) {
         return UsageError{"--force needs --save", definition.command};
+    }
+    if (request.details && request.byYear) {
+        return UsageError{"--schedule and --by-year exclude each other", definition.command};
+    }
+    if (request.has("months") && request.has("emi")) {
+        return UsageError{"--months and --emi exclude each other", definition.command};
     }
     return request;
 }
@@ -248,6 +303,12 @@ std::optional<details::Period> periodNamed(std::string_view name) {
 std::string_view Request::value(std::string_view name) const {
     const auto found = values.find(name);
     return found == values.end() ? std::string_view() : std::string_view(found->second);
+}
+
+const std::vector<std::string>& Request::list(std::string_view name) const {
+    static const std::vector<std::string> kNone;
+    const auto found = lists.find(name);
+    return found == lists.end() ? kNone : found->second;
 }
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {

@@ -14,7 +14,7 @@
 // named after the panel's boxes.
 namespace brisanel::cli {
 
-enum class Command { Interest, Emi, Recovery, Rate };
+enum class Command { Interest, Emi, Recovery, Rate, Plan };
 enum class Format { Text, Csv, Json };
 
 /// One option of a subcommand, as parsed and as the help lists it.
@@ -24,6 +24,7 @@ struct OptionDefinition {
     std::string_view defaultText;  ///< the value used when the option is left out, if any
     bool required = false;
     std::string_view help;
+    bool repeatable = false;  ///< may be given again: each value counts
 };
 
 struct CommandDefinition {
@@ -48,13 +49,19 @@ std::optional<details::Period> periodNamed(std::string_view name);
 struct Request {
     Command command = Command::Interest;
     std::map<std::string, std::string, std::less<>> values;  ///< by option name
+    /// The values of the repeatable options, in the order given, by option name.
+    std::map<std::string, std::vector<std::string>, std::less<>> lists;
     Format format = Format::Text;
     bool details = false;                 ///< --schedule or --growth
+    bool byYear = false;                  ///< --by-year
     std::optional<std::string> saveName;  ///< --save, as typed (".txt" is added)
     bool force = false;                   ///< --force: replace an existing file
 
     /// The text of a value option; empty when it was left out without a default.
     std::string_view value(std::string_view name) const;
+    bool has(std::string_view name) const { return values.contains(name); }
+    /// The values of a repeatable option; empty when it was left out.
+    const std::vector<std::string>& list(std::string_view name) const;
 };
 
 struct HelpRequest {

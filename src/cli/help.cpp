@@ -65,7 +65,22 @@ std::string commandHelp(Command command) {
             "\nschedule row the principal repaid is that balance and the closing balance is 0; the"
             "\ninstalment is the balance alone, as the gross recovery counts it.\n";
     }
-    if (command != Command::Interest) {
+    if (command == Command::Plan) {
+        text +=
+            "\nMonths are numbered as the emi command's schedule numbers them: the first instalment"
+            "\nis month START + 1, and every event's month must be at or after it. Each month adds"
+            "\nthe interest on the balance, then takes the instalment and the month's extras; when"
+            "\nless than half a cent would be left, that month pays what is owed (the extras cut to"
+            "\nit) and ends the loan. Extras in the same month add up; with --keep end the"
+            "\ninstalment is worked out again after every extra and at every rate change, so the"
+            "\nloan still ends in the month the base ends. The base is the same loan with no"
+            "\nevents.\n"
+            "\nThe figures are the exact cash flows. The recovery command's gross recovery counts"
+            "\nits last payment without that month's interest; a plan given the same --emi adds"
+            "\nit, so its totals can be a little higher.\n"
+            "\nA plan not repaid within 1800 months prints what it has, then the message, and"
+            "\nexits with status 3.\n";
+    } else if (command != Command::Interest) {
         text +=
             "\nWith --save the details list is written, whether shown or not, to NAME.txt (\".txt\""
             "\nis always added) exactly as the window saves it; an existing file is replaced only"

@@ -2,8 +2,13 @@
 
 #include <array>
 #include <cstdio>
+#include <ostream>
 
 namespace brisanel::cli {
+
+void complain(std::ostream& err, std::string_view message) {
+    err << "brisanel-calc: " << message << '\n';
+}
 
 std::string jsonString(std::string_view text) {
     std::string literal = "\"";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -18,6 +19,9 @@ using saving::growthColumns;
 using saving::growthTexts;
 using saving::scheduleColumns;
 using saving::scheduleTexts;
+
+/// Writes a message to standard error after the program's name: "brisanel-calc: message".
+void complain(std::ostream& err, std::string_view message);
 
 /// A JSON string literal for the text, with quotes, backslashes and control characters escaped.
 std::string jsonString(std::string_view text);

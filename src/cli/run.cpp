@@ -11,6 +11,7 @@
 #include "calc/recovery.h"
 #include "cli/help.h"
 #include "cli/output.h"
+#include "cli/plan_command.h"
 #include "details/growth.h"
 #include "details/schedule.h"
 #include "export/list_file.h"
@@ -51,11 +52,6 @@ struct Report {
 using Outcome = std::variant<Report, Stop>;
 
 constexpr std::string_view kProgram = "brisanel-calc";
-
-// Every message on standard error starts with the program's name.
-void complain(std::ostream& err, std::string_view message) {
-    err << kProgram << ": " << message << '\n';
-}
 
 // A failure that the window reports without a message still needs saying here.
 std::string describe(numeric::Failure failure) {
@@ -193,6 +189,8 @@ Outcome reportOf(const Request& request) {
             return recoveryReport(request);
         case Command::Rate:
             return rateReport(request);
+        case Command::Plan:
+            break;  // run by runPlan
     }
     return Stop{"unknown command", kExitRefused};
 }
@@ -273,6 +271,7 @@ int save(const Report& report, const std::string& typedName, bool force, std::os
 }  // namespace
 
 int run(const Request& request, std::ostream& out, std::ostream& err) {
+    if (request.command == Command::Plan) return runPlan(request, out, err);
     const Outcome outcome = reportOf(request);
     if (const Stop* stop = std::get_if<Stop>(&outcome)) {
         complain(err, stop->message);

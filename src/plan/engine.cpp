@@ -5,6 +5,7 @@
 #include "calc/messages.h"
 #include "calc/recovery.h"
 #include "numeric/failure.h"
+#include "numeric/number_rules.h"
 #include "plan/engine.h"
 #include "plan/finish_by.h"
 #include "plan/plan.h"
@@ -63,7 +64,7 @@ Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy,
     Totals& totals = run.totals;
     double balance = loan.balance;
     double annualRate = loan.annualRate;
-    double rate = annualRate / 1200;
+    double rate = loan.monthlyRate;
     double instalment = loan.instalment;
     const bool keepEnd = policy == Policy::KeepEndMonth;
 
@@ -76,7 +77,8 @@ Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy,
         }
         const double interest = balance * rate;
         const double extras = calendar.extra(index) + extraEveryMonth;
-        const double owed = balance + interest;
+        // Grown as the EMI schedule grows it, so that without events the two agree to the bit.
+        const double owed = (1 + rate) * balance;
         if (!std::isfinite(owed) || !std::isfinite(instalment)) {
             throw numeric::ArithmeticError(numeric::Failure::Overflow);
         }
@@ -173,14 +175,14 @@ std::optional<LoanStart> readLoan(const LoanTexts& texts, calc::Outcome& out) {
             return std::nullopt;
         }
         const details::EmiFigures& figures = *emi.figures;
-        return LoanStart{figures.principal, figures.monthlyRate * 1200, figures.amount,
-                         figures.startDelay + 1};
+        return LoanStart{figures.principal, numeric::readNumber(texts.rate), figures.monthlyRate,
+                         figures.amount, figures.startDelay + 1};
     }
     const auto loan = calc::checkRecoveryLoan(
         {texts.principal, texts.rate, texts.startAfter, texts.instalment.value_or("")}, out);
     if (!loan) return std::nullopt;
-    return LoanStart{loan->principalAfterWait, loan->monthlyRate * 1200, loan->instalment,
-                     loan->startDelay + 1};
+    return LoanStart{loan->principalAfterWait, numeric::readNumber(texts.rate), loan->monthlyRate,
+                     loan->instalment, loan->startDelay + 1};
 }
 
 // The events that the plan never reaches.

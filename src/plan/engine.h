@@ -9,10 +9,11 @@ namespace brisanel::plan {
 
 /// A checked loan at its first instalment month.
 struct LoanStart {
-    double balance = 0;     ///< the principal grown over the waiting months
-    double annualRate = 0;  ///< percent
-    double instalment = 0;  ///< the scheduled instalment
-    int firstMonth = 1;     ///< the start delay + 1
+    double balance = 0;      ///< the principal grown over the waiting months
+    double annualRate = 0;   ///< percent
+    double monthlyRate = 0;  ///< as the panel worked it out from the annual rate
+    double instalment = 0;   ///< the scheduled instalment
+    int firstMonth = 1;      ///< the start delay + 1
 };
 
 /// The events laid out by month, from the first instalment month up to the month limit: the

@@ -76,5 +76,130 @@ TEST(PlanFigures, TheClearingMonthPaysWhatIsOwedAndCutsTheExtra) {
     }
 }
 
+// 1000 at 12 % over 4 months pays 256.28; by month 3 the balance is 504.98 (404.98 after a lump).
+TEST(PlanFigures, EachPolicyAnswersALumpAndARateChange) {
+    struct Case {
+        Event event;
+        Policy policy;
+        int endMonth;
+        std::string thirdInstalment, lastInstalment;
+    };
+    const Event lump{Kind::OneTimeExtra, 100, 2, {}};
+    const Event rise{Kind::RateChange, 24, 3, {}};
+    const std::vector<Case> cases = {
+        {lump, Policy::KeepEndMonth, 4, "205.53", "205.53"},
+        {lump, Policy::KeepInstalment, 4, "256.28", "154.27"},
+        {rise, Policy::KeepEndMonth, 4, "260.09", "260.09"},
+        {rise, Policy::KeepInstalment, 5, "256.28", "7.84"},
+    };
+    for (const Case& c : cases) {
+        PlanSpec spec = loanOver("1000", "12", "4");
+        spec.events = {c.event};
+        spec.policy = c.policy;
+        const PlanResult result = resultOf(spec);
+        EXPECT_EQ(result.plan.totals.endMonth, c.endMonth);
+        EXPECT_EQ(cents(result.plan.rows[2].instalment), c.thirdInstalment);
+        EXPECT_EQ(cents(result.plan.totals.lastInstalment), c.lastInstalment);
+        EXPECT_EQ(result.monthsSaved, 4 - c.endMonth);
+    }
+}
+
+TEST(PlanFigures, AnUncoveredInstalmentIsNamedAndTheMonthLimitStopsTheLoan) {
+    PlanSpec spec = loanPaying("1000", "12", "15");
+    spec.events = {{Kind::RateChange, 24, 3, {}}, {Kind::OneTimeExtra, 5, 1801, {}}};
+    const PlanResult result = resultOf(spec);
+    EXPECT_TRUE(result.limitReached());
+    EXPECT_EQ(result.plan.rows.size(), 1800u);
+    EXPECT_EQ(result.plan.rows.back().month, 1800);
+    EXPECT_EQ(result.notes,
+              (std::vector<std::string>{
+                  "From month 3 the instalment does not cover the month's interest.",
+                  std::string(kNotRepaid),
+                  "One-time extra payment in month 1801 is not reached: the loan ends in month "
+                  "1800."}));
+}
+
+TEST(PlanFigures, RefusalsNameTheEventOrKeepThePanelsMessage) {
+    const std::vector<std::pair<Event, std::string>> events = {
+        {{Kind::OneTimeExtra, 5000, 2, {}},
+         "One-time extra payment in month 2: the month is before the first instalment, month 3."},
+        {{Kind::MonthlyExtra, 0, {}, {}},
+         "Monthly extra payment: the amount must be a positive value."},
+        {{Kind::MonthlyExtra, 10, 20, 13},
+         "Monthly extra payment from month 20 to month 13: the last month is before the first."},
+        {{Kind::RateChange, 201, 5, {}},
+         "Rate change in month 5: Rate of interest must be a positive value upto 200."},
+    };
+    for (const auto& [event, message] : events) {
+        PlanSpec spec = loanOver("5000", "12.5", "48", "2");
+        spec.events = {event};
+        EXPECT_EQ(computePlan(spec).message, message);
+    }
+    PlanSpec late = loanOver("5000", "12.5", "48", "2");
+    late.finishBy = 2;
+    EXPECT_EQ(computePlan(late).message,
+              "The month to finish by must not be before the first instalment, month 3.");
+    EXPECT_EQ(computePlan(loanOver("5000", "12.5", "48", "48")).message,
+              "Start time must be less than total recovery time.");
+    EXPECT_EQ(computePlan(loanPaying("5000", "12.5", "0")).message,
+              "EMI must be positive to cover the repayment.");
+}
+
+// 5000 over 30 months from month 3: loan years 3-14, 15-26 and a short 27-32.
+TEST(PlanFigures, TheYearlySummaryCountsLoanYearsFromTheFirstInstalment) {
+    const PlanResult result = resultOf(loanOver("5000", "12.5", "30", "2"));
+    const YearRows years = yearSummary(result.plan.rows, result.firstMonth);
+    ASSERT_EQ(years.size(), 3u);
+    EXPECT_EQ(years[1].firstMonth, 15);
+    EXPECT_EQ(years[2].firstMonth, 27);
+    EXPECT_EQ(years[2].lastMonth, 32);
+    EXPECT_EQ(years[2].rowCount, 6u);
+    EXPECT_EQ(years[2].closingBalance, 0);
+    EXPECT_EQ(cents(years[2].cumulativeInterest), cents(result.plan.totals.interest));
+}
+
+// 180 000 at 4.25 % over 360 months is clear by month 240 with 229.14 more a month, not 229.13.
+TEST(PlanFigures, FinishByFindsTheLeastWholeCentThatIsEnough) {
+    PlanSpec spec = loanOver("180000", "4.25", "360");
+    spec.finishBy = 240;
+    EXPECT_EQ(cents(resultOf(spec).extraNeeded.value()), "229.14");
+    for (const auto& [extra, endMonth] : {std::pair{229.14, 240}, std::pair{229.13, 241}}) {
+        PlanSpec paying = loanOver("180000", "4.25", "360");
+        paying.events = {{Kind::MonthlyExtra, extra, {}, {}}};
+        EXPECT_EQ(resultOf(paying).plan.totals.endMonth, endMonth) << extra;
+    }
+    spec.finishBy = 360;
+    EXPECT_EQ(resultOf(spec).extraNeeded, 0);
+}
+
+// With no events the plan repays as the EMI panel's schedule does, month for month: for every loan
+// whose balance would grow less than a millionfold over its term. Beyond that the last bit of the
+// instalment, grown over the term, leaves more than half a cent, which the schedule's last row
+// absorbs and the plan carries on.
+TEST(PlanFigures, WithoutEventsThePlanIsTheEmiSchedule) {
+    for (const char* principal : {"100", "5000", "123456.78", "1e9"}) {
+        for (const char* rate : {"0.5", "12.5", "200"}) {
+            for (const char* months : {"2", "13", "360", "1800"}) {
+                for (const char* start : {"0", "1"}) {
+                    if (std::pow(1 + std::stod(rate) / 1200, std::stod(months)) > 1e6) continue;
+                    const calc::EmiOutcome emi = calc::computeEmi({principal, months, start, rate});
+                    const auto schedule = calc::emiSchedule(*emi.figures).rows;
+                    const PlanRows rows =
+                        resultOf(loanOver(principal, rate, months, start)).plan.rows;
+                    ASSERT_EQ(rows.size(), schedule.size())
+                        << principal << " " << rate << " " << months;
+                    const double tolerance = std::stod(principal) * 1e-9;
+                    for (std::size_t i = 0; i < rows.size(); ++i) {
+                        EXPECT_EQ(rows[i].month, schedule[i].month);
+                        EXPECT_NEAR(rows[i].instalment + rows[i].extra, schedule[i].instalment,
+                                    tolerance);
+                        EXPECT_NEAR(rows[i].openingBalance, schedule[i].openingBalance, tolerance);
+                    }
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace brisanel::plan
