@@ -21,6 +21,8 @@ struct LoanTexts {
     std::string startAfter = "0";  ///< whole months before the first instalment
     std::optional<std::string> months;
     std::optional<std::string> instalment;
+
+    bool operator==(const LoanTexts&) const = default;
 };
 
 enum class EventKind { MonthlyExtra, YearlyExtra, OneTimeExtra, RateChange };

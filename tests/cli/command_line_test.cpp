@@ -50,6 +50,11 @@ std::string usage(const std::string& command) {
         {"rate",
          "--principal AMOUNT --amount AMOUNT --duration PERIOD --compounding PERIOD [--growth] "
          "[--format FORMAT] [--save NAME] [--force]"},
+        {"plan",
+         "[--principal AMOUNT] [--rate PERCENT] [--months MONTHS] [--emi AMOUNT] [--start-after "
+         "MONTHS] [--extra AMOUNT[@FROM[-TO]]] [--yearly AMOUNT@MONTH] [--lump AMOUNT@MONTH] "
+         "[--rate-change RATE@MONTH] [--keep POLICY] [--finish-by MONTH] [--schedule] [--by-year] "
+         "[--plan FILE] [--format FORMAT]"},
     };
     return "Usage: brisanel-calc " + command + " " + kOptions.at(command) + "\n";
 }
@@ -64,6 +69,9 @@ const Words kInterest = {"interest", "--principal", "5000", "--months", "24", "-
 const Words kEmi = {"emi", "--principal", "5000", "--months", "48", "--rate", "12.50"};
 const Words kRecovery = {"recovery", "--principal", "5000", "--rate", "12.5"};
 const Words kRate = {"rate", "--principal", "5000", "--amount", "6250"};
+// 1000 at 1 % a month paying 300, with 200 more in month 3, which clears it then.
+const Words kPlan = {"plan",  "--principal", "1000",   "--rate", "12",
+                     "--emi", "300",         "--lump", "200@3"};
 const std::string kEmiText = "Calculated EMI: 133\nGross Interest: 1379\nGross Recovery: 6379\n";
 const std::string kDailyRates =
     "Interest rate per Day: 0.0074 %\nInterest rate per Annum: 2.715 %\n";
@@ -131,6 +139,59 @@ const std::vector<Case> kCases = {
     {{"emi", "--rate", "12", "--months", "0.3", "--principal", "1000"},
      3,
      "brisanel-calc: the calculation stopped: division by zero\n"},
+
+    // Plans: the base beside the plan, the last month's extra cut to what is owed.
+    {with(kPlan, {"--finish-by", "2"}), 0, "",
+     "                           Base           Plan\n"
+     "First instalment         300.00         300.00\n"
+     "Last instalment          122.48         300.00\n"
+     "Months                        4              3\n"
+     "End month                     4              3\n"
+     "Total interest            22.48          21.27\n"
+     "Total paid              1022.48        1021.27\n\n"
+     "Months saved: 1\nInterest saved: 1.21\nExtra per month needed: 207.51\n"},
+    {with(kPlan, {"--extra", "5@1-2", "--extra=10@2", "--schedule", "--format", "csv"}), 0, "",
+     "month,opening_balance,interest,instalment,extra,principal_repaid,closing_balance,rate\r\n"
+     "1,1000,10,300,5,295,705,12\r\n"
+     "2,705,7.05,300,15,307.95,397.04999999999995,12\r\n"
+     "3,397.04999999999995,3.9704999999999995,300,101.02049999999997,397.04999999999995,0,12\r\n"},
+    {{"plan", "--principal", "1000", "--rate", "12", "--months", "4", "--lump", "100@2", "--keep",
+      "end", "--by-year", "--format", "json"},
+     0,
+     "",
+     "{\n  \"command\": \"plan\",\n"
+     "  \"base\": {\"months\": 4, \"end_month\": 4, \"first_instalment\": 256.28109391166043, "
+     "\"last_instalment\": 256.28109391166043, \"interest\": 25.1243756466418, \"paid\": "
+     "1025.1243756466417},\n"
+     "  \"plan\": {\"months\": 4, \"end_month\": 4, \"first_instalment\": 256.28109391166043, "
+     "\"last_instalment\": 205.5298501305653, \"interest\": 23.62188808445275, \"paid\": "
+     "1023.6218880844526},\n"
+     "  \"saved\": {\"months\": 0, \"interest\": 1.5024875621890494},\n"
+     "  \"rows\": [\n"
+     "    {\"year\": 1, \"first_month\": 1, \"last_month\": 4, \"instalments\": "
+     "923.6218880844515, \"extras\": 100.00000000000122, \"interest\": 23.62188808445275, "
+     "\"principal_repaid\": 1000, \"closing_balance\": 0, \"cumulative_interest\": "
+     "23.62188808445275}\n  ]\n}\n"},
+    {with(kPlan, {"--lump", "5000"}), 2,
+     "brisanel-calc: --lump 5000: the month is missing (AMOUNT@MONTH)\n"},
+    {with(kPlan, {"--extra", "100@60-13"}), 2,
+     "brisanel-calc: --extra 100@60-13: the last month is before the first\n"},
+    {with(kPlan, {"--yearly", "-1@5"}), 2,
+     "brisanel-calc: Yearly extra payment in month 5: the amount must be a positive value.\n"},
+    {with(kPlan, {"--rate-change", "9@0"}), 2,
+     "brisanel-calc: Rate change in month 0: the month is before the first instalment, month "
+     "1.\n"},
+    {{"plan", "--principal", "1000", "--rate", "12"},
+     2,
+     "brisanel-calc: missing --months or --emi\n"},
+    {with(kPlan, {"--months", "12"}), 2, refused("plan", "--months and --emi exclude each other")},
+    {with(kPlan, {"--schedule", "--by-year"}), 2,
+     refused("plan", "--schedule and --by-year exclude each other")},
+    {{"plan", "--principal", "1000", "--rate", "12", "--emi", "10", "--format", "csv"},
+     3,
+     "brisanel-calc: The loan is not repaid within 1800 months.\n",
+     "base_months,base_end_month,",
+     true},
 
     // Help and version; a --help after good options still wins, after a mistake it does not.
     {{"--help"}, 0, "", "Usage: brisanel-calc COMMAND [OPTIONS]\n", true},
@@ -275,6 +336,26 @@ TEST(SavedList, WritesTheWindowsFileAndReplacesOneOnlyWithForce) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList({"cli-emi.txt", "cli-rate.txt", "plan.txt"}));
     QDir::setCurrent(previous);
+}
+
+// Options beside a plan file add events to it and override its loan and policy.
+TEST(PlanFile, OptionsBesideItAddToItOrOverrideIt) {
+    QTemporaryDir folder;
+    const QString name = folder.filePath("plan.json");
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"brisanel_plan": 1, "loan": {"principal": 1000, "rate": 6, "months": 12},
+                   "policy": "end", "events": [{"kind": "lump", "amount": 100, "month": 2}]})");
+    file.close();
+    const Words options = {"--rate", "12", "--keep", "instalment", "--extra", "5@3"};
+    const Result fromFile = calc(with({"plan", "--plan", name.toStdString()}, options));
+    EXPECT_EQ(fromFile.err, "");
+    EXPECT_EQ(
+        fromFile.out,
+        calc(with({"plan", "--principal", "1000", "--months", "12", "--lump", "100@2"}, options))
+            .out);
+    EXPECT_EQ(calc({"plan", "--plan", "missing.json"}).err,
+              "brisanel-calc: missing.json: No such file or directory\n");
 }
 
 // The built program itself: its arguments, standard output and exit status.

@@ -1,0 +1,77 @@
+// Plan files: what is written reads back as the same plan, and a file with anything wrong is
+// refused whole, with the place and the problem.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "plan/plan_file.h"
+
+namespace brisanel::plan {
+namespace {
+
+PlanSpec samplePlan() {
+    PlanSpec spec;
+    spec.loan = {"180000", "4.25", "2", "360", std::nullopt};
+    spec.events = {{EventKind::MonthlyExtra, 100.5, 13, 24},
+                   {EventKind::MonthlyExtra, 20, std::nullopt, std::nullopt},
+                   {EventKind::YearlyExtra, 500, 15, std::nullopt},
+                   {EventKind::OneTimeExtra, 5000, 24, std::nullopt},
+                   {EventKind::RateChange, 6.1, 25, std::nullopt}};
+    spec.policy = Policy::KeepEndMonth;
+    spec.finishBy = 240;
+    return spec;
+}
+
+TEST(PlanFile, WhatIsWrittenReadsBackAsTheSamePlan) {
+    const QTemporaryDir folder;
+    const QString name = folder.filePath("plan.json");
+    ASSERT_EQ(writePlanFile(name, samplePlan()), std::nullopt);
+    const auto read = readPlanFile(name);
+    ASSERT_TRUE(std::holds_alternative<PlanSpec>(read)) << std::get<std::string>(read);
+    EXPECT_EQ(std::get<PlanSpec>(read), samplePlan());
+
+    PlanSpec paying = samplePlan();
+    paying.loan = {"5000", "12.5", "0", std::nullopt, "600"};
+    paying.events.clear();
+    paying.policy = Policy::KeepInstalment;
+    paying.finishBy.reset();
+    EXPECT_EQ(std::get<PlanSpec>(parsePlanFile(planFileContents(paying))), paying);
+}
+
+TEST(PlanFile, AFileWithAnythingWrongIsRefusedWithThePlaceAndTheProblem) {
+    const std::string loan = R"("loan": {"principal": 5000, "rate": 12.5, "months": 48})";
+    const auto file = [&](const std::string& rest) {
+        return R"({"brisanel_plan": 1, )" + loan + rest + "}";
+    };
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"{\n  \"brisanel_plan\": 1,\n  \"loan\": {\"principal\" 5}}",
+         "line 3, column 25: missing name separator"},
+        {R"({"brisanel_plan": 2})", "brisanel_plan: must be 1, the version this program reads"},
+        {R"({"brisanel_plan": 1})", "loan: is missing"},
+        {file(R"(, "colour": "red")"), "colour: is not a known field"},
+        {R"({"brisanel_plan": 1, "loan": {"principal": 5000, "rate": 250, "months": 48}})",
+         "loan.rate: Rate of interest must be a positive value upto 200."},
+        {R"({"brisanel_plan": 1, "loan": {"principal": 5000, "rate": 9, "months": 4, "emi": 9}})",
+         "loan: must hold either \"months\" or \"emi\""},
+        {file(R"(, "events": [{"kind": "lump", "amount": 5, "month": 2.5}])"),
+         "events[0].month: must be a whole number from -1000000000 to 1000000000"},
+        {file(R"(, "events": [{"kind": "lump", "amount": "5", "month": 2}])"),
+         "events[0].amount: must be a number"},
+        {file(R"(, "events": [{"kind": "rate", "rate": 5, "month": 0}])"),
+         "events[0]: Rate change in month 0: the month is before the first instalment, month 1."},
+        {file(R"(, "events": [{"kind": "monthly", "amount": 5, "when": 3}])"),
+         "events[0].when: is not a known field"},
+        {file(R"(, "policy": "sooner")"), "policy: must be \"instalment\" or \"end\""},
+    };
+    for (const auto& [contents, message] : cases) {
+        const auto read = parsePlanFile(QByteArray::fromStdString(contents));
+        ASSERT_TRUE(std::holds_alternative<PlanFileError>(read)) << contents;
+        const PlanFileError& error = std::get<PlanFileError>(read);
+        EXPECT_EQ(error.place + ": " + error.problem, message);
+    }
+    EXPECT_EQ(std::get<std::string>(readPlanFile("/nonexistent/plan.json")),
+              "/nonexistent/plan.json: No such file or directory");
+}
+
+}  // namespace
+}  // namespace brisanel::plan
