@@ -21,7 +21,7 @@ while getopts "t:b:" option; do
 done
 shift $((OPTIND - 1))
 TARGETS=("$@")
-[ ${#TARGETS[@]} -gt 0 ] || TARGETS=(number_rules display_pattern panels)
+[ ${#TARGETS[@]} -gt 0 ] || TARGETS=(number_rules display_pattern panels plan)
 
 # Reports name the source lines when a symbolizer is at hand.
 for symbolizer in llvm-symbolizer llvm-symbolizer-14; do

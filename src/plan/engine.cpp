@@ -18,16 +18,18 @@ namespace {
 constexpr double kHalfCent = 0.005;
 
 // The instalment that repays `balance` over `months` at the monthly rate; a month or less left
-// repays it all in the next month.
+// repays it all in the next month. 1 - (1 + r)^-n is worked out through log1p and expm1, which keep
+// its digits for rates too small to change 1 + r; a rate of 0 leaves equal parts.
 double annuity(double balance, double rate, int months) {
     if (months < 1) months = 1;
-    return balance * rate / (1 - std::pow(1 + rate, -months));
+    const double part = -std::expm1(-months * std::log1p(rate));
+    return part == 0 ? balance / months : balance * rate / part;
 }
 
 }  // namespace
 
 EventCalendar::EventCalendar(const std::vector<Event>& events, int firstMonth)
-    : firstMonth_(firstMonth), extras_(kMonthLimit, 0.0), rates_(kMonthLimit, std::nan("")) {
+    : extras_(kMonthLimit, 0.0), rates_(kMonthLimit, std::nan("")) {
     const int lastMonth = firstMonth + kMonthLimit - 1;
     for (const Event& event : events) {
         const int month = event.month.value_or(firstMonth);

@@ -28,7 +28,6 @@ public:
     double rateChange(int index) const { return rates_[index]; }
 
 private:
-    int firstMonth_;
     std::vector<double> extras_;
     std::vector<double> rates_;
 };

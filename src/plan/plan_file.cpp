@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -47,6 +48,12 @@ std::string text(const QString& string) {
     return string.toStdString();
 }
 
+// A name as a JSON string literal, in quotes with its control characters escaped.
+std::string quoted(const QString& name) {
+    const std::string list = text(QJsonDocument(QJsonArray{name}).toJson(QJsonDocument::Compact));
+    return list.substr(1, list.size() - 2);  // without the brackets of the list
+}
+
 // The members of an object, each read once; any member left unread is an unknown field.
 class Members {
 public:
@@ -55,7 +62,7 @@ public:
         object_ = value.toObject();
     }
 
-    std::string placeOf(const char* name) const {
+    std::string placeOf(const std::string& name) const {
         return path_.empty() ? name : path_ + "." + name;
     }
 
@@ -97,8 +104,14 @@ public:
 
     // Every member has been read: anything left is unknown.
     void finish() const {
-        if (!object_.isEmpty())
-            refuse(placeOf(object_.begin().key().toUtf8().constData()), "is not a known field");
+        if (object_.isEmpty()) return;
+        // A name that could not be read in the message is shown in quotes, its control
+        // characters escaped.
+        const QString name = object_.begin().key();
+        const bool plain = !name.isEmpty() && std::ranges::all_of(name, [](QChar c) {
+            return c.isLetterOrNumber() || c == u'_' || c == u'-';
+        });
+        refuse(placeOf(plain ? text(name) : quoted(name)), "is not a known field");
     }
 
     std::string where() const { return path_.empty() ? "the file" : path_; }
@@ -225,9 +238,11 @@ std::string lineAndColumn(const QByteArray& contents, qsizetype offset) {
     return "line " + std::to_string(line) + ", column " + std::to_string(column);
 }
 
-QJsonValue number(const std::string& boxText) {
+// A box text as the number its box reads it as; a text beyond the range, which the box refuses,
+// as 0, which the file refuses in its turn.
+QJsonValue number(const std::string& boxText, bool whole = false) {
     try {
-        return numeric::readNumber(boxText);
+        return whole ? numeric::readInteger(boxText) : numeric::readNumber(boxText);
     } catch (const numeric::ArithmeticError&) {
         return 0;
     }
@@ -251,7 +266,7 @@ std::variant<PlanSpec, PlanFileError> parsePlanFile(const QByteArray& contents) 
 QByteArray planFileContents(const PlanSpec& spec) {
     QJsonObject loan{{"principal", number(spec.loan.principal)},
                      {"rate", number(spec.loan.rate)},
-                     {"start_after", number(spec.loan.startAfter)}};
+                     {"start_after", number(spec.loan.startAfter, true)}};
     if (spec.loan.months) {
         loan.insert("months", number(*spec.loan.months));
     } else {

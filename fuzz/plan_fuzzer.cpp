@@ -1,0 +1,154 @@
+// The loan planner on arbitrary plans and plan files.
+// Input: a first line whose first byte picks what follows: 'f' for a plan file's contents, else a
+// plan: four lines of box texts (principal, rate, start after, then the months, or the instalment
+// when the selector is odd), then eight bytes per event (kind, amount, month, last month), the
+// policy and the month to finish by coming from the selector.
+//
+// A plan file is read whole or refused with a place and a problem, never half-read; one read is
+// written back and read again to the same plan. Every plan that completes: each row adds up and
+// opens where the last closed, no balance is negative, the totals and savings are the rows', the
+// yearly summary adds up to the totals, a plan written to a file and read back gives the same
+// figures, and the extra needed to finish by a month ends the loan by then while one cent less
+// does not.
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <variant>
+
+#include "fuzz_support.h"
+#include "plan/plan.h"
+#include "plan/plan_file.h"
+#include "plan/year_summary.h"
+
+namespace {
+
+using namespace brisanel;
+using plan::PlanSpec;
+
+void requireRun(const plan::Run& run, const std::string& what) {
+    double interest = 0, paid = 0;
+    for (std::size_t i = 0; i < run.rows.size(); ++i) {
+        const plan::PlanRow& row = run.rows[i];
+        const double scale = row.openingBalance + row.interest + row.extra + row.instalment;
+        FUZZ_REQUIRE(
+            row.closingBalance >= 0 && row.instalment >= 0 && row.extra >= 0 &&
+                fuzz::near(row.openingBalance + row.interest,
+                           row.instalment + row.extra + row.closingBalance, scale) &&
+                fuzz::near(row.principalRepaid, row.instalment + row.extra - row.interest, scale) &&
+                (i == 0 || (row.openingBalance == run.rows[i - 1].closingBalance &&
+                            row.month == run.rows[i - 1].month + 1)),
+            what + ", month " + std::to_string(row.month));
+        interest += row.interest;
+        paid += row.instalment + row.extra;
+    }
+    const plan::Totals& totals = run.totals;
+    FUZZ_REQUIRE(!run.rows.empty() && totals.months == static_cast<int>(run.rows.size()) &&
+                     totals.endMonth == run.rows.back().month && totals.interest == interest &&
+                     totals.paid == paid && totals.cleared == (run.rows.back().closingBalance == 0),
+                 what + ": totals");
+}
+
+void requireResult(const PlanSpec& spec, const plan::PlanResult& result, const std::string& what) {
+    requireRun(result.base, what + ", base");
+    requireRun(result.plan, what + ", plan");
+    FUZZ_REQUIRE(
+        result.monthsSaved == result.base.totals.months - result.plan.totals.months &&
+            result.interestSaved == result.base.totals.interest - result.plan.totals.interest,
+        what + ": savings");
+    const plan::YearRows years = plan::yearSummary(result.plan.rows, result.firstMonth);
+    double interest = 0;
+    for (const plan::YearRow& year : years) interest += year.interest;
+    // Added up by year then over the years: rounding errors of up to one per month.
+    const double months = static_cast<double>(result.plan.rows.size());
+    FUZZ_REQUIRE(
+        fuzz::near(interest, result.plan.totals.interest, months * result.plan.totals.interest) &&
+            years.back().cumulativeInterest == result.plan.totals.interest &&
+            years.back().closingBalance == result.plan.rows.back().closingBalance,
+        what + ": yearly summary");
+
+    if (!spec.finishBy) return;
+    const double needed = result.extraNeeded.value_or(-1);
+    // A double holds every whole cent, and a hundredth of it reads back, only well below 2^53
+    // cents.
+    const bool wholeCents = needed < 0x1p50 / 100;
+    FUZZ_REQUIRE(needed >= 0 && (!wholeCents || std::round(needed * 100) / 100 == needed),
+                 what + ": extra needed");
+    const auto endsBy = [&](double extra) {
+        PlanSpec paying = spec;
+        paying.finishBy.reset();
+        paying.events.push_back({plan::EventKind::MonthlyExtra, extra, std::nullopt, std::nullopt});
+        const plan::PlanOutcome out = plan::computePlan(paying);
+        return out.result && !out.result->limitReached() &&
+               out.result->plan.totals.endMonth <= *spec.finishBy;
+    };
+    const bool already =
+        result.plan.totals.cleared && result.plan.totals.endMonth <= *spec.finishBy;
+    FUZZ_REQUIRE(needed == 0 ? already : endsBy(needed), what + ": the extra needed is not enough");
+    FUZZ_REQUIRE(needed == 0 || !wholeCents || !endsBy(std::round(needed * 100 - 1) / 100),
+                 what + ": one cent less is enough");
+}
+
+void planFile(std::string_view contents) {
+    const auto read = plan::parsePlanFile(QByteArray(contents.data(), qsizetype(contents.size())));
+    if (const auto* error = std::get_if<plan::PlanFileError>(&read)) {
+        FUZZ_REQUIRE(!error->place.empty() && !error->problem.empty(), "a refusal without words");
+        return;
+    }
+    const PlanSpec& spec = std::get<PlanSpec>(read);
+    const auto again = plan::parsePlanFile(plan::planFileContents(spec));
+    FUZZ_REQUIRE(std::holds_alternative<PlanSpec>(again) && std::get<PlanSpec>(again) == spec,
+                 "a plan file written back reads as another plan");
+}
+
+void randomPlan(const std::uint8_t* data, std::size_t size) {
+    // The box texts end at the fifth line feed; the bytes after it are the events.
+    std::size_t boxesEnd = 0;
+    for (int feeds = 0; boxesEnd < size && feeds < 5; ++boxesEnd) feeds += data[boxesEnd] == '\n';
+    const fuzz::Boxes boxes(data, boxesEnd, 4);
+    PlanSpec spec;
+    spec.loan = {boxes[0], boxes[1], boxes[2], std::nullopt, std::nullopt};
+    (boxes.selector % 2 ? spec.loan.instalment : spec.loan.months) = boxes[3];
+    spec.policy =
+        boxes.selector / 2 % 2 ? plan::Policy::KeepEndMonth : plan::Policy::KeepInstalment;
+    for (std::size_t at = boxesEnd; at + 8 <= size && spec.events.size() < 100; at += 8) {
+        const std::uint8_t* e = data + at;
+        const auto kind = static_cast<plan::EventKind>(e[0] % 4);
+        const double value = (e[1] | e[2] << 8) / (e[0] & 4 ? 100.0 : 1.0);
+        const int month = (e[3] | e[4] << 8) % 2100 - 20;
+        const int until = month + (e[5] | e[6] << 8) % 2000;
+        spec.events.push_back({kind, value, e[7] & 1 ? std::optional(month) : std::nullopt,
+                               e[7] & 2 ? std::optional(until) : std::nullopt});
+        if (kind != plan::EventKind::MonthlyExtra) spec.events.back().month = month;
+    }
+    if (boxes.selector & 4) spec.finishBy = int(boxes.selector * 13 % 400);
+    const std::string what = boxes.what + " with " + std::to_string(spec.events.size()) + " events";
+
+    const plan::PlanOutcome out = plan::computePlan(spec);
+    FUZZ_REQUIRE(out.result.has_value() == (out.ending == calc::Ending::Completed) &&
+                     out.message.empty() == out.result.has_value(),
+                 what + ": ending " + out.message);
+    if (!out.result) return;
+    requireResult(spec, *out.result, what);
+
+    const auto reread = plan::parsePlanFile(plan::planFileContents(spec));
+    const auto* back = std::get_if<PlanSpec>(&reread);
+    FUZZ_REQUIRE(
+        back, what + ": its plan file is refused: " + std::get<plan::PlanFileError>(reread).place +
+                  ": " + std::get<plan::PlanFileError>(reread).problem);
+    const plan::PlanOutcome again = plan::computePlan(*back);
+    FUZZ_REQUIRE(again.result && again.result->plan.totals.paid == out.result->plan.totals.paid &&
+                     again.result->plan.totals.endMonth == out.result->plan.totals.endMonth,
+                 what + ": its plan file gives other figures");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size > 0 && data[0] == 'f') {
+        planFile(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
+    } else {
+        randomPlan(data, size);
+    }
+    return 0;
+}
