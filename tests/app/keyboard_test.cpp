@@ -3,7 +3,6 @@
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTest>
 #include <QTimer>
 
 #include "window_fixture.h"
@@ -47,14 +46,6 @@ const std::vector<KeyCase> kKeys = {
 
 class Keyboard : public WindowTest {
 protected:
-    void showActive() {
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-    void press(QKeyCombination key) {
-        QTest::keyClick(window->windowHandle(), key.key(), key.keyboardModifiers());
-    }
     QString focus() const {
         QWidget* focused = QApplication::focusWidget();
         if (focused != window->menuBar()) return focused ? focused->objectName() : "none";
