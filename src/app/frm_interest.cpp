@@ -325,6 +325,8 @@ bool frmInterest::takesTabFocus(const QWidget* widget) const {
         if (frame->isAncestorOf(widget)) return !covered;
         covered = covered || !frame->isHidden();
     }
+    // The growth header lies under the schedule's while that is shown.
+    if (widget == Text3_ && !Text2_->isHidden()) return false;
     // The details area lies below the window's edge until the details are opened.
     const bool details = widget == List1_ || widget == Text2_ || widget == Text3_;
     return !details || outerHeight_ == kDetailsOpenHeight;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QStyleOptionGroupBox>
+#include <QStyleOptionMenuItem>
 
 namespace brisanel::app {
 namespace {
@@ -39,6 +40,31 @@ QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComp
     const QRect label(kCaptionIndent, 0, caption.width(), caption.height());
     if (subControl == SC_GroupBoxLabel) return visualRect(box->direction, box->rect, label);
     return box->rect.adjusted(0, label.center().y(), 0, 0);
+}
+
+void WindowStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    const State current = State_Selected | State_Enabled;
+    if (element != CE_MenuBarItem || !item || (item->state & (current | State_Sunken)) != current) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    // The menu bar marks the command under the keyboard or the pointer as selected, and as sunken
+    // too while its menu is open; many styles draw only the sunken one. Here the base style draws
+    // the command as a plain one in the highlight's colours, so that its caption keeps its place.
+    QStyleOptionMenuItem highlighted = *item;
+    highlighted.state &= ~State_Selected;
+    const QBrush highlight = item->palette.highlight();
+    const QBrush highlightedText = item->palette.highlightedText();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button}) {
+        highlighted.palette.setBrush(role, highlight);
+    }
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        highlighted.palette.setBrush(role, highlightedText);
+    }
+    painter->fillRect(item->rect, highlight);
+    QProxyStyle::drawControl(element, &highlighted, painter, widget);
 }
 
 void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,

@@ -8,7 +8,9 @@ namespace brisanel::app {
 /// - a group frame's caption sits on the frame's top line, the line broken behind it, so that
 ///   the line runs at half the caption's height and the frame's controls stay below it;
 /// - the menu bar takes the keyboard on a lone Alt press: its first command is highlighted, the
-///   arrow keys move, Return runs the command and Escape leaves.
+///   arrow keys move, Return runs the command and Escape leaves;
+/// - the menu command that the keyboard or the pointer is on is drawn highlighted, as a menu's
+///   item is: the highlight colour behind it, its caption in the highlighted-text colour.
 class WindowStyle final : public QProxyStyle {
 public:
     WindowStyle();
@@ -18,6 +20,8 @@ public:
                   QStyleHintReturn* returnData = nullptr) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                          SubControl subControl, const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget = nullptr) const override;
 };

@@ -1,6 +1,7 @@
-// The layout on screens of any device-pixel ratio. This file runs twice: at 1x among the window
-// tests, and at 2x in the hidpi test program, so that a control cut, or overlapping another, at
-// one ratio but not at the other fails one of them.
+// The layout and the menu bar's highlight on screens of any device-pixel ratio. This file runs
+// twice: at 1x among the window tests, and at 2x in the hidpi test program, so that a control cut,
+// or overlapping another, or a highlight missed, at one ratio but not at the other fails one of
+// them.
 #include <set>
 
 #include "app/control_table.h"
@@ -70,6 +71,45 @@ TEST_F(HighDpi, NoControlIsCutAndOnlyTheStackedOnesOverlap) {
         periods()->setCurrentIndex(period);
         click("FindRate");
         expectLaidOut("FindRate, " + periods()->currentText().toStdString());
+    }
+}
+
+// The commands drawn highlighted: at least half the pixels of their places in the highlight colour.
+QStringList highlighted(QMenuBar* bar) {
+    const QImage picture = bar->grab().toImage();
+    const qreal ratio = picture.devicePixelRatio();
+    const QRgb highlight = bar->palette().color(QPalette::Highlight).rgb();
+    QStringList names;
+    for (QAction* action : bar->actions()) {
+        const QRect place = bar->actionGeometry(action);
+        const QRect pixels(place.topLeft() * ratio, place.size() * ratio);
+        int count = 0;
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+            for (int x = pixels.left(); x <= pixels.right(); ++x)
+                count += picture.pixel(x, y) == highlight;
+        if (count * 2 >= pixels.width() * pixels.height()) names.append(action->objectName());
+    }
+    return names;
+}
+
+TEST_F(HighDpi, TheMenuCommandOfTheKeyboardOrUnderThePointerIsDrawnHighlighted) {
+    showActive();
+    QMenuBar* bar = window->menuBar();
+    EXPECT_EQ(highlighted(bar), QStringList());
+    // Keys pressed, or commands pointed at, in turn. The panel in view, Find Interest Rate, has
+    // its command disabled: the keyboard passes it by and the pointer leaves it greyed.
+    const std::vector<std::pair<QString, QString>> steps = {
+        {"F10", "mnExit"},  {"Right", "mnInterest"},      {"Right", "mnRecovery"},
+        {"Right", "mnEMI"}, {"Right", "About"},           {"Esc", ""},
+        {"mnEMI", "mnEMI"}, {"mnRecovery", "mnRecovery"}, {"mnFindRate", ""}};
+    for (const auto& [step, expected] : steps) {
+        if (step.startsWith("mn")) {
+            const QRect place = bar->actionGeometry(find<QAction>(step));
+            mouse(bar, QEvent::MouseMove, Qt::NoButton, place.center());
+        } else {
+            press(QKeySequence(step)[0]);
+        }
+        EXPECT_EQ(highlighted(bar).join(' '), expected) << step.toStdString();
     }
 }
 

@@ -3,7 +3,6 @@
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTest>
 #include <QTimer>
 
 #include "window_fixture.h"
@@ -47,14 +46,6 @@ const std::vector<KeyCase> kKeys = {
 
 class Keyboard : public WindowTest {
 protected:
-    void showActive() {
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-    void press(QKeyCombination key) {
-        QTest::keyClick(window->windowHandle(), key.key(), key.keyboardModifiers());
-    }
     QString focus() const {
         QWidget* focused = QApplication::focusWidget();
         if (focused != window->menuBar()) return focused ? focused->objectName() : "none";
@@ -73,6 +64,44 @@ TEST_F(Keyboard, KeysMoveTheFocusOverWhatIsSeenAndRunWhatIsFocused) {
         EXPECT_EQ(focus(), test.focus);
         expectMessage(test.message);
         EXPECT_EQ(folder.entries(), QStringList());
+    }
+}
+
+// How many pixels of two pictures of the same size differ.
+int pixelsApart(const QImage& a, const QImage& b) {
+    int apart = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) apart += a.pixel(x, y) != b.pixel(x, y);
+    return apart;
+}
+
+// Each panel with its details open where it has them: every control that Tab stops on looks
+// different in the window while it has the focus, by a line's length of pixels at least (the
+// corners of a control covered by another differ by a few).
+TEST_F(Keyboard, EveryStopOfTheTabChainShowsItHasTheFocus) {
+    const std::vector<std::vector<const char*>> panels = {{"FindRate", "ShowDetail"},
+                                                          {"mnInterest"},
+                                                          {"mnRecovery", "ShowDetailsM"},
+                                                          {"mnEMI", "ShowDetails"}};
+    for (const auto& steps : panels) {
+        window = std::make_unique<frmInterest>(dialogs);
+        showActive();
+        for (const char* step : steps) step[0] == 'm' ? choose(step) : click(step);
+        const auto seen = [this](QWidget* control) {
+            return window->grab({control->mapTo(window.get(), QPoint()), control->size()})
+                .toImage();
+        };
+        QWidget* const first = QApplication::focusWidget();
+        QStringList stops, unmarked;
+        do {
+            QWidget* focused = QApplication::focusWidget();
+            stops.append(focused->objectName());
+            const QImage marked = seen(focused);
+            press(Tab);
+            if (pixelsApart(seen(focused), marked) < focused->width() / 2)
+                unmarked.append(stops.back());
+        } while (QApplication::focusWidget() != first && stops.size() < 40);
+        EXPECT_EQ(unmarked, QStringList()) << stops.join(' ').toStdString();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QtWidgets>
 #include <memory>
 #include <ostream>
@@ -56,6 +57,15 @@ protected:
     QListWidget* list() const { return find<QListWidget>("List1"); }
     QComboBox* periods() const { return find<QComboBox>("Combo2"); }
 
+    /// The window shown and active, so that it takes real key presses.
+    void showActive() {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    void press(QKeyCombination key) {
+        QTest::keyClick(window->windowHandle(), key.key(), key.keyboardModifiers());
+    }
     void click(const QString& name) const { find<QPushButton>(name)->click(); }
     void choose(const QString& name) const { find<QAction>(name)->trigger(); }
     void type(int box, const QString& text) const { text1(box)->setText(text); }
