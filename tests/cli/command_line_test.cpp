@@ -164,14 +164,14 @@ const std::vector<Case> kCases = {
      "\"last_instalment\": 256.28109391166043, \"interest\": 25.1243756466418, \"paid\": "
      "1025.1243756466417},\n"
      "  \"plan\": {\"months\": 4, \"end_month\": 4, \"first_instalment\": 256.28109391166043, "
-     "\"last_instalment\": 205.5298501305653, \"interest\": 23.62188808445275, \"paid\": "
-     "1023.6218880844526},\n"
-     "  \"saved\": {\"months\": 0, \"interest\": 1.5024875621890494},\n"
+     "\"last_instalment\": 205.52985013056588, \"interest\": 23.621888084452742, \"paid\": "
+     "1023.6218880844527},\n"
+     "  \"saved\": {\"months\": 0, \"interest\": 1.5024875621890565},\n"
      "  \"rows\": [\n"
      "    {\"year\": 1, \"first_month\": 1, \"last_month\": 4, \"instalments\": "
-     "923.6218880844515, \"extras\": 100.00000000000122, \"interest\": 23.62188808445275, "
-     "\"principal_repaid\": 1000, \"closing_balance\": 0, \"cumulative_interest\": "
-     "23.62188808445275}\n  ]\n}\n"},
+     "923.6218880844526, \"extras\": 100.00000000000009, \"interest\": 23.621888084452742, "
+     "\"principal_repaid\": 999.9999999999999, \"closing_balance\": 0, \"cumulative_interest\": "
+     "23.621888084452742}\n  ]\n}\n"},
     {with(kPlan, {"--lump", "5000"}), 2,
      "brisanel-calc: --lump 5000: the month is missing (AMOUNT@MONTH)\n"},
     {with(kPlan, {"--extra", "100@60-13"}), 2,
