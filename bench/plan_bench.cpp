@@ -1,0 +1,59 @@
+// The loan planner: a whole plan against its base as the planner window works it out on every
+// keystroke, the search for the extra that finishes by a month, and the yearly summary.
+#include <benchmark/benchmark.h>
+
+#include "plan/plan.h"
+#include "plan/year_summary.h"
+#include "spread.h"
+
+namespace {
+
+using namespace brisanel;
+
+// 5000 at 12.50 % over 1800 months with 100 events that leave it 1800 months long, the end kept:
+// rate changes down and up every 36 months, and a cent paid now and then.
+plan::PlanSpec longestPlan() {
+    plan::PlanSpec spec;
+    spec.loan = {"5000", "12.50", "0", "1800", std::nullopt};
+    spec.policy = plan::Policy::KeepEndMonth;
+    for (int i = 0; i < 50; ++i) {
+        spec.events.push_back({plan::EventKind::RateChange, i % 2 ? 12.5 : 12.0, 36 * i + 1, {}});
+        spec.events.push_back({plan::EventKind::OneTimeExtra, 0.01, 36 * i + 7, {}});
+    }
+    return spec;
+}
+
+// The planner holds the plan it shows until the new one takes its place, so the allocator works
+// as it does there, not on a heap emptied after every plan.
+void Plan1800With100Events(benchmark::State& state) {
+    const plan::PlanSpec spec = longestPlan();
+    plan::PlanOutcome shown = plan::computePlan(spec);
+    for (auto _ : state) {
+        plan::PlanOutcome out = plan::computePlan(spec);
+        benchmark::DoNotOptimize(out);
+        shown = std::move(out);
+    }
+    state.counters["months"] = shown.result->plan.totals.months;
+}
+BENCHMARK(Plan1800With100Events)->Unit(benchmark::kMicrosecond)->Apply(withSpread);
+
+// The extra per month that ends the 1800-month loan of 5000 at 12.50 % by month 600.
+void FinishBy1800(benchmark::State& state) {
+    plan::PlanSpec spec = longestPlan();
+    spec.events.clear();
+    spec.policy = plan::Policy::KeepInstalment;
+    spec.finishBy = 600;
+    for (auto _ : state) benchmark::DoNotOptimize(plan::computePlan(spec));
+}
+BENCHMARK(FinishBy1800)->Unit(benchmark::kMicrosecond)->Apply(withSpread);
+
+void YearSummary1800(benchmark::State& state) {
+    const plan::PlanOutcome out = plan::computePlan(longestPlan());
+    const plan::PlanResult& result = *out.result;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(plan::yearSummary(result.plan.rows, result.firstMonth));
+    }
+}
+BENCHMARK(YearSummary1800)->Unit(benchmark::kMicrosecond)->Apply(withSpread);
+
+}  // namespace
