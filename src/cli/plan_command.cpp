@@ -134,13 +134,6 @@ std::string row(const std::vector<std::string>& fields, const std::vector<int>& 
     return line + '\n';
 }
 
-std::string firstNote(const plan::PlanResult& result, std::string_view start) {
-    for (const std::string& note : result.notes) {
-        if (note.starts_with(start)) return note;
-    }
-    return {};
-}
-
 void writeText(const plan::PlanResult& result, const Request& request, std::ostream& out) {
     const plan::Totals& base = result.base.totals;
     const plan::Totals& planned = result.plan.totals;
@@ -160,9 +153,8 @@ void writeText(const plan::PlanResult& result, const Request& request, std::ostr
         << "\nInterest saved: " << twoDecimals(result.interestSaved) << '\n';
     if (result.extraNeeded)
         out << "Extra per month needed: " << twoDecimals(*result.extraNeeded) << '\n';
-    for (const std::string& note : result.notes) {
-        if (note != plan::kNotRepaid) out << "Note: " << note << '\n';
-    }
+    if (const auto warning = result.warning()) out << "Warning: " << *warning << '\n';
+    for (const std::string& note : result.unreached()) out << "Note: " << note << '\n';
     if (request.details) {
         const std::vector<int> widths{6, 14, 12, 12, 12, 12, 14, 7};
         out << '\n'
@@ -238,15 +230,14 @@ void writeJson(const plan::PlanResult& result, const Request& request, std::ostr
         << jsonObject({{"months", std::to_string(result.monthsSaved)},
                        {"interest", fullPrecision(result.interestSaved)}});
     if (result.extraNeeded) out << ",\n  \"extra_needed\": " << fullPrecision(*result.extraNeeded);
-    if (const std::string warning = firstNote(result, "From month"); !warning.empty()) {
-        out << ",\n  \"warning\": " << jsonString(warning);
+    if (const auto warning = result.warning()) out << ",\n  \"warning\": " << jsonString(*warning);
+    if (!result.unreached().empty()) {
+        out << ",\n  \"notes\": [";
+        for (const std::string& note : result.unreached()) {
+            out << (&note == result.unreached().data() ? "" : ", ") << jsonString(note);
+        }
+        out << "]";
     }
-    std::string notes;
-    for (const std::string& note : result.notes) {
-        if (note.find("is not reached") != std::string::npos)
-            notes += (notes.empty() ? "" : ", ") + jsonString(note);
-    }
-    if (!notes.empty()) out << ",\n  \"notes\": [" << notes << "]";
     if (request.details || request.byYear) {
         const auto [columns, texts] = rowTexts(result, request);
         out << ",\n  \"rows\": [";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -95,10 +96,22 @@ struct PlanResult {
     int monthsSaved = 0;       ///< base months - plan months: negative when the plan runs longer
     double interestSaved = 0;  ///< base interest - plan interest
     std::optional<double> extraNeeded;  ///< for spec.finishBy: per month, whole cents
-    /// What the person should know, in the words to show: the uncovered instalment, the month
-    /// limit and the events the plan never reaches.
+    /// What the person should know, in the words to show and in this order: the first month whose
+    /// instalment does not cover its interest, kNotRepaid when the month limit stopped the plan,
+    /// then each event the plan never reaches.
     std::vector<std::string> notes;
+
     bool limitReached() const { return !plan.totals.cleared; }
+    /// The note on the uncovered instalment, if there is one.
+    std::optional<std::string> warning() const {
+        if (!plan.uncoveredMonth) return std::nullopt;
+        return notes.front();
+    }
+    /// The notes on the events never reached.
+    std::span<const std::string> unreached() const {
+        const std::size_t before = (plan.uncoveredMonth ? 1 : 0) + (limitReached() ? 1 : 0);
+        return std::span(notes).subspan(before);
+    }
 };
 
 /// How a plan ended: Completed with a result (the month limit included), Refused with the
