@@ -181,6 +181,13 @@ const std::vector<Case> kCases = {
     {with(kPlan, {"--rate-change", "9@0"}), 2,
      "brisanel-calc: Rate change in month 0: the month is before the first instalment, month "
      "1.\n"},
+    // The panels' refusals and failures, with their statuses.
+    {{"plan", "--principal", "0", "--rate", "12", "--emi", "5"},
+     2,
+     "brisanel-calc: Principal amount must be a positive value.\n"},
+    {{"plan", "--principal", "1e308", "--rate", "200", "--months", "1800"},
+     3,
+     "brisanel-calc: Check your input data.\n"},
     {{"plan", "--principal", "1000", "--rate", "12"},
      2,
      "brisanel-calc: missing --months or --emi\n"},

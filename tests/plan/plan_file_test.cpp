@@ -62,6 +62,9 @@ TEST(PlanFile, AFileWithAnythingWrongIsRefusedWithThePlaceAndTheProblem) {
         {file(R"(, "events": [{"kind": "monthly", "amount": 5, "when": 3}])"),
          "events[0].when: is not a known field"},
         {file(R"(, "policy": "sooner")"), "policy: must be \"instalment\" or \"end\""},
+        {file(R"(, "events": [{"kind": "weekly", "amount": 5}])"),
+         "events[0].kind: must be \"monthly\", \"yearly\", \"lump\" or \"rate\""},
+        {file(R"(, "\u0001": 1)"), R"("\u0001": is not a known field)"},
     };
     for (const auto& [contents, message] : cases) {
         const auto read = parsePlanFile(QByteArray::fromStdString(contents));

@@ -91,6 +91,7 @@ TEST(PlanFigures, EachPolicyAnswersALumpAndARateChange) {
         {lump, Policy::KeepInstalment, 4, "256.28", "154.27"},
         {rise, Policy::KeepEndMonth, 4, "260.09", "260.09"},
         {rise, Policy::KeepInstalment, 5, "256.28", "7.84"},
+        {{Kind::RateChange, 24, 1, {}}, Policy::KeepEndMonth, 4, "262.62", "262.62"},
     };
     for (const Case& c : cases) {
         PlanSpec spec = loanOver("1000", "12", "4");
@@ -128,6 +129,8 @@ TEST(PlanFigures, RefusalsNameTheEventOrKeepThePanelsMessage) {
         {{Kind::MonthlyExtra, 10, 20, 13},
          "Monthly extra payment from month 20 to month 13: the last month is before the first."},
         {{Kind::RateChange, 201, 5, {}},
+         "Rate change in month 5: Rate of interest must be a positive value upto 200."},
+        {{Kind::RateChange, 0, 5, {}},
          "Rate change in month 5: Rate of interest must be a positive value upto 200."},
     };
     for (const auto& [event, message] : events) {
@@ -170,6 +173,10 @@ TEST(PlanFigures, FinishByFindsTheLeastWholeCentThatIsEnough) {
     }
     spec.finishBy = 360;
     EXPECT_EQ(resultOf(spec).extraNeeded, 0);
+    // Clear in the first month: all that is owed then, less the instalment.
+    PlanSpec now = loanPaying("1000", "12", "10");
+    now.finishBy = 1;
+    EXPECT_EQ(cents(resultOf(now).extraNeeded.value()), "1000.00");
 }
 
 // With no events the plan repays as the EMI panel's schedule does, month for month: for every loan
