@@ -41,6 +41,10 @@ public:
         messages.append(title);
         return {};
     }
+    QString openFileName(const QString& title, const QString&, const QString&) override {
+        messages.append(title);
+        return {};
+    }
     bool setUpPrinter(QPrinter&) override {
         messages.append("Print");
         return false;
