@@ -29,6 +29,7 @@ QChart* newChart(const QString& title) {
 QValueAxis* valueAxis(const QString& title, const char* format) {
     auto* axis = new QValueAxis;
     axis->setTitleText(title);
+    axis->setTickCount(6);
     axis->setLabelFormat(QString::fromLatin1(format));
     return axis;
 }
@@ -51,10 +52,28 @@ void refill(QBarSet* set, const QList<qreal>& values) {
     }
 }
 
-// A range that starts at 0 and shows `top`, rounded for readable ticks.
+// The nearest round value at or beyond `value` away from 0: 1, 2, 2.5 or 5 times a power of ten,
+// so that the axis's ticks fall on round values.
+double roundedOut(double value) {
+    if (value == 0) return 0;
+    const double size = std::abs(value);
+    const double power = std::pow(10, std::floor(std::log10(size)));
+    double rounded = 10 * power;
+    for (double times : {1.0, 2.0, 2.5, 5.0}) {
+        if (times * power >= size) {
+            rounded = times * power;
+            break;
+        }
+    }
+    return std::copysign(rounded, value);
+}
+
+// A range from 0 (or `bottom` below it) to `top`, rounded out. Set only when it changes: each
+// change lays out every series on the axis again.
 void setRange(QValueAxis* axis, double bottom, double top) {
-    axis->setRange(std::min(0.0, bottom), std::max(top, 1.0));
-    axis->applyNiceNumbers();
+    const double low = roundedOut(std::min(0.0, bottom));
+    const double high = std::max(roundedOut(top), 1.0);
+    if (axis->min() != low || axis->max() != high) axis->setRange(low, high);
 }
 
 }  // namespace
@@ -105,35 +124,41 @@ PlanCharts::PlanCharts() {
     totals_->legend()->hide();
 }
 
-void PlanCharts::show(const plan::PlanResult* result, const plan::YearRows& years) {
-    showBalance(result);
-    showYears(result, years);
-    showTotals(result);
+void PlanCharts::show(const plan::PlanResult* result, const plan::YearRows& years, int charts) {
+    showBalance(result, charts & Balance);
+    showYears(result, years, charts & Years);
+    showTotals(result, charts & Totals);
 }
 
-void PlanCharts::showBalance(const plan::PlanResult* result) {
-    double highest = 0;
-    const auto points = [&highest](const plan::PlanRows& rows) {
-        QList<QPointF> list;
-        list.reserve(static_cast<qsizetype>(rows.size()));
-        for (const plan::PlanRow& row : rows) {
-            list.append(QPointF(row.month, row.closingBalance));
-            highest = std::max(highest, row.closingBalance);
-        }
-        return list;
-    };
+void PlanCharts::showBalance(const plan::PlanResult* result, bool fill) {
     if (!result || result->plan.rows.empty()) {
-        baseBalance_->clear();
-        planBalance_->clear();
+        if (fill) {
+            baseBalance_->clear();
+            planBalance_->clear();
+        }
         balanceText_ = QStringLiteral("Balance by month: no plan to show.");
         return;
     }
-    baseBalance_->replace(points(result->base.rows));
-    planBalance_->replace(points(result->plan.rows));
-    const int last = std::max(result->base.totals.endMonth, result->plan.totals.endMonth);
-    monthAxis_->setRange(result->firstMonth, std::max(last, result->firstMonth + 1));
-    setRange(balanceAxis_, 0, highest);
-
+    if (fill) {
+        double highest = 0;
+        // A series is refilled only when its points change: an event leaves the base as it was.
+        const auto refill = [&highest](QLineSeries* series, const plan::PlanRows& rows) {
+            QList<QPointF> points;
+            points.reserve(static_cast<qsizetype>(rows.size()));
+            for (const plan::PlanRow& row : rows) {
+                points.append(QPointF(row.month, row.closingBalance));
+                highest = std::max(highest, row.closingBalance);
+            }
+            if (points != series->points()) series->replace(points);
+        };
+        refill(baseBalance_, result->base.rows);
+        refill(planBalance_, result->plan.rows);
+        const int last = std::max(result->base.totals.endMonth, result->plan.totals.endMonth);
+        const int lastShown = std::max(last, result->firstMonth + 1);
+        if (monthAxis_->min() != result->firstMonth || monthAxis_->max() != lastShown)
+            monthAxis_->setRange(result->firstMonth, lastShown);
+        setRange(balanceAxis_, 0, highest);
+    }
     const plan::PlanRow& first = result->plan.rows.front();
     const plan::PlanRow& end = result->plan.rows.back();
     balanceText_ = QStringLiteral(
@@ -146,31 +171,48 @@ void PlanCharts::showBalance(const plan::PlanResult* result) {
                        .arg(result->base.totals.endMonth);
 }
 
-void PlanCharts::showYears(const plan::PlanResult* result, const plan::YearRows& years) {
+void PlanCharts::showYears(const plan::PlanResult* result, const plan::YearRows& years, bool fill) {
     const plan::YearRows none;
     const plan::YearRows& shown = result ? years : none;
-    const int count = static_cast<int>(shown.size());
+    if (fill) fillYears(shown);
+    if (shown.empty()) {
+        yearsText_ = QStringLiteral("Principal and interest per loan year: no plan to show.");
+        return;
+    }
+    const auto most = std::max_element(
+        shown.begin(), shown.end(),
+        [](const plan::YearRow& a, const plan::YearRow& b) { return a.interest < b.interest; });
+    yearsText_ = QStringLiteral(
+                     "Principal and interest per loan year, %1 years: the most "
+                     "interest, %2, in year %3; the balance from %4 after year 1 to "
+                     "%5 after year %1")
+                     .arg(shown.size())
+                     .arg(amountText(most->interest))
+                     .arg(most->year)
+                     .arg(amountText(shown.front().closingBalance))
+                     .arg(amountText(shown.back().closingBalance));
+}
+
+void PlanCharts::fillYears(const plan::YearRows& years) {
+    const int count = static_cast<int>(years.size());
     QList<qreal> principal, interest;
     QList<QPointF> balance;
     principal.reserve(count);
     interest.reserve(count);
     balance.reserve(count);
     double lowest = 0, highest = 0, highestBalance = 0;
-    const plan::YearRow* mostInterest = nullptr;
     for (int i = 0; i < count; ++i) {
-        const plan::YearRow& year = shown[static_cast<std::size_t>(i)];
+        const plan::YearRow& year = years[static_cast<std::size_t>(i)];
         principal.append(year.principalRepaid);
         interest.append(year.interest);
         balance.append(QPointF(i, year.closingBalance));
         lowest = std::min(lowest, year.principalRepaid);
         highest = std::max(highest, year.instalments + year.extras);
         highestBalance = std::max(highestBalance, year.closingBalance);
-        if (!mostInterest || year.interest > mostInterest->interest) mostInterest = &year;
     }
     refill(principal_, principal);
     refill(interest_, interest);
-    yearBalance_->replace(balance);
-
+    if (balance != yearBalance_->points()) yearBalance_->replace(balance);
     if (count != labelledYears_) {
         // The years are numbered under their bars, every year or every few when they are many.
         for (const QString& label : yearAxis_->categoriesLabels()) yearAxis_->remove(label);
@@ -182,40 +224,30 @@ void PlanCharts::showYears(const plan::PlanResult* result, const plan::YearRows&
     }
     setRange(amountAxis_, lowest, highest);
     setRange(yearBalanceAxis_, 0, highestBalance);
-
-    if (!mostInterest) {
-        yearsText_ = QStringLiteral("Principal and interest per loan year: no plan to show.");
-        return;
-    }
-    yearsText_ = QStringLiteral(
-                     "Principal and interest per loan year, %1 years: the most "
-                     "interest, %2, in year %3; the balance from %4 after year 1 to "
-                     "%5 after year %1")
-                     .arg(count)
-                     .arg(amountText(mostInterest->interest))
-                     .arg(mostInterest->year)
-                     .arg(amountText(shown.front().closingBalance))
-                     .arg(amountText(shown.back().closingBalance));
 }
 
-void PlanCharts::showTotals(const plan::PlanResult* result) {
+void PlanCharts::showTotals(const plan::PlanResult* result, bool fill) {
     QPieSlice* principal = pie_->slices().at(0);
     QPieSlice* interest = pie_->slices().at(1);
     if (!result) {
-        principal->setValue(0);
-        interest->setValue(0);
-        principal->setLabel(QStringLiteral("Principal"));
-        interest->setLabel(QStringLiteral("Interest"));
+        if (fill) {
+            principal->setValue(0);
+            interest->setValue(0);
+            principal->setLabel(QStringLiteral("Principal"));
+            interest->setLabel(QStringLiteral("Interest"));
+        }
         totalsText_ = QStringLiteral("Total principal and interest: no plan to show.");
         return;
     }
     const plan::Totals& totals = result->plan.totals;
     const double repaid = totals.paid - totals.interest;
-    principal->setValue(std::max(repaid, 0.0));
-    interest->setValue(std::max(totals.interest, 0.0));
+    if (fill) {
+        principal->setValue(std::max(repaid, 0.0));
+        interest->setValue(std::max(totals.interest, 0.0));
+        principal->setLabel(QStringLiteral("Principal %1").arg(amountText(repaid)));
+        interest->setLabel(QStringLiteral("Interest %1").arg(amountText(totals.interest)));
+    }
     const double share = totals.paid > 0 ? 100 * totals.interest / totals.paid : 0;
-    principal->setLabel(QStringLiteral("Principal %1").arg(amountText(repaid)));
-    interest->setLabel(QStringLiteral("Interest %1").arg(amountText(totals.interest)));
     totalsText_ = QStringLiteral(
                       "Total principal %1 against total interest %2: interest is %3% "
                       "of all that is paid")

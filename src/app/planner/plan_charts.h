@@ -29,8 +29,12 @@ public:
     QChart* years() const { return years_; }
     QChart* totals() const { return totals_; }
 
-    /// Shows the result's runs by its yearly summary, or empties the charts for null.
-    void show(const plan::PlanResult* result, const plan::YearRows& years);
+    enum Chart { Balance = 1, Years = 2, Totals = 4, All = 7 };
+
+    /// Shows the result's runs by its yearly summary in the charts named by `charts` (a sum of
+    /// Chart values), or empties them for null. The descriptions follow the result whichever
+    /// charts are filled: a chart out of view can wait until it comes into view.
+    void show(const plan::PlanResult* result, const plan::YearRows& years, int charts = All);
 
     /// What each chart shows, with its extremes, in a sentence.
     QString balanceDescription() const { return balanceText_; }
@@ -38,9 +42,10 @@ public:
     QString totalsDescription() const { return totalsText_; }
 
 private:
-    void showBalance(const plan::PlanResult* result);
-    void showYears(const plan::PlanResult* result, const plan::YearRows& years);
-    void showTotals(const plan::PlanResult* result);
+    void showBalance(const plan::PlanResult* result, bool fill);
+    void showYears(const plan::PlanResult* result, const plan::YearRows& years, bool fill);
+    void showTotals(const plan::PlanResult* result, bool fill);
+    void fillYears(const plan::YearRows& years);
 
     QChart* balance_;
     QLineSeries* baseBalance_;

@@ -266,6 +266,12 @@ QWidget* PlannerWindow::buildViews() {
         chartViews_[i] = view;
         views_->addTab(view, QString::fromLatin1(captions[i]));
     }
+    connect(views_, &QTabWidget::currentChanged, this, [this](int index) {
+        const int chart = 1 << index;
+        if (!(staleCharts_ & chart)) return;
+        charts_.show(result_.get(), years_, chart);
+        staleCharts_ &= ~chart;
+    });
     yearModel_ = new YearModel(this);
     yearTree_ = new QTreeView(splitter);
     yearTree_->setObjectName(QStringLiteral("treeYears"));
@@ -279,6 +285,7 @@ QWidget* PlannerWindow::buildViews() {
     yearTree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     yearTree_->header()->setSectionResizeMode(YearModel::Period, QHeaderView::Stretch);
     yearTree_->header()->setMinimumSectionSize(70);
+    yearTree_->header()->setResizeContentsPrecision(24);  // sized from the first years alone
     splitter->addWidget(views_);
     splitter->addWidget(yearTree_);
     splitter->setStretchFactor(0, 3);
@@ -438,7 +445,7 @@ void PlannerWindow::showResult(plan::PlanResult result, std::optional<int> finis
     result_ = std::make_shared<const plan::PlanResult>(std::move(result));
     years_ = plan::yearSummary(result_->plan.rows, result_->firstMonth);
     showFigures(result_.get());
-    charts_.show(result_.get(), years_);
+    showCharts();
     yearModel_->show(result_, years_);
     QStringList notes;
     for (const std::string& note : result_->notes) notes.append(QString::fromStdString(note));
@@ -452,9 +459,6 @@ void PlannerWindow::showResult(plan::PlanResult result, std::optional<int> finis
             QStringLiteral("needs %1 more each month").arg(amountText(*result_->extraNeeded)));
     }
     for (QAction* action : {save_, exportPdf_, copyTable_}) action->setEnabled(true);
-    chartViews_[0]->setAccessibleDescription(charts_.balanceDescription());
-    chartViews_[1]->setAccessibleDescription(charts_.yearsDescription());
-    chartViews_[2]->setAccessibleDescription(charts_.totalsDescription());
 }
 
 void PlannerWindow::showRefusal(const QString& message) {
@@ -462,12 +466,24 @@ void PlannerWindow::showRefusal(const QString& message) {
     result_.reset();
     years_.clear();
     showFigures(nullptr);
-    charts_.show(nullptr, years_);
+    showCharts();
     yearModel_->show(nullptr, {});
     messages_->setText(message);
     extraNeeded_->clear();
     for (QAction* action : {save_, exportPdf_, copyTable_}) action->setEnabled(false);
-    for (QChartView* view : chartViews_) view->setAccessibleDescription(message);
+}
+
+void PlannerWindow::showCharts() {
+    const int inView = 1 << views_->currentIndex();
+    charts_.show(result_.get(), years_, inView);
+    staleCharts_ = PlanCharts::All & ~inView;
+    for (std::size_t i = 0; i < chartViews_.size(); ++i) {
+        const QString description = i == 0   ? charts_.balanceDescription()
+                                    : i == 1 ? charts_.yearsDescription()
+                                             : charts_.totalsDescription();
+        if (chartViews_[i]->accessibleDescription() != description)
+            chartViews_[i]->setAccessibleDescription(description);
+    }
 }
 
 void PlannerWindow::showFigures(const plan::PlanResult* result) {

@@ -69,6 +69,8 @@ private:
     void showResult(plan::PlanResult result, std::optional<int> finishBy);
     void showRefusal(const QString& message);
     void showFigures(const plan::PlanResult* result);
+    /// Fills the chart in view and leaves the others to be filled when they come into view.
+    void showCharts();
     void setModified(bool modified);
     void updateTitle();
 
@@ -105,6 +107,7 @@ private:
     QTabWidget* views_ = nullptr;
     PlanCharts charts_;
     std::array<QChartView*, 3> chartViews_{};
+    int staleCharts_ = 0;  // PlanCharts::Chart values of the charts not filled since the change
     YearModel* yearModel_ = nullptr;
     QTreeView* yearTree_ = nullptr;
     QAction* save_ = nullptr;
