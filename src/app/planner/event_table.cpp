@@ -114,16 +114,16 @@ void EventTable::appendRow(int row, const plan::Event& event) {
         item(row, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     item(row, Kind)->setData(kKindRole, static_cast<int>(event.kind));
-    item(row, Kind)->setText(kindText(event.kind));
     setKind(row, event.kind);
 }
 
-// Only a monthly extra has a last month.
+// The kind's name shows in its cell, and only a monthly extra has a last month.
 void EventTable::setKind(int row, plan::EventKind kind) {
     QTableWidgetItem* until = item(row, Until);
     if (!until) return;
     const bool wasFilling = filling_;
     filling_ = true;
+    if (item(row, Kind)->text() != kindText(kind)) item(row, Kind)->setText(kindText(kind));
     const bool monthly = kind == plan::EventKind::MonthlyExtra;
     until->setFlags(monthly ? until->flags() | Qt::ItemIsEditable
                             : until->flags() & ~Qt::ItemIsEditable);

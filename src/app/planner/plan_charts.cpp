@@ -85,6 +85,9 @@ PlanCharts::PlanCharts() {
     planBalance_ = new QLineSeries;
     planBalance_->setName(QStringLiteral("With the plan"));
     monthAxis_ = valueAxis(QStringLiteral("Month"), "%d");
+    monthAxis_->setTickType(QValueAxis::TicksDynamic);
+    monthAxis_->setTickAnchor(0);
+    monthAxis_->setTickInterval(12);
     balanceAxis_ = valueAxis(QStringLiteral("Balance"), "%.0f");
     balance_->addAxis(monthAxis_, Qt::AlignBottom);
     balance_->addAxis(balanceAxis_, Qt::AlignLeft);
@@ -155,8 +158,12 @@ void PlanCharts::showBalance(const plan::PlanResult* result, bool fill) {
         refill(planBalance_, result->plan.rows);
         const int last = std::max(result->base.totals.endMonth, result->plan.totals.endMonth);
         const int lastShown = std::max(last, result->firstMonth + 1);
-        if (monthAxis_->min() != result->firstMonth || monthAxis_->max() != lastShown)
+        if (monthAxis_->min() != result->firstMonth || monthAxis_->max() != lastShown) {
             monthAxis_->setRange(result->firstMonth, lastShown);
+            // A tick every year, or every few years on a long loan: at most 8 of them.
+            const int years = (lastShown - result->firstMonth + 11) / 12;
+            monthAxis_->setTickInterval(12 * std::max(1, (years + 7) / 8));
+        }
         setRange(balanceAxis_, 0, highest);
     }
     const plan::PlanRow& first = result->plan.rows.front();

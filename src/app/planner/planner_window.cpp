@@ -132,7 +132,7 @@ QWidget* PlannerWindow::buildLoan() {
         label->setBuddy(field);
         layout->addRow(label, field);
     };
-    row("&Principal", principal_);
+    row("Pri&ncipal", principal_);
     row("Annual &rate %", rate_);
     row("&Start after (months)", startAfter_);
     layout->addRow(termKind_, term_);
@@ -256,7 +256,7 @@ QWidget* PlannerWindow::buildViews() {
     views_->setAccessibleName(QStringLiteral("Charts"));
     const std::array<QChart*, 3> charts = {charts_.balance(), charts_.years(), charts_.totals()};
     const char* names[] = {"chartBalance", "chartYears", "chartTotals"};
-    const char* captions[] = {"&Balance", "&Per year", "&Totals"};
+    const char* captions[] = {"&Balance", "Per &year", "&Totals"};
     for (std::size_t i = 0; i < charts.size(); ++i) {
         auto* view = new QChartView(charts[i], views_);
         view->setObjectName(QString::fromLatin1(names[i]));
@@ -422,6 +422,7 @@ void PlannerWindow::startFrom(const plan::LoanTexts& loan) {
     fileName_.clear();
     setSpec({loan, {}, plan::Policy::KeepInstalment, std::nullopt});
     setModified(false);
+    updateTitle();
     views_->setCurrentIndex(0);
     principal_->setFocus(Qt::OtherFocusReason);
 }
