@@ -4,7 +4,10 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <tuple>
 #include <set>
 
 #include "app/latin1.h"
@@ -132,7 +135,8 @@ void EventTable::setKind(int row, plan::EventKind kind) {
 }
 
 plan::EventKind EventTable::kindAt(int row) const {
-    return kKinds[item(row, Kind)->data(kKindRole).toInt()];
+    const int kind = item(row, Kind)->data(kKindRole).toInt();
+    return kKinds[std::clamp(kind, 0, static_cast<int>(std::size(kKinds)) - 1)];
 }
 
 void EventTable::setEvents(const std::vector<plan::Event>& events) {
