@@ -135,7 +135,9 @@ void PlannerKeystroke(benchmark::State& state, bool painted) {
 BENCHMARK_CAPTURE(PlannerKeystroke, Updated, false)
     ->Unit(benchmark::kMillisecond)
     ->Apply(withSpread);
-BENCHMARK_CAPTURE(PlannerKeystroke, Painted, true)->Unit(benchmark::kMillisecond)->Apply(withSpread);
+BENCHMARK_CAPTURE(PlannerKeystroke, Painted, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Apply(withSpread);
 
 void PlannerExportPdf(benchmark::State& state) {
     const auto window = longPlan();

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-#include <tuple>
 #include <set>
+#include <tuple>
 
 #include "app/latin1.h"
 #include "numeric/failure.h"
