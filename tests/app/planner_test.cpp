@@ -107,6 +107,8 @@ const OpenCase kOpenCases[] = {
 TEST_F(Planner, OpensFromThePanelsBoxesByMenuOrCtrlLAndStaysOne) {
     EXPECT_EQ(planner(), nullptr);  // nothing of it is made at start-up
     for (bool fromMenu : {false, true}) {
+        // While it is open the planner keeps its events and takes the new loan.
+        if (fromMenu) in<QPushButton>("btnAddEvent")->click();
         for (const OpenCase& open : kOpenCases) {
             choose(open.panel);
             for (const auto& [box, text] : open.boxes) type(box, text);
@@ -125,6 +127,7 @@ TEST_F(Planner, OpensFromThePanelsBoxesByMenuOrCtrlLAndStaysOne) {
                 loan.append(in<QLineEdit>(box)->text());
             EXPECT_EQ(loan, open.loan) << open.panel << fromMenu;
             EXPECT_EQ(in<QComboBox>("cmbTerm")->currentIndex(), open.termKind);
+            EXPECT_EQ(events()->rowCount(), fromMenu ? 1 : 0);
             expectTold({});
         }
     }
@@ -162,6 +165,14 @@ TEST_F(Planner, ShowsTheEnginesFiguresAndRowsAsTheUserTypes) {
     ASSERT_NE(planner(), nullptr);
     plan::PlanSpec spec{{"5000", "12", "0", "48", std::nullopt}, {}, {}, std::nullopt};
     expectEngine(spec);
+    // The same loan by its instalment: the box starts with the loan's own, and the months stay.
+    auto* term = in<QComboBox>("cmbTerm");
+    term->setCurrentIndex(1);
+    EXPECT_EQ(text("lblBaseMonths"), "48");
+    EXPECT_EQ(text("lblBaseFirstInstalment"),
+              amountText(in<QLineEdit>("txtTerm")->text().toDouble()));
+    term->setCurrentIndex(0);
+    EXPECT_EQ(in<QLineEdit>("txtTerm")->text(), "48");
 
     // Insert in the table opens a monthly extra's amount for typing; each key counts.
     events()->setFocus();

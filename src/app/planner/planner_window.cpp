@@ -25,9 +25,11 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <cmath>
+#include <tuple>
 
 #include "app/dialogs.h"
 #include "app/latin1.h"
+#include "app/pictures.h"
 #include "app/planner/event_table.h"
 #include "app/planner/plan_document.h"
 #include "app/planner/plan_texts.h"
@@ -84,6 +86,7 @@ std::string text(const QLineEdit* edit) {
 PlannerWindow::PlannerWindow(Dialogs& dialogs, QWidget* owner)
     : QMainWindow(owner, Qt::Window), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmPlanner"));
+    setWindowIcon(pictures::coin());
     setAccessibleName(QStringLiteral("Loan planner"));
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName(QStringLiteral("splitPlanner"));
@@ -407,10 +410,10 @@ void PlannerWindow::termKindChanged() {
 
 void PlannerWindow::startFrom(const plan::LoanTexts& loan) {
     if (isVisible()) {
+        const plan::LoanTexts was = loanTexts();
         const bool changed =
-            loanTexts().principal != loan.principal || loanTexts().rate != loan.rate ||
-            loanTexts().startAfter != loan.startAfter || loanTexts().months != loan.months ||
-            loanTexts().instalment != loan.instalment;
+            std::tie(was.principal, was.rate, was.startAfter, was.months, was.instalment) !=
+            std::tie(loan.principal, loan.rate, loan.startAfter, loan.months, loan.instalment);
         filling_ = true;
         setLoan(loan);
         filling_ = false;
