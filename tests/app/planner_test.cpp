@@ -352,7 +352,11 @@ TEST_F(Planner, KeysReturnEscapeInsertDeleteAndEveryControlNamed) {
     EXPECT_TRUE(shown->isVisible());
     events()->setFocus();
     press(shown, Qt::Key_Insert);
-    press(shown, Qt::Key_Escape);  // leaves the cell being edited, not the window
+    QTest::keyClicks(QApplication::focusWidget(), "125");
+    press(shown, Qt::Key_Left);
+    press(shown, Qt::Key_Delete);  // in the cell being edited: a character, not the row
+    EXPECT_EQ(events()->item(0, 1)->text(), "12");
+    press(shown, Qt::Key_Escape);  // leaves the cell, not the window
     EXPECT_TRUE(shown->isVisible());
     press(shown, Qt::Key_Insert);
     press(shown, Qt::Key_Escape);
