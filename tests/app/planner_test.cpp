@@ -53,9 +53,9 @@ protected:
         events()->item(row, column)->setText(text);
     }
 
-    // The figures, the saving and the balance chart are the engine's for `spec`.
-    void expectEngine(const plan::PlanSpec& spec) const {
-        const plan::PlanOutcome outcome = plan::computePlan(spec);
+    // The figures, the saving and the balance chart are the engine's for `inputs`.
+    void expectEngine(const plan::PlanSpec& inputs) const {
+        const plan::PlanOutcome outcome = plan::computePlan(inputs);
         ASSERT_TRUE(outcome.result) << outcome.message;
         const plan::PlanResult& result = *outcome.result;
         for (const auto& [run, name] : {std::pair{&result.base, "Base"}, {&result.plan, "Plan"}}) {
@@ -163,8 +163,8 @@ TEST_F(Planner, ARefusedLoanGivesThePanelsMessageAndNoPlanner) {
 TEST_F(Planner, ShowsTheEnginesFiguresAndRowsAsTheUserTypes) {
     openEmi();
     ASSERT_NE(planner(), nullptr);
-    plan::PlanSpec spec{{"5000", "12", "0", "48", std::nullopt}, {}, {}, std::nullopt};
-    expectEngine(spec);
+    plan::PlanSpec inputs{{"5000", "12", "0", "48", std::nullopt}, {}, {}, std::nullopt};
+    expectEngine(inputs);
     // The same loan by its instalment: the box starts with the loan's own, and the months stay.
     auto* term = in<QComboBox>("cmbTerm");
     term->setCurrentIndex(1);
@@ -178,21 +178,21 @@ TEST_F(Planner, ShowsTheEnginesFiguresAndRowsAsTheUserTypes) {
     events()->setFocus();
     press(planner(), Qt::Key_Insert);
     QTest::keyClicks(QApplication::focusWidget(), "250");
-    spec.events = {{plan::EventKind::MonthlyExtra, 250, std::nullopt, std::nullopt}};
-    expectEngine(spec);
+    inputs.events = {{plan::EventKind::MonthlyExtra, 250, std::nullopt, std::nullopt}};
+    expectEngine(inputs);
     setCell(0, 2, "13");
     setCell(0, 3, "24");
-    spec.events[0].month = 13;
-    spec.events[0].until = 24;
-    expectEngine(spec);
+    inputs.events[0].month = 13;
+    inputs.events[0].until = 24;
+    expectEngine(inputs);
 
     in<QRadioButton>("optKeepEnd")->click();
-    spec.policy = plan::Policy::KeepEndMonth;
-    expectEngine(spec);
+    inputs.policy = plan::Policy::KeepEndMonth;
+    expectEngine(inputs);
 
     in<QLineEdit>("txtFinishBy")->setText("36");
-    spec.finishBy = 36;
-    const auto result = plan::computePlan(spec).result;
+    inputs.finishBy = 36;
+    const auto result = plan::computePlan(inputs).result;
     EXPECT_EQ(text("lblExtraNeeded"),
               "needs " + amountText(*result->extraNeeded) + " more each month");
 
@@ -202,8 +202,8 @@ TEST_F(Planner, ShowsTheEnginesFiguresAndRowsAsTheUserTypes) {
               "Monthly extra payment in row 1: the amount or rate \"lots\" is not a number.");
     setCell(0, 1, "250");
     setCell(0, 2, "0");
-    spec.events[0].month = 0;
-    EXPECT_EQ(text("lblMessages"), QString::fromStdString(plan::computePlan(spec).message));
+    inputs.events[0].month = 0;
+    EXPECT_EQ(text("lblMessages"), QString::fromStdString(plan::computePlan(inputs).message));
     EXPECT_EQ(text("lblBasePaid"), "–");
     for (QAbstractSeries* line : in<QChartView>("chartBalance")->chart()->series())
         EXPECT_EQ(static_cast<QLineSeries*>(line)->count(), 0);
@@ -223,11 +223,12 @@ TEST_F(Planner, SavesAndOpensPlanFilesAndABadFileChangesNothing) {
     const QString saved = folder.folder.filePath("mine.json");
     auto read = plan::readPlanFile(saved);
     ASSERT_TRUE(std::holds_alternative<plan::PlanSpec>(read)) << std::get<std::string>(read);
-    const plan::PlanSpec spec{{"5000", "12", "0", "48", std::nullopt},
-                              {{plan::EventKind::MonthlyExtra, 1000, 12, std::nullopt}},
-                              plan::Policy::KeepInstalment,
-                              40};
-    EXPECT_EQ(plan::planFileContents(std::get<plan::PlanSpec>(read)), plan::planFileContents(spec));
+    const plan::PlanSpec inputs{{"5000", "12", "0", "48", std::nullopt},
+                                {{plan::EventKind::MonthlyExtra, 1000, 12, std::nullopt}},
+                                plan::Policy::KeepInstalment,
+                                40};
+    EXPECT_EQ(plan::planFileContents(std::get<plan::PlanSpec>(read)),
+              plan::planFileContents(inputs));
     EXPECT_FALSE(planner()->isWindowModified());
 
     // Changed, then the file opened again (the change discarded): the file's plan is back.
@@ -240,7 +241,7 @@ TEST_F(Planner, SavesAndOpensPlanFilesAndABadFileChangesNothing) {
     EXPECT_EQ(events()->rowCount(), 1);
     EXPECT_EQ(events()->item(0, 1)->text(), "1000");
     EXPECT_EQ(in<QLineEdit>("txtFinishBy")->text(), "40");
-    expectEngine(spec);
+    expectEngine(inputs);
 
     QFile bad(folder.folder.filePath("bad.json"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
@@ -251,7 +252,7 @@ TEST_F(Planner, SavesAndOpensPlanFilesAndABadFileChangesNothing) {
     expectTold({{bad.fileName() + ": loan: must hold either \"months\" or \"emi\"",
                  MessageIcon::Exclamation, MessageButtons::Ok}});
     EXPECT_EQ(events()->rowCount(), 1);
-    expectEngine(spec);
+    expectEngine(inputs);
 }
 
 struct CloseCase {
@@ -299,11 +300,11 @@ TEST_F(Planner, PdfHoldsThePlanChartsAndTablesAndCopyIsTheEnginesCsv) {
     ASSERT_TRUE(reader.waitForFinished(10000)) << "pdftotext (poppler-utils) is needed";
     const QString pdf = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
 
-    const auto spec = plan::PlanSpec{{"50000", "9", "0", "240", std::nullopt},
-                                     {{plan::EventKind::MonthlyExtra, 2500, 24, std::nullopt}},
-                                     {},
-                                     std::nullopt};
-    const plan::PlanResult result = *plan::computePlan(spec).result;
+    const auto inputs = plan::PlanSpec{{"50000", "9", "0", "240", std::nullopt},
+                                       {{plan::EventKind::MonthlyExtra, 2500, 24, std::nullopt}},
+                                       {},
+                                       std::nullopt};
+    const plan::PlanResult result = *plan::computePlan(inputs).result;
     const plan::PlanRow& last = result.plan.rows.back();
     const QStringList expected = {
         "Loan plan",

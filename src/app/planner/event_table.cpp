@@ -173,22 +173,21 @@ std::variant<std::vector<plan::Event>, QString> EventTable::events() const {
     for (int row = 0; row < rowCount(); ++row) {
         plan::Event event;
         event.kind = kindAt(row);
-        const auto refuse = [&](const char* what, const QString& text) {
+        // "Rate change in row 2: the month "x" is not a whole number."
+        const auto refuse = [&](const char* what, const QString& text, const char* wanted) {
             return QStringLiteral("%1 in row %2: the %3 \"%4\" is not %5.")
                 .arg(kindText(event.kind))
                 .arg(row + 1)
-                .arg(QLatin1String(what), text,
-                     QLatin1String(std::string_view(what) == "amount or rate" ? "a number"
-                                                                              : "a whole number"));
+                .arg(QLatin1String(what), text, QLatin1String(wanted));
         };
         const QString value = cellText(item(row, Value));
         if (!value.isEmpty()) {
             const std::string text = value.toStdString();
             try {
-                if (!numeric::isNumeric(text)) return refuse("amount or rate", value);
+                if (!numeric::isNumeric(text)) return refuse("amount or rate", value, "a number");
                 event.value = numeric::readNumber(text);
             } catch (const numeric::ArithmeticError&) {
-                return refuse("amount or rate", value);
+                return refuse("amount or rate", value, "a number");
             }
         }
         for (const auto& [column, month, what] :
@@ -198,7 +197,7 @@ std::variant<std::vector<plan::Event>, QString> EventTable::events() const {
             bool whole = false;
             const double number = text.toDouble(&whole);
             if (!whole || number != std::floor(number) || std::abs(number) > 1e9) {
-                return refuse(what, text);
+                return refuse(what, text, "a whole number");
             }
             *month = static_cast<int>(number);
         }

@@ -63,6 +63,7 @@ struct Placed {
     const Line* line;
     int row;
 };
+// What a page holds: rows of text from tables, or the charts.
 struct Page {
     std::vector<Placed> rows;
     bool charts = false;
@@ -112,7 +113,7 @@ QString rateText(double rate) {
 }
 
 Table summary(const PlanDocument& document) {
-    const plan::PlanSpec& spec = document.spec;
+    const plan::PlanSpec& inputs = document.inputs;
     const plan::PlanResult& result = document.result;
     Table table;
     table.leftAligned = true;
@@ -121,28 +122,28 @@ Table summary(const PlanDocument& document) {
     };
     add(QStringLiteral("Loan plan"), {}, true);
     add({});
-    add(QStringLiteral("Principal:"), latin1(spec.loan.principal));
-    add(QStringLiteral("Annual rate %:"), latin1(spec.loan.rate));
-    add(QStringLiteral("Start after (months):"), latin1(spec.loan.startAfter));
-    if (spec.loan.months) {
-        add(QStringLiteral("Number of months:"), latin1(*spec.loan.months));
+    add(QStringLiteral("Principal:"), latin1(inputs.loan.principal));
+    add(QStringLiteral("Annual rate %:"), latin1(inputs.loan.rate));
+    add(QStringLiteral("Start after (months):"), latin1(inputs.loan.startAfter));
+    if (inputs.loan.months) {
+        add(QStringLiteral("Number of months:"), latin1(*inputs.loan.months));
     } else {
-        add(QStringLiteral("Monthly instalment:"), latin1(spec.loan.instalment.value_or("")));
+        add(QStringLiteral("Monthly instalment:"), latin1(inputs.loan.instalment.value_or("")));
     }
     add(QStringLiteral("After an extra payment:"),
-        spec.policy == plan::Policy::KeepEndMonth
+        inputs.policy == plan::Policy::KeepEndMonth
             ? QStringLiteral("Same end, lower instalment")
             : QStringLiteral("Shorter loan, same instalment"));
-    if (spec.finishBy) {
+    if (inputs.finishBy) {
         add(QStringLiteral("Finish by month:"),
             QStringLiteral("%1, needs %2 more each month")
-                .arg(*spec.finishBy)
+                .arg(*inputs.finishBy)
                 .arg(amountText(result.extraNeeded.value_or(0))));
     }
     add({});
     add(QStringLiteral("Events"), {}, true);
-    if (spec.events.empty()) add(QStringLiteral("None"));
-    for (const plan::Event& event : spec.events) {
+    if (inputs.events.empty()) add(QStringLiteral("None"));
+    for (const plan::Event& event : inputs.events) {
         const QString value = event.kind == plan::EventKind::RateChange ? rateText(event.value)
                                                                         : amountText(event.value);
         add(QString::fromStdString(plan::describe(event)) + ':', value);

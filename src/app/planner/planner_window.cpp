@@ -20,6 +20,9 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTreeView>
@@ -90,7 +93,14 @@ PlannerWindow::PlannerWindow(Dialogs& dialogs, QWidget* owner)
     setAccessibleName(QStringLiteral("Loan planner"));
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName(QStringLiteral("splitPlanner"));
-    auto* form = new QWidget(splitter);
+    // The form scrolls on a screen too small for all of it.
+    auto* scroller = new QScrollArea(splitter);
+    scroller->setObjectName(QStringLiteral("scrollForm"));
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setFocusPolicy(Qt::NoFocus);  // Tab goes through the form; it follows the focus
+    auto* form = new QWidget(scroller);
     auto* column = new QVBoxLayout(form);
     column->addWidget(buildLoan());
     column->addWidget(buildEvents(), 1);
@@ -105,7 +115,10 @@ PlannerWindow::PlannerWindow(Dialogs& dialogs, QWidget* owner)
     warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
     messages_->setPalette(warning);
     column->addWidget(messages_);
-    splitter->addWidget(form);
+    scroller->setWidget(form);
+    scroller->setMinimumWidth(form->minimumSizeHint().width() +
+                              scroller->verticalScrollBar()->sizeHint().width());
+    splitter->addWidget(scroller);
     splitter->addWidget(buildViews());
     splitter->setStretchFactor(1, 1);
     splitter->setCollapsible(0, false);
@@ -113,8 +126,19 @@ PlannerWindow::PlannerWindow(Dialogs& dialogs, QWidget* owner)
     setCentralWidget(splitter);
     buildCommands();
     setTabOrders();
-    resize(1180, 760);
     updateTitle();
+}
+
+void PlannerWindow::showEvent(QShowEvent* event) {
+    if (!sized_) {
+        // As large as it was laid out for, or as the screen allows.
+        sized_ = true;
+        QSize size(1180, 760);
+        if (const QScreen* shown = screen())
+            size = size.boundedTo(shown->availableGeometry().size());
+        resize(size);
+    }
+    QMainWindow::showEvent(event);
 }
 
 PlannerWindow::~PlannerWindow() = default;
@@ -344,13 +368,13 @@ plan::LoanTexts PlannerWindow::loanTexts() const {
     return loan;
 }
 
-std::variant<plan::PlanSpec, QString> PlannerWindow::currentSpec() const {
-    plan::PlanSpec spec;
-    spec.loan = loanTexts();
+std::variant<plan::PlanSpec, QString> PlannerWindow::currentInputs() const {
+    plan::PlanSpec inputs;
+    inputs.loan = loanTexts();
     auto events = events_->events();
     if (auto* message = std::get_if<QString>(&events)) return *message;
-    spec.events = std::get<std::vector<plan::Event>>(std::move(events));
-    spec.policy =
+    inputs.events = std::get<std::vector<plan::Event>>(std::move(events));
+    inputs.policy =
         policy_->checkedId() == 1 ? plan::Policy::KeepEndMonth : plan::Policy::KeepInstalment;
     if (const QString month = finishBy_->text().trimmed(); !month.isEmpty()) {
         bool whole = false;
@@ -358,9 +382,9 @@ std::variant<plan::PlanSpec, QString> PlannerWindow::currentSpec() const {
         if (!whole || number != std::floor(number) || std::abs(number) > 1e9) {
             return QStringLiteral("Finish by month: \"%1\" is not a whole number.").arg(month);
         }
-        spec.finishBy = static_cast<int>(number);
+        inputs.finishBy = static_cast<int>(number);
     }
-    return spec;
+    return inputs;
 }
 
 void PlannerWindow::setLoan(const plan::LoanTexts& loan) {
@@ -377,12 +401,12 @@ void PlannerWindow::setLoan(const plan::LoanTexts& loan) {
     term_->setAccessibleName(termKind_->currentText());
 }
 
-void PlannerWindow::setSpec(const plan::PlanSpec& spec) {
+void PlannerWindow::setInputs(const plan::PlanSpec& inputs) {
     filling_ = true;
-    setLoan(spec.loan);
-    events_->setEvents(spec.events);
-    policy_->button(spec.policy == plan::Policy::KeepEndMonth ? 1 : 0)->setChecked(true);
-    finishBy_->setText(spec.finishBy ? QString::number(*spec.finishBy) : QString());
+    setLoan(inputs.loan);
+    events_->setEvents(inputs.events);
+    policy_->button(inputs.policy == plan::Policy::KeepEndMonth ? 1 : 0)->setChecked(true);
+    finishBy_->setText(inputs.finishBy ? QString::number(*inputs.finishBy) : QString());
     filling_ = false;
     recompute();
 }
@@ -423,7 +447,7 @@ void PlannerWindow::startFrom(const plan::LoanTexts& loan) {
         return;
     }
     fileName_.clear();
-    setSpec({loan, {}, plan::Policy::KeepInstalment, std::nullopt});
+    setInputs({loan, {}, plan::Policy::KeepInstalment, std::nullopt});
     setModified(false);
     updateTitle();
     views_->setCurrentIndex(0);
@@ -437,12 +461,12 @@ void PlannerWindow::edited() {
 }
 
 void PlannerWindow::recompute() {
-    auto spec = currentSpec();
-    if (auto* message = std::get_if<QString>(&spec)) return showRefusal(*message);
-    plan::PlanOutcome outcome = plan::computePlan(std::get<plan::PlanSpec>(spec));
+    auto inputs = currentInputs();
+    if (auto* message = std::get_if<QString>(&inputs)) return showRefusal(*message);
+    plan::PlanOutcome outcome = plan::computePlan(std::get<plan::PlanSpec>(inputs));
     if (!outcome.result) return showRefusal(QString::fromStdString(outcome.message));
-    spec_ = std::get<plan::PlanSpec>(std::move(spec));
-    showResult(std::move(*outcome.result), spec_->finishBy);
+    inputs_ = std::get<plan::PlanSpec>(std::move(inputs));
+    showResult(std::move(*outcome.result), inputs_->finishBy);
 }
 
 void PlannerWindow::showResult(plan::PlanResult result, std::optional<int> finishBy) {
@@ -466,7 +490,7 @@ void PlannerWindow::showResult(plan::PlanResult result, std::optional<int> finis
 }
 
 void PlannerWindow::showRefusal(const QString& message) {
-    spec_.reset();
+    inputs_.reset();
     result_.reset();
     years_.clear();
     showFigures(nullptr);
@@ -545,7 +569,7 @@ bool PlannerWindow::settleChanges() {
 }
 
 bool PlannerWindow::savePlan() {
-    if (!spec_) {
+    if (!inputs_) {
         dialogs_.message(QStringLiteral("The plan cannot be saved: %1").arg(messages_->text()),
                          kTitle, MessageIcon::Exclamation, MessageButtons::Ok);
         return false;
@@ -555,7 +579,7 @@ bool PlannerWindow::savePlan() {
     QString name = dialogs_.saveFileName(QStringLiteral("Save Plan"), suggested, kPlanFilter);
     if (name.isEmpty()) return false;
     if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".json");
-    if (const auto reason = plan::writePlanFile(name, *spec_)) {
+    if (const auto reason = plan::writePlanFile(name, *inputs_)) {
         dialogs_.message(saving::saveFailedMessage(name, *reason), kTitle, MessageIcon::Critical,
                          MessageButtons::Ok);
         return false;
@@ -579,13 +603,13 @@ void PlannerWindow::openPlan() {
         return;
     }
     fileName_ = name;
-    setSpec(std::get<plan::PlanSpec>(read));
+    setInputs(std::get<plan::PlanSpec>(read));
     setModified(false);
     updateTitle();
 }
 
 void PlannerWindow::exportPdf() {
-    if (!result_ || !spec_) return;
+    if (!result_ || !inputs_) return;
     QString name = dialogs_.saveFileName(
         QStringLiteral("Export PDF"),
         QDir::current().filePath(fileName_.isEmpty()
@@ -594,7 +618,7 @@ void PlannerWindow::exportPdf() {
         QStringLiteral("PDF files (*.pdf)"));
     if (name.isEmpty()) return;
     if (!name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) name += ".pdf";
-    const QByteArray pdf = planPdf({*spec_, *result_, years_});
+    const QByteArray pdf = planPdf({*inputs_, *result_, years_});
     const std::optional<QString> error = pdf.isEmpty()
                                              ? QStringLiteral("the document could not be drawn")
                                              : saving::writeListFile(name, pdf);

@@ -47,6 +47,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* buildLoan();
@@ -59,8 +60,8 @@ private:
 
     plan::LoanTexts loanTexts() const;
     /// The plan as the controls hold it, or the message naming what is not a number.
-    std::variant<plan::PlanSpec, QString> currentSpec() const;
-    void setSpec(const plan::PlanSpec& spec);
+    std::variant<plan::PlanSpec, QString> currentInputs() const;
+    void setInputs(const plan::PlanSpec& inputs);
     void setLoan(const plan::LoanTexts& loan);
     void termKindChanged();
 
@@ -82,10 +83,11 @@ private:
     void copyTable();
 
     Dialogs& dialogs_;
+    bool sized_ = false;
     bool filling_ = false;
     bool modified_ = false;
     QString fileName_;
-    std::optional<plan::PlanSpec> spec_;  // the plan shown, when the engine took it
+    std::optional<plan::PlanSpec> inputs_;  // the plan shown, when the engine took it
     std::shared_ptr<const plan::PlanResult> result_;
     plan::YearRows years_;
 
