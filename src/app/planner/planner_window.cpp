@@ -179,6 +179,8 @@ QWidget* PlannerWindow::buildEvents() {
     events_->setAccessibleDescription(
         QStringLiteral("Extra payments and rate changes. Insert adds one, Delete removes it."));
     events_->setMinimumSize(400, 120);
+    // Taller than that only with room to spare: the form scrolls only when the window is small.
+    events_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     layout->addWidget(events_);
     connect(events_, &EventTable::eventsChanged, this, &PlannerWindow::edited);
 
