@@ -71,10 +71,12 @@ QLineEdit* box(const char* name, const QString& accessibleName, QWidget* parent)
     return edit;
 }
 
-QLabel* figure(const QString& name, const QString& accessibleName, QWidget* parent) {
+// A label that shows a figure. Assistive technology reads its text, the figure, as its name, and
+// what the figure is as its description.
+QLabel* figure(const QString& name, const QString& meaning, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setAccessibleName(accessibleName);
+    label->setAccessibleDescription(meaning);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
@@ -108,7 +110,7 @@ PlannerWindow::PlannerWindow(Dialogs& dialogs, QWidget* owner)
     column->addWidget(buildFigures());
     messages_ = new QLabel(form);
     messages_->setObjectName(QStringLiteral("lblMessages"));
-    messages_->setAccessibleName(QStringLiteral("Messages"));
+    messages_->setAccessibleDescription(QStringLiteral("Messages"));
     messages_->setWordWrap(true);
     messages_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QPalette warning = messages_->palette();
@@ -233,7 +235,7 @@ QWidget* PlannerWindow::buildPolicy() {
     label->setBuddy(finishBy_);
     extraNeeded_ = new QLabel(group);
     extraNeeded_->setObjectName(QStringLiteral("lblExtraNeeded"));
-    extraNeeded_->setAccessibleName(QStringLiteral("Extra per month needed"));
+    extraNeeded_->setAccessibleDescription(QStringLiteral("Extra per month needed"));
     finish->addWidget(label);
     finish->addWidget(finishBy_);
     finish->addWidget(extraNeeded_, 1);
@@ -267,7 +269,7 @@ QWidget* PlannerWindow::buildFigures() {
     }
     saved_ = new QLabel(group);
     saved_->setObjectName(QStringLiteral("lblSaved"));
-    saved_->setAccessibleName(QStringLiteral("Saved by the plan"));
+    saved_->setAccessibleDescription(QStringLiteral("Saved by the plan"));
     QFont bold = saved_->font();
     bold.setBold(true);
     saved_->setFont(bold);
