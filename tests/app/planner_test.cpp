@@ -230,6 +230,13 @@ TEST_F(Planner, SavesAndOpensPlanFilesAndABadFileChangesNothing) {
     EXPECT_EQ(plan::planFileContents(std::get<plan::PlanSpec>(read)),
               plan::planFileContents(inputs));
     EXPECT_FALSE(planner()->isWindowModified());
+    // A file that cannot be written says why; the plan stays as it was saved last.
+    dialogs.savePath = folder.folder.filePath("no folder/mine.json");
+    in<QAction>("actSavePlan")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("no folder/mine.json"));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
+    dialogs.messages.clear();
 
     // Changed, then the file opened again (the change discarded): the file's plan is back.
     in<QPushButton>("btnRemoveEvent")->click();
