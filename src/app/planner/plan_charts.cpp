@@ -160,9 +160,14 @@ void PlanCharts::showBalance(const plan::PlanResult* result, bool fill) {
         const int lastShown = std::max(last, result->firstMonth + 1);
         if (monthAxis_->min() != result->firstMonth || monthAxis_->max() != lastShown) {
             monthAxis_->setRange(result->firstMonth, lastShown);
-            // A tick every year, or every few years on a long loan: at most 8 of them.
+            // A tick every year, or every 2, 5, 10, 20, 25, 50 or 100 years: at most 8 of them.
             const int years = (lastShown - result->firstMonth + 11) / 12;
-            monthAxis_->setTickInterval(12 * std::max(1, (years + 7) / 8));
+            int step = 1;
+            for (int round : {2, 5, 10, 20, 25, 50, 100}) {
+                if (years <= 8 * step) break;
+                step = round;
+            }
+            monthAxis_->setTickInterval(12 * step);
         }
         setRange(balanceAxis_, 0, highest);
     }
