@@ -38,7 +38,6 @@
 #include "app/planner/plan_texts.h"
 #include "app/planner/year_model.h"
 #include "export/list_file.h"
-#include "numeric/number_rules.h"
 #include "plan/plan_file.h"
 #include "plan/plan_table.h"
 
