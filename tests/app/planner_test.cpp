@@ -177,6 +177,9 @@ TEST_F(Planner, ShowsTheEnginesFiguresAndRowsAsTheUserTypes) {
     // Insert in the table opens a monthly extra's amount for typing; each key counts.
     events()->setFocus();
     press(planner(), Qt::Key_Insert);
+    expectEngine(inputs);  // a row without an amount yet leaves the plan as it was
+    EXPECT_EQ(text("lblMessages"),
+              "Row 1 of the events is left out until it has an amount or rate.");
     QTest::keyClicks(QApplication::focusWidget(), "250");
     inputs.events = {{plan::EventKind::MonthlyExtra, 250, std::nullopt, std::nullopt}};
     expectEngine(inputs);

@@ -167,7 +167,7 @@ void EventTable::removeEvents() {
     emit eventsChanged();
 }
 
-std::variant<std::vector<plan::Event>, QString> EventTable::events() const {
+std::variant<std::vector<plan::Event>, QString> EventTable::events(QList<int>* unfinished) const {
     std::vector<plan::Event> events;
     events.reserve(static_cast<std::size_t>(rowCount()));
     for (int row = 0; row < rowCount(); ++row) {
@@ -181,14 +181,16 @@ std::variant<std::vector<plan::Event>, QString> EventTable::events() const {
                 .arg(QLatin1String(what), text, QLatin1String(wanted));
         };
         const QString value = cellText(item(row, Value));
-        if (!value.isEmpty()) {
-            const std::string text = value.toStdString();
-            try {
-                if (!numeric::isNumeric(text)) return refuse("amount or rate", value, "a number");
-                event.value = numeric::readNumber(text);
-            } catch (const numeric::ArithmeticError&) {
-                return refuse("amount or rate", value, "a number");
-            }
+        if (value.isEmpty()) {
+            if (unfinished) unfinished->append(row + 1);
+            continue;
+        }
+        const std::string text = value.toStdString();
+        try {
+            if (!numeric::isNumeric(text)) return refuse("amount or rate", value, "a number");
+            event.value = numeric::readNumber(text);
+        } catch (const numeric::ArithmeticError&) {
+            return refuse("amount or rate", value, "a number");
         }
         for (const auto& [column, month, what] :
              {std::tuple{Month, &event.month, "month"}, {Until, &event.until, "until month"}}) {

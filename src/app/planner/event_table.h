@@ -22,9 +22,10 @@ public:
     /// Replaces the rows with `events`, without eventsChanged.
     void setEvents(const std::vector<plan::Event>& events);
 
-    /// The events as typed, or the message naming the first cell that is not a number. The
-    /// engine checks the rest (a missing amount reads as 0, which it refuses).
-    std::variant<std::vector<plan::Event>, QString> events() const;
+    /// The events as typed, or the message naming the first cell that is not a number; the
+    /// engine checks the rest. A row whose amount or rate is still empty is left out, and its
+    /// number (from 1) added to `unfinished`: a new row does not hide the plan while it is typed.
+    std::variant<std::vector<plan::Event>, QString> events(QList<int>* unfinished = nullptr) const;
 
     /// A monthly extra below the current row, with its amount cell open for typing.
     void addEvent();

@@ -371,10 +371,10 @@ plan::LoanTexts PlannerWindow::loanTexts() const {
     return loan;
 }
 
-std::variant<plan::PlanSpec, QString> PlannerWindow::currentInputs() const {
+std::variant<plan::PlanSpec, QString> PlannerWindow::currentInputs(QList<int>& unfinished) const {
     plan::PlanSpec inputs;
     inputs.loan = loanTexts();
-    auto events = events_->events();
+    auto events = events_->events(&unfinished);
     if (auto* message = std::get_if<QString>(&events)) return *message;
     inputs.events = std::get<std::vector<plan::Event>>(std::move(events));
     inputs.policy =
@@ -464,7 +464,19 @@ void PlannerWindow::edited() {
 }
 
 void PlannerWindow::recompute() {
-    auto inputs = currentInputs();
+    QList<int> unfinished;
+    auto inputs = currentInputs(unfinished);
+    QStringList rows;
+    for (int row : unfinished) rows.append(QString::number(row));
+    unfinishedNote_ =
+        rows.isEmpty() ? QString()
+        : rows.size() == 1
+            ? QStringLiteral("Row %1 of the events is left out until it has an amount or rate.")
+                  .arg(rows[0])
+            : QStringLiteral(
+                  "Rows %1 of the events are left out until they have an amount or "
+                  "rate.")
+                  .arg(rows.join(QStringLiteral(", ")));
     if (auto* message = std::get_if<QString>(&inputs)) return showRefusal(*message);
     plan::PlanOutcome outcome = plan::computePlan(std::get<plan::PlanSpec>(inputs));
     if (!outcome.result) return showRefusal(QString::fromStdString(outcome.message));
@@ -480,7 +492,7 @@ void PlannerWindow::showResult(plan::PlanResult result, std::optional<int> finis
     yearModel_->show(result_, years_);
     QStringList notes;
     for (const std::string& note : result_->notes) notes.append(QString::fromStdString(note));
-    messages_->setText(notes.join('\n'));
+    showMessages(notes);
     if (!finishBy) {
         extraNeeded_->clear();
     } else if (result_->extraNeeded.value_or(0) <= 0) {
@@ -499,9 +511,15 @@ void PlannerWindow::showRefusal(const QString& message) {
     showFigures(nullptr);
     showCharts();
     yearModel_->show(nullptr, {});
-    messages_->setText(message);
+    showMessages({message});
     extraNeeded_->clear();
     for (QAction* action : {save_, exportPdf_, copyTable_}) action->setEnabled(false);
+}
+
+void PlannerWindow::showMessages(QStringList messages) {
+    if (!unfinishedNote_.isEmpty()) messages.append(unfinishedNote_);
+    const QString text = messages.join('\n');
+    if (messages_->text() != text) messages_->setText(text);
 }
 
 void PlannerWindow::showCharts() {

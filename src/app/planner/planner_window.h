@@ -59,8 +59,9 @@ private:
     void setTabOrders();
 
     plan::LoanTexts loanTexts() const;
-    /// The plan as the controls hold it, or the message naming what is not a number.
-    std::variant<plan::PlanSpec, QString> currentInputs() const;
+    /// The plan as the controls hold it, or the message naming what is not a number; the events
+    /// table's rows without an amount yet are added to `unfinished`.
+    std::variant<plan::PlanSpec, QString> currentInputs(QList<int>& unfinished) const;
     void setInputs(const plan::PlanSpec& inputs);
     void setLoan(const plan::LoanTexts& loan);
     void termKindChanged();
@@ -69,6 +70,7 @@ private:
     void recompute();
     void showResult(plan::PlanResult result, std::optional<int> finishBy);
     void showRefusal(const QString& message);
+    void showMessages(QStringList messages);
     void showFigures(const plan::PlanResult* result);
     /// Fills the chart in view and leaves the others to be filled when they come into view.
     void showCharts();
@@ -87,6 +89,7 @@ private:
     bool filling_ = false;
     bool modified_ = false;
     QString fileName_;
+    QString unfinishedNote_;  // the events table's rows left out for want of an amount
     std::optional<plan::PlanSpec> inputs_;  // the plan shown, when the engine took it
     std::shared_ptr<const plan::PlanResult> result_;
     plan::YearRows years_;
