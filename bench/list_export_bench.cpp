@@ -33,6 +33,7 @@ public:
     QString saveFileName(const QString&, const QString&, const QString&) override {
         return folder.filePath("list.pdf");
     }
+    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     bool setUpPrinter(QPrinter&) override { return false; }
 
     QTemporaryDir folder;

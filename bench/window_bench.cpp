@@ -35,6 +35,7 @@ public:
     }
     QString prompt(const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     bool setUpPrinter(QPrinter&) override { return false; }
 };
 

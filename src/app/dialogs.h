@@ -8,8 +8,8 @@ class QWidget;
 namespace brisanel::app {
 
 enum class MessageIcon { Information, Exclamation, Critical };
-enum class MessageButtons { Ok, YesNoCancel };
-enum class MessageAnswer { Ok, Yes, No, Cancel };
+enum class MessageButtons { Ok, YesNoCancel, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel, Save, Discard };
 
 /// The modal message box, the one-line input prompt, the file and print dialogs, behind one seam so
 /// that tests can script the user's answers.
@@ -29,6 +29,11 @@ public:
     virtual QString saveFileName(const QString& title, const QString& suggested,
                                  const QString& filter) = 0;
 
+    /// Asks which existing file to open, starting in `folder`; returns an empty text when the user
+    /// cancels.
+    virtual QString openFileName(const QString& title, const QString& folder,
+                                 const QString& filter) = 0;
+
     /// Lets the user choose and set up the printer; returns false when the user cancels.
     virtual bool setUpPrinter(QPrinter& printer) = 0;
 };
@@ -45,6 +50,8 @@ public:
     MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons) override;
     QString saveFileName(const QString& title, const QString& suggested,
+                         const QString& filter) override;
+    QString openFileName(const QString& title, const QString& folder,
                          const QString& filter) override;
     bool setUpPrinter(QPrinter& printer) override;
     QString prompt(const QString& text, const QString& title) override;

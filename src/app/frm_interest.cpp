@@ -174,6 +174,7 @@ frmInterest::frmInterest(Dialogs& dialogs, QWidget* parent)
     buildControls();
     buildMenu();
     buildListCommands();
+    buildPlanCommands();
     connectHandlers();
     describeControls();
     connectKeys();
@@ -394,6 +395,11 @@ bool frmInterest::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmInterest::closeEvent(QCloseEvent* event) {
+    // An open planner asks about its changed plan first; Cancel keeps both windows open.
+    if (!closePlanner()) {
+        event->ignore();
+        return;
+    }
     bool cancel = false;
     Form_QueryUnload(cancel, 0);
     event->setAccepted(!cancel);

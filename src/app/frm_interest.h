@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -23,6 +24,9 @@ class QPushButton;
 namespace brisanel::app {
 
 class Dialogs;
+namespace planner {
+class PlannerWindow;
+}
 
 /// The calculator's one window: four panels of which one is in view, the menu that switches them,
 /// and the details list below them that a taller window reveals. Its controls come from the
@@ -116,6 +120,11 @@ private:
     void buildListCommands();
     void keepListSource(ListKind kind, ListRows rows, bool withResults);
     void forgetListSource();
+    // The loan planner (planner/open_planner.cpp): made when first asked for, from the panel of
+    // the list's table or the panel in view; closing it may ask to save its plan.
+    void buildPlanCommands();
+    void openPlanner(ListKind panel);
+    bool closePlanner();
 
     template <typename T>
     T* control(const QString& name) const {
@@ -142,6 +151,8 @@ private:
     details::TextLines listLines_;  // the lines the list shows, which a save writes
     // The table behind those lines, with the inputs and results it came from.
     std::optional<ListSource> listSource_;
+    QAction* actPlan_ = nullptr;
+    QPointer<planner::PlannerWindow> planner_;
 
     // The figures of the last EMI calculation that got as far as storing them.
     details::EmiFigures emi_;

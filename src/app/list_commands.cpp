@@ -177,6 +177,7 @@ void frmInterest::keepListSource(ListKind kind, ListRows rows, bool withResults)
     listSource_ = ListSource{kind, std::move(rows), figures(boxes.inputs),
                              withResults ? figures(boxes.results) : std::vector<ListFigure>()};
     for (QAction* action : List1_->actions()) action->setEnabled(!listLines_.empty());
+    actPlan_->setEnabled(!listLines_.empty() && kind != ListKind::Growth);
 }
 
 void frmInterest::forgetListSource() {

@@ -44,11 +44,12 @@ MessageAnswer QtDialogs::message(const QString& text, const QString& title, Mess
     const QMessageBox::Icon boxIcon = icon == MessageIcon::Information   ? QMessageBox::Information
                                       : icon == MessageIcon::Exclamation ? QMessageBox::Warning
                                                                          : QMessageBox::Critical;
-    const QMessageBox::StandardButtons boxButtons =
-        buttons == MessageButtons::Ok
-            ? QMessageBox::StandardButtons(QMessageBox::Ok)
-            : QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No |
-                                           QMessageBox::Cancel);
+    QMessageBox::StandardButtons boxButtons = QMessageBox::Ok;
+    if (buttons == MessageButtons::YesNoCancel) {
+        boxButtons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    } else if (buttons == MessageButtons::SaveDiscardCancel) {
+        boxButtons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    }
     QMessageBox box(boxIcon, title, text, boxButtons, parent());
     keepLinesUnwrapped(box);
     switch (box.exec()) {
@@ -58,6 +59,10 @@ MessageAnswer QtDialogs::message(const QString& text, const QString& title, Mess
             return MessageAnswer::No;
         case QMessageBox::Cancel:
             return MessageAnswer::Cancel;
+        case QMessageBox::Save:
+            return MessageAnswer::Save;
+        case QMessageBox::Discard:
+            return MessageAnswer::Discard;
         default:
             return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }

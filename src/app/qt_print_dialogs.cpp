@@ -1,4 +1,5 @@
-// The real file and print dialogs of the details list's export, over the active window.
+// The real file and print dialogs of the details list's export and the planner's files, over the
+// active window.
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -17,6 +18,11 @@ QString QtDialogs::saveFileName(const QString& title, const QString& suggested,
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtDialogs::openFileName(const QString& title, const QString& folder,
+                                const QString& filter) {
+    return QFileDialog::getOpenFileName(parent(), title, folder, filter);
 }
 
 bool QtDialogs::setUpPrinter(QPrinter& printer) {

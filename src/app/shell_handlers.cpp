@@ -22,7 +22,9 @@ void frmInterest::Form_Load() {
 }
 
 void frmInterest::mnExit_Click() {
-    // Ends at once: no close event, so the unload handler does not run.
+    // Ends at once: no close event, so the unload handler does not run. An open planner still
+    // asks about its changed plan, and Cancel keeps the program running.
+    if (!closePlanner()) return;
     hide();
     QCoreApplication::exit(0);
 }

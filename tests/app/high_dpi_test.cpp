@@ -113,5 +113,45 @@ TEST_F(HighDpi, TheMenuCommandOfTheKeyboardOrUnderThePointerIsDrawnHighlighted) 
     }
 }
 
+// The planner's controls are laid out by layouts: each one whole, none over a neighbour, with an
+// event and a month to finish by so that every figure and note is written.
+TEST_F(HighDpi, PlannerControlsAreWholeAndApart) {
+    choose("mnEMI");
+    click("ShowDetails");
+    choose("actPlan");
+    auto* planner = window->findChild<QMainWindow*>("frmPlanner");
+    ASSERT_NE(planner, nullptr);
+    planner->findChild<QPushButton*>("btnAddEvent")->click();
+    planner->findChild<QTableWidget*>("tblEvents")->item(0, 1)->setText("100");
+    planner->findChild<QLineEdit*>("txtFinishBy")->setText("40");
+    QApplication::processEvents();
+    QStringList cut, overlaps;
+    std::vector<QWidget*> laidOut;
+    for (QWidget* widget : planner->findChildren<QWidget*>()) {
+        QWidget* parent = widget->parentWidget();
+        if (!widget->isVisibleTo(planner) || !parent->layout() ||
+            parent->layout()->indexOf(widget) < 0)
+            continue;
+        laidOut.push_back(widget);
+        auto* label = qobject_cast<QLabel*>(widget);
+        const bool whole =
+            label && label->wordWrap() ? widget->height() >= widget->heightForWidth(widget->width())
+            : qobject_cast<QAbstractButton*>(widget) ? widget->width() >= widget->sizeHint().width()
+                                                     : contentFits(widget);
+        if (!parent->rect().contains(widget->geometry()) || !whole)
+            cut.append(widget->objectName() + " " + widget->metaObject()->className());
+    }
+    for (auto a = laidOut.begin(); a != laidOut.end(); ++a) {
+        for (auto b = std::next(a); b != laidOut.end(); ++b) {
+            if ((*a)->parentWidget() == (*b)->parentWidget() &&
+                (*a)->geometry().intersects((*b)->geometry()))
+                overlaps.append((*a)->objectName() + " " + (*b)->objectName());
+        }
+    }
+    EXPECT_GT(laidOut.size(), 30u);
+    EXPECT_EQ(cut, QStringList());
+    EXPECT_EQ(overlaps, QStringList());
+}
+
 }  // namespace
 }  // namespace brisanel::app::testing

@@ -30,7 +30,11 @@ public:
         printer.setOutputFileName(printPath);
         return !printPath.isEmpty();
     }
-    QString savePath, printPath;
+    // Open Plan opens `openPath`; empty: cancelled.
+    QString openFileName(const QString&, const QString&, const QString&) override {
+        return openPath;
+    }
+    QString savePath, printPath, openPath;
 
     MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons) override {

@@ -5,11 +5,14 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -41,6 +44,10 @@ public:
         messages.append(title);
         return {};
     }
+    QString openFileName(const QString& title, const QString&, const QString&) override {
+        messages.append(title);
+        return {};
+    }
     bool setUpPrinter(QPrinter&) override {
         messages.append("Print");
         return false;
@@ -53,6 +60,7 @@ struct Picture {
     const char* file;
     std::vector<const char*> steps;  // menu commands and buttons, by name, in order
     bool listMenu = false;           // with the details list's context menu open
+    bool planner = false;            // the loan planner that the steps opened, with a plan
 };
 
 const Picture kPictures[] = {
@@ -62,6 +70,7 @@ const Picture kPictures[] = {
     {"find-interest-rate.png", {"mnFindRate", "FindRate"}},
     {"details-list.png", {"mnEMI", "ShowDetails"}},
     {"list-context-menu.png", {}, true},
+    {"loan-planner.png", {"mnEMI", "ShowDetails", "actPlan"}, false, true},
 };
 
 bool perform(frmInterest& window, const char* name) {
@@ -104,6 +113,34 @@ QPixmap withListMenu(frmInterest& window) {
     return picture;
 }
 
+// The planner with a plan: 100 more each month in the second year, the rate up to 14% from month
+// 20, 1000 once in month 30, and the loan to be repaid by month 28.
+QPixmap plannerWithPlan(frmInterest& window) {
+    auto* planner = window.findChild<QMainWindow*>("frmPlanner");
+    auto* table = planner->findChild<QTableWidget*>("tblEvents");
+    const struct {
+        int kind;
+        const char* value;
+        const char* month;
+        const char* until;
+    } events[] = {{0, "100", "13", "24"}, {3, "14", "20", ""}, {2, "1000", "30", ""}};
+    for (const auto& event : events) {
+        planner->findChild<QPushButton*>("btnAddEvent")->click();
+        const int row = table->rowCount() - 1;
+        table->item(row, 0)->setData(Qt::UserRole, event.kind);
+        for (int column = 1; column <= 3; ++column) {
+            const char* text = column == 1 ? event.value : column == 2 ? event.month : event.until;
+            table->item(row, column)->setText(QString::fromLatin1(text));
+        }
+    }
+    table->setCurrentCell(-1, -1);
+    planner->findChild<QLineEdit*>("txtFinishBy")->setText("28");
+    planner->resize(1180, 760);
+    if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+    QApplication::processEvents();
+    return planner->grab();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -138,7 +175,9 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         const QString path = folder.filePath(QString::fromUtf8(picture.file));
-        const QPixmap shot = picture.listMenu ? withListMenu(window) : window.grab();
+        const QPixmap shot = picture.listMenu  ? withListMenu(window)
+                             : picture.planner ? plannerWithPlan(window)
+                                               : window.grab();
         if (!shot.save(path, "PNG")) {
             std::fprintf(stderr, "brisanel_screenshots: cannot write %s\n", qPrintable(path));
             return 1;

@@ -1,0 +1,211 @@
+#include "app/planner/event_table.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <set>
+#include <tuple>
+
+#include "app/latin1.h"
+#include "numeric/failure.h"
+#include "numeric/number_rules.h"
+
+namespace brisanel::app::planner {
+namespace {
+
+constexpr plan::EventKind kKinds[] = {plan::EventKind::MonthlyExtra, plan::EventKind::YearlyExtra,
+                                      plan::EventKind::OneTimeExtra, plan::EventKind::RateChange};
+constexpr int kKindRole = Qt::UserRole;
+
+QString kindText(plan::EventKind kind) {
+    return latin1(plan::kindName(kind));
+}
+
+// Editors that hand every change to the table at once: a list of kinds, boxes for the rest.
+class EventDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        auto* self = const_cast<EventDelegate*>(this);
+        if (index.column() == EventTable::Kind) {
+            auto* list = new QComboBox(parent);
+            for (plan::EventKind kind : kKinds) list->addItem(kindText(kind));
+            list->setAccessibleName(QStringLiteral("Kind of event"));
+            connect(list, &QComboBox::currentIndexChanged, self,
+                    [self, list] { emit self->commitData(list); });
+            return list;
+        }
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* box = qobject_cast<QLineEdit*>(editor)) {
+            box->setAccessibleName(
+                index.model()->headerData(index.column(), Qt::Horizontal).toString());
+            connect(box, &QLineEdit::textEdited, self, [self, box] { emit self->commitData(box); });
+        }
+        return editor;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        if (auto* list = qobject_cast<QComboBox*>(editor)) {
+            const QSignalBlocker quiet(list);
+            list->setCurrentIndex(index.data(kKindRole).toInt());
+            return;
+        }
+        // A box being typed in keeps its cursor: the text it committed comes back unchanged.
+        auto* box = qobject_cast<QLineEdit*>(editor);
+        if (box && box->text() == index.data(Qt::EditRole).toString()) return;
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        if (auto* list = qobject_cast<QComboBox*>(editor)) {
+            const int kind = list->currentIndex();
+            if (model->data(index, kKindRole).toInt() == kind) return;
+            model->setData(index, kindText(kKinds[kind]), Qt::DisplayRole);
+            model->setData(index, kind, kKindRole);
+            return;
+        }
+        QStyledItemDelegate::setModelData(editor, model, index);
+    }
+};
+
+QString cellText(const QTableWidgetItem* item) {
+    return item ? item->text().trimmed() : QString();
+}
+
+QString numberText(double value) {
+    return QString::number(value, 'g', 15);
+}
+
+}  // namespace
+
+EventTable::EventTable(QWidget* parent) : QTableWidget(0, ColumnCount, parent) {
+    setHorizontalHeaderLabels({QStringLiteral("Kind"), QStringLiteral("Amount or rate %"),
+                               QStringLiteral("Month"), QStringLiteral("Until month")});
+    setItemDelegate(new EventDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+    setTabKeyNavigation(false);  // Tab leaves the table, as it leaves every other control
+    setWordWrap(false);
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(Kind, QHeaderView::Stretch);
+    for (int column : {Value, Month, Until}) {
+        horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (filling_) return;
+        if (item->column() == Kind) setKind(item->row(), kindAt(item->row()));
+        emit eventsChanged();
+    });
+}
+
+void EventTable::appendRow(int row, const plan::Event& event) {
+    insertRow(row);
+    setItem(row, Kind, new QTableWidgetItem);
+    setItem(row, Value,
+            new QTableWidgetItem(event.value > 0 ? numberText(event.value) : QString()));
+    setItem(row, Month, new QTableWidgetItem(event.month ? QString::number(*event.month) : ""));
+    setItem(row, Until, new QTableWidgetItem(event.until ? QString::number(*event.until) : ""));
+    for (int column : {Value, Month, Until}) {
+        item(row, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    item(row, Kind)->setData(kKindRole, static_cast<int>(event.kind));
+    setKind(row, event.kind);
+}
+
+// The kind's name shows in its cell, and only a monthly extra has a last month.
+void EventTable::setKind(int row, plan::EventKind kind) {
+    QTableWidgetItem* until = item(row, Until);
+    if (!until) return;
+    const bool wasFilling = filling_;
+    filling_ = true;
+    if (item(row, Kind)->text() != kindText(kind)) item(row, Kind)->setText(kindText(kind));
+    const bool monthly = kind == plan::EventKind::MonthlyExtra;
+    until->setFlags(monthly ? until->flags() | Qt::ItemIsEditable
+                            : until->flags() & ~Qt::ItemIsEditable);
+    if (!monthly) until->setText(QString());
+    filling_ = wasFilling;
+}
+
+plan::EventKind EventTable::kindAt(int row) const {
+    const int kind = item(row, Kind)->data(kKindRole).toInt();
+    return kKinds[std::clamp(kind, 0, static_cast<int>(std::size(kKinds)) - 1)];
+}
+
+void EventTable::setEvents(const std::vector<plan::Event>& events) {
+    filling_ = true;
+    setRowCount(0);
+    for (const plan::Event& event : events) appendRow(rowCount(), event);
+    filling_ = false;
+}
+
+void EventTable::addEvent() {
+    const int row = currentIndex().isValid() ? currentRow() + 1 : rowCount();
+    filling_ = true;
+    appendRow(row, {plan::EventKind::MonthlyExtra, 0, std::nullopt, std::nullopt});
+    filling_ = false;
+    setCurrentCell(row, Value);
+    setFocus(Qt::OtherFocusReason);
+    editItem(item(row, Value));
+    emit eventsChanged();
+}
+
+void EventTable::removeEvents() {
+    std::set<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows()) rows.insert(index.row());
+    if (rows.empty() && currentIndex().isValid()) rows.insert(currentRow());
+    if (rows.empty()) return;
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) removeRow(*row);
+    if (rowCount() > 0) setCurrentCell(std::min(*rows.begin(), rowCount() - 1), Kind);
+    emit eventsChanged();
+}
+
+std::variant<std::vector<plan::Event>, QString> EventTable::events(QList<int>* unfinished) const {
+    std::vector<plan::Event> events;
+    events.reserve(static_cast<std::size_t>(rowCount()));
+    for (int row = 0; row < rowCount(); ++row) {
+        plan::Event event;
+        event.kind = kindAt(row);
+        // "Rate change in row 2: the month "x" is not a whole number."
+        const auto refuse = [&](const char* what, const QString& text, const char* wanted) {
+            return QStringLiteral("%1 in row %2: the %3 \"%4\" is not %5.")
+                .arg(kindText(event.kind))
+                .arg(row + 1)
+                .arg(QLatin1String(what), text, QLatin1String(wanted));
+        };
+        const QString value = cellText(item(row, Value));
+        if (value.isEmpty()) {
+            if (unfinished) unfinished->append(row + 1);
+            continue;
+        }
+        const std::string text = value.toStdString();
+        try {
+            if (!numeric::isNumeric(text)) return refuse("amount or rate", value, "a number");
+            event.value = numeric::readNumber(text);
+        } catch (const numeric::ArithmeticError&) {
+            return refuse("amount or rate", value, "a number");
+        }
+        for (const auto& [column, month, what] :
+             {std::tuple{Month, &event.month, "month"}, {Until, &event.until, "until month"}}) {
+            const QString text = cellText(item(row, column));
+            if (text.isEmpty()) continue;
+            bool whole = false;
+            const double number = text.toDouble(&whole);
+            if (!whole || number != std::floor(number) || std::abs(number) > 1e9) {
+                return refuse(what, text, "a whole number");
+            }
+            *month = static_cast<int>(number);
+        }
+        events.push_back(event);
+    }
+    return events;
+}
+
+}  // namespace brisanel::app::planner

@@ -1,0 +1,325 @@
+// A plan as a paged document, for the PDF export. Text goes in rows of a fixed-pitch font; the
+// charts are drawn as vector drawings from the same chart code as the window's.
+#include "app/planner/plan_document.h"
+
+#include <QBuffer>
+#include <QChart>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <vector>
+
+#include "app/latin1.h"
+#include "app/planner/plan_charts.h"
+#include "app/planner/plan_texts.h"
+
+namespace brisanel::app::planner {
+namespace {
+
+constexpr int kRowsPerPage = 64;  // rows of text on a page, below which the page number goes
+constexpr int kGap = 2;           // characters between columns
+
+struct Line {
+    std::vector<QString> cells;
+    bool bold = false;
+};
+
+// Rows of text in columns: the first column starts at the left, the others end at their right
+// edge. Widths in characters, from the widest text of each column.
+struct Table {
+    std::vector<qsizetype> ends;  // where each column ends, in characters
+    bool leftAligned = false;     // all columns start where the last one ended plus a gap
+    std::vector<Line> header;     // repeated at the top of every page the table spans
+    std::vector<Line> lines;
+    bool newPage = false;
+
+    void fit() {
+        std::vector<qsizetype> widths;
+        for (const auto* part : {&header, &lines}) {
+            for (const Line& line : *part) {
+                if (widths.size() < line.cells.size()) widths.resize(line.cells.size());
+                for (std::size_t c = 0; c < line.cells.size(); ++c) {
+                    widths[c] = std::max(widths[c], line.cells[c].size());
+                }
+            }
+        }
+        ends.clear();
+        qsizetype at = 0;
+        for (qsizetype width : widths) {
+            at += (ends.empty() ? 0 : kGap) + width;
+            ends.push_back(at);
+        }
+    }
+};
+
+// What a page holds: rows of text from tables, or the charts.
+struct Placed {
+    const Table* table;
+    const Line* line;
+    int row;
+};
+// What a page holds: rows of text from tables, or the charts.
+struct Page {
+    std::vector<Placed> rows;
+    bool charts = false;
+};
+
+std::vector<Page> paginate(const std::vector<Table>& tables, std::size_t chartsBefore) {
+    std::vector<Page> pages(1);
+    int row = 0;
+    const auto newPage = [&] {
+        pages.emplace_back();
+        row = 0;
+    };
+    for (std::size_t t = 0; t < tables.size(); ++t) {
+        if (t == chartsBefore) {
+            if (!pages.back().rows.empty()) newPage();
+            pages.back().charts = true;
+            newPage();
+        }
+        const Table& table = tables[t];
+        if (table.newPage && row > 0) newPage();
+        const int headerRows = static_cast<int>(table.header.size());
+        bool headed = false;
+        for (const Line& line : table.lines) {
+            if (row + (headed ? 1 : headerRows + 1) > kRowsPerPage) {
+                newPage();
+                headed = false;
+            }
+            if (!headed) {
+                for (const Line& header : table.header)
+                    pages.back().rows.push_back({&table, &header, row++});
+                headed = true;
+            }
+            pages.back().rows.push_back({&table, &line, row++});
+        }
+        if (table.lines.empty()) {
+            for (const Line& header : table.header)
+                pages.back().rows.push_back({&table, &header, row++});
+        }
+        ++row;  // a blank row after each table
+    }
+    if (pages.back().rows.empty() && !pages.back().charts && pages.size() > 1) pages.pop_back();
+    return pages;
+}
+
+QString rateText(double rate) {
+    return QLocale().toString(rate, 'g', 6) + '%';
+}
+
+Table summary(const PlanDocument& document) {
+    const plan::PlanSpec& inputs = document.inputs;
+    const plan::PlanResult& result = document.result;
+    Table table;
+    table.leftAligned = true;
+    const auto add = [&table](QString caption, QString text = {}, bool bold = false) {
+        table.lines.push_back({{std::move(caption), std::move(text)}, bold});
+    };
+    add(QStringLiteral("Loan plan"), {}, true);
+    add({});
+    add(QStringLiteral("Principal:"), latin1(inputs.loan.principal));
+    add(QStringLiteral("Annual rate %:"), latin1(inputs.loan.rate));
+    add(QStringLiteral("Start after (months):"), latin1(inputs.loan.startAfter));
+    if (inputs.loan.months) {
+        add(QStringLiteral("Number of months:"), latin1(*inputs.loan.months));
+    } else {
+        add(QStringLiteral("Monthly instalment:"), latin1(inputs.loan.instalment.value_or("")));
+    }
+    add(QStringLiteral("After an extra payment:"),
+        inputs.policy == plan::Policy::KeepEndMonth
+            ? QStringLiteral("Same end, lower instalment")
+            : QStringLiteral("Shorter loan, same instalment"));
+    if (inputs.finishBy) {
+        add(QStringLiteral("Finish by month:"),
+            QStringLiteral("%1, needs %2 more each month")
+                .arg(*inputs.finishBy)
+                .arg(amountText(result.extraNeeded.value_or(0))));
+    }
+    add({});
+    add(QStringLiteral("Events"), {}, true);
+    if (inputs.events.empty()) add(QStringLiteral("None"));
+    for (const plan::Event& event : inputs.events) {
+        const QString value = event.kind == plan::EventKind::RateChange ? rateText(event.value)
+                                                                        : amountText(event.value);
+        add(QString::fromStdString(plan::describe(event)) + ':', value);
+    }
+    return table;
+}
+
+Table figures(const plan::PlanResult& result) {
+    Table table;
+    table.header.push_back(
+        {{QString(), QStringLiteral("Without events"), QStringLiteral("With the plan")}, true});
+    const auto row = [&table, &result](const char* caption, auto text) {
+        table.lines.push_back(
+            {{QString::fromLatin1(caption), text(result.base.totals), text(result.plan.totals)}});
+    };
+    const QLocale locale;
+    row("First instalment", [](const plan::Totals& t) { return amountText(t.firstInstalment); });
+    row("Last instalment", [](const plan::Totals& t) { return amountText(t.lastInstalment); });
+    row("Months", [&](const plan::Totals& t) { return locale.toString(t.months); });
+    row("End month", [&](const plan::Totals& t) {
+        return t.cleared ? locale.toString(t.endMonth) : QStringLiteral("not repaid");
+    });
+    row("Total interest", [](const plan::Totals& t) { return amountText(t.interest); });
+    row("Total paid", [](const plan::Totals& t) { return amountText(t.paid); });
+    return table;
+}
+
+Table notes(const plan::PlanResult& result) {
+    Table table;
+    table.leftAligned = true;
+    if (!result.limitReached() && result.base.totals.cleared) {
+        table.lines.push_back({{savedText(result.monthsSaved, result.interestSaved)}, true});
+    }
+    for (const std::string& note : result.notes) {
+        table.lines.push_back({{QString::fromStdString(note)}});
+    }
+    return table;
+}
+
+Table yearTable(const plan::YearRows& years) {
+    Table table;
+    table.newPage = true;
+    table.header = {
+        {{QStringLiteral("Yearly summary")}, true},
+        {{QStringLiteral("Year"), QStringLiteral("Months"), QStringLiteral("Instalments"),
+          QStringLiteral("Extras"), QStringLiteral("Interest"), QStringLiteral("Principal"),
+          QStringLiteral("Balance"), QStringLiteral("Interest so far")},
+         true}};
+    table.lines.reserve(years.size());
+    for (const plan::YearRow& year : years) {
+        table.lines.push_back(
+            {{QString::number(year.year),
+              QStringLiteral("%1-%2").arg(year.firstMonth).arg(year.lastMonth),
+              amountText(year.instalments), amountText(year.extras), amountText(year.interest),
+              amountText(year.principalRepaid), amountText(year.closingBalance),
+              amountText(year.cumulativeInterest)}});
+    }
+    return table;
+}
+
+Table scheduleTable(const plan::PlanRows& rows) {
+    Table table;
+    table.newPage = true;
+    table.header = {
+        {{QStringLiteral("Month-by-month schedule")}, true},
+        {{QStringLiteral("Month"), QStringLiteral("Opening"), QStringLiteral("Interest"),
+          QStringLiteral("Instalment"), QStringLiteral("Extra"), QStringLiteral("Principal"),
+          QStringLiteral("Closing"), QStringLiteral("Rate")},
+         true}};
+    table.lines.reserve(rows.size());
+    for (const plan::PlanRow& row : rows) {
+        table.lines.push_back(
+            {{QString::number(row.month), amountText(row.openingBalance), amountText(row.interest),
+              amountText(row.instalment), amountText(row.extra), amountText(row.principalRepaid),
+              amountText(row.closingBalance), rateText(row.annualRate)}});
+    }
+    return table;
+}
+
+QFont documentFont(bool bold = false) {
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSizeF(8);
+    font.setBold(bold);
+    return font;
+}
+
+// The three charts drawn one under another over the page's rows.
+void drawCharts(QPainter& painter, const PlanDocument& document, qreal width, qreal height) {
+    PlanCharts charts;
+    charts.show(&document.result, document.years);
+    QGraphicsScene scene;  // owns the charts from here on
+    const QSizeF size(720, 380);
+    const qreal gap = height / 60;
+    const qreal each = (height - 2 * gap) / 3;
+    int i = 0;
+    for (QChart* chart : {charts.balance(), charts.years(), charts.totals()}) {
+        scene.addItem(chart);
+        chart->setPos(0, i * (size.height() + 20));
+        chart->resize(size);
+        chart->layout()->activate();
+        const QRectF target(0, i * (each + gap), width, each);
+        scene.render(&painter, target, QRectF(chart->pos(), size), Qt::KeepAspectRatio);
+        ++i;
+    }
+}
+
+}  // namespace
+
+bool drawPlanDocument(QPagedPaintDevice& device, const PlanDocument& document) {
+    std::vector<Table> tables;
+    tables.push_back(summary(document));
+    tables.push_back(figures(document.result));
+    tables.push_back(notes(document.result));
+    tables.push_back(yearTable(document.years));
+    tables.push_back(scheduleTable(document.result.plan.rows));
+    for (Table& table : tables) table.fit();
+    const std::vector<Page> pages = paginate(tables, 3);
+
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    const QFont plain = documentFont();
+    const QFont bold = documentFont(true);
+    const QFontMetricsF metrics(plain, &device);
+    const qreal width = device.width();
+    const qreal pitch = device.height() / qreal(kRowsPerPage + 2);
+    const qreal character = metrics.horizontalAdvance(QLatin1Char('0'));
+    const auto baseline = [&](int row) {
+        return row * pitch + (pitch + metrics.ascent() - metrics.descent()) / 2;
+    };
+    painter.setFont(plain);
+    const int count = static_cast<int>(pages.size());
+    for (int number = 1; number <= count; ++number) {
+        if (number > 1 && !device.newPage()) return false;
+        const Page& page = pages[static_cast<std::size_t>(number - 1)];
+        if (page.charts) {
+            painter.save();
+            drawCharts(painter, document, width, kRowsPerPage * pitch);
+            painter.restore();
+            painter.setFont(plain);
+        }
+        for (const Placed& placed : page.rows) {
+            if (placed.line->bold) painter.setFont(bold);
+            const qreal y = baseline(placed.row);
+            const auto& cells = placed.line->cells;
+            const auto& ends = placed.table->ends;
+            for (std::size_t c = 0; c < cells.size(); ++c) {
+                qreal x = 0;
+                if (placed.table->leftAligned) {
+                    x = c == 0 ? 0 : (ends[c - 1] + kGap) * character;
+                } else if (c > 0) {
+                    x = (ends[c] - cells[c].size()) * character;
+                }
+                painter.drawText(QPointF(x, y), cells[c]);
+            }
+            if (placed.line->bold) painter.setFont(plain);
+        }
+        const QString footer = QStringLiteral("Page %1 of %2").arg(number).arg(count);
+        painter.drawText(
+            QPointF((width - metrics.horizontalAdvance(footer)) / 2, baseline(kRowsPerPage + 1)),
+            footer);
+    }
+    return painter.end();
+}
+
+QByteArray planPdf(const PlanDocument& document) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    writer.setTitle(QStringLiteral("Loan plan"));
+    writer.setCreator(QStringLiteral("Brisanel & Repayment"));
+    if (!drawPlanDocument(writer, document)) return {};
+    return bytes;
+}
+
+}  // namespace brisanel::app::planner

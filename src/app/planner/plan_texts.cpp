@@ -1,0 +1,37 @@
+#include "app/planner/plan_texts.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace brisanel::app::planner {
+
+QString amountText(double value, const QLocale& locale) {
+    // A rounded -0.00 reads as 0.00.
+    const double rounded = std::round(value * 100) / 100;
+    return locale.toString(rounded == 0 ? 0.0 : rounded, 'f', 2);
+}
+
+QString durationText(int months) {
+    months = std::abs(months);
+    const int years = months / 12;
+    const int rest = months % 12;
+    const auto count = [](int n, const char* one, const char* many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    };
+    if (years == 0) return count(rest, "month", "months");
+    if (rest == 0) return count(years, "year", "years");
+    return count(years, "year", "years") + ' ' + count(rest, "month", "months");
+}
+
+QString savedText(int monthsSaved, double interestSaved, const QLocale& locale) {
+    const QString when = monthsSaved > 0   ? durationText(monthsSaved) + QStringLiteral(" sooner")
+                         : monthsSaved < 0 ? durationText(monthsSaved) + QStringLiteral(" later")
+                                           : QStringLiteral("ends in the same month");
+    const QString amount = amountText(std::abs(interestSaved), locale);
+    const QString interest = amount == amountText(0, locale) ? QStringLiteral("the same interest")
+                             : interestSaved > 0 ? amount + QStringLiteral(" less interest")
+                                                 : amount + QStringLiteral(" more interest");
+    return when + QStringLiteral(", ") + interest;
+}
+
+}  // namespace brisanel::app::planner

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// How the planner writes the engine's figures for people: amounts with two decimals and the
+// locale's digit grouping, spans of months in years and months.
+namespace brisanel::app::planner {
+
+/// "12,345.67" in an English locale, "12.345,67" in a German one.
+QString amountText(double value, const QLocale& locale = QLocale());
+
+/// "3 years 2 months", "1 year", "5 months", "0 months"; the sign is left out.
+QString durationText(int months);
+
+/// The saving at a glance: "3 years 2 months sooner, 12,345.67 less interest"; a plan that runs
+/// longer or costs more says "later" and "more interest".
+QString savedText(int monthsSaved, double interestSaved, const QLocale& locale = QLocale());
+
+}  // namespace brisanel::app::planner

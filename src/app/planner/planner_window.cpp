@@ -1,0 +1,662 @@
+#include "app/planner/planner_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QChartView>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <cmath>
+#include <tuple>
+
+#include "app/dialogs.h"
+#include "app/latin1.h"
+#include "app/pictures.h"
+#include "app/planner/event_table.h"
+#include "app/planner/plan_document.h"
+#include "app/planner/plan_texts.h"
+#include "app/planner/year_model.h"
+#include "export/list_file.h"
+#include "plan/plan_file.h"
+#include "plan/plan_table.h"
+
+namespace brisanel::app::planner {
+namespace {
+
+const QString kTitle = QStringLiteral("Brisanel");
+const QString kPlanFilter = QStringLiteral("Plan files (*.json)");
+
+// The figure rows: the caption and the end of the figure labels' names.
+struct FigureRow {
+    const char* caption;
+    const char* name;
+};
+constexpr FigureRow kFigureRows[] = {
+    {"First instalment", "FirstInstalment"},
+    {"Last instalment", "LastInstalment"},
+    {"Months", "Months"},
+    {"End month", "EndMonth"},
+    {"Total interest", "Interest"},
+    {"Total paid", "Paid"},
+};
+constexpr const char* kRuns[] = {"Base", "Plan"};
+constexpr const char* kRunCaptions[] = {"Without events", "With the plan"};
+
+QLineEdit* box(const char* name, const QString& accessibleName, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setAccessibleName(accessibleName);
+    return edit;
+}
+
+// A label that shows a figure. Assistive technology reads its text, the figure, as its name, and
+// what the figure is as its description.
+QLabel* figure(const QString& name, const QString& meaning, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setAccessibleDescription(meaning);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+std::string text(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
+
+}  // namespace
+
+PlannerWindow::PlannerWindow(Dialogs& dialogs, QWidget* owner)
+    : QMainWindow(owner, Qt::Window), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("frmPlanner"));
+    setWindowIcon(pictures::coin());
+    setAccessibleName(QStringLiteral("Loan planner"));
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("splitPlanner"));
+    // The form scrolls on a screen too small for all of it.
+    auto* scroller = new QScrollArea(splitter);
+    scroller->setObjectName(QStringLiteral("scrollForm"));
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setFocusPolicy(Qt::NoFocus);  // Tab goes through the form; it follows the focus
+    auto* form = new QWidget(scroller);
+    auto* column = new QVBoxLayout(form);
+    column->addWidget(buildLoan());
+    column->addWidget(buildEvents(), 1);
+    column->addWidget(buildPolicy());
+    column->addWidget(buildFigures());
+    messages_ = new QLabel(form);
+    messages_->setObjectName(QStringLiteral("lblMessages"));
+    messages_->setAccessibleDescription(QStringLiteral("Messages"));
+    messages_->setWordWrap(true);
+    messages_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette warning = messages_->palette();
+    warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    messages_->setPalette(warning);
+    column->addWidget(messages_);
+    scroller->setWidget(form);
+    scroller->setMinimumWidth(form->minimumSizeHint().width() +
+                              scroller->verticalScrollBar()->sizeHint().width());
+    splitter->addWidget(scroller);
+    splitter->addWidget(buildViews());
+    splitter->setStretchFactor(1, 1);
+    splitter->setCollapsible(0, false);
+    splitter->setSizes({470, 710});
+    setCentralWidget(splitter);
+    buildCommands();
+    setTabOrders();
+    updateTitle();
+}
+
+void PlannerWindow::showEvent(QShowEvent* event) {
+    if (!sized_) {
+        // As large as it was laid out for, or as the screen allows.
+        sized_ = true;
+        QSize size(1180, 760);
+        if (const QScreen* shown = screen())
+            size = size.boundedTo(shown->availableGeometry().size());
+        resize(size);
+    }
+    QMainWindow::showEvent(event);
+}
+
+PlannerWindow::~PlannerWindow() = default;
+
+QWidget* PlannerWindow::buildLoan() {
+    auto* group = new QGroupBox(QStringLiteral("Loan"), this);
+    auto* layout = new QFormLayout(group);
+    principal_ = box("txtPrincipal", QStringLiteral("Principal loan amount"), group);
+    rate_ = box("txtRate", QStringLiteral("Annual interest rate in percent"), group);
+    startAfter_ = box("txtStartAfter", QStringLiteral("First instalment after months"), group);
+    termKind_ = new QComboBox(group);
+    termKind_->setObjectName(QStringLiteral("cmbTerm"));
+    termKind_->setAccessibleName(QStringLiteral("Repaid by"));
+    termKind_->addItems({QStringLiteral("Number of months"), QStringLiteral("Monthly instalment")});
+    term_ = box("txtTerm", termKind_->itemText(0), group);
+    const auto row = [&](const char* caption, QWidget* field) {
+        auto* label = new QLabel(QString::fromUtf8(caption), group);
+        label->setBuddy(field);
+        layout->addRow(label, field);
+    };
+    row("Pri&ncipal", principal_);
+    row("Annual &rate %", rate_);
+    row("&Start after (months)", startAfter_);
+    layout->addRow(termKind_, term_);
+    for (QLineEdit* edit : {principal_, rate_, startAfter_, term_}) {
+        connect(edit, &QLineEdit::textChanged, this, &PlannerWindow::edited);
+    }
+    connect(termKind_, &QComboBox::currentIndexChanged, this, &PlannerWindow::termKindChanged);
+    return group;
+}
+
+QWidget* PlannerWindow::buildEvents() {
+    auto* group = new QGroupBox(QStringLiteral("&Events"), this);
+    auto* layout = new QVBoxLayout(group);
+    events_ = new EventTable(group);
+    events_->setObjectName(QStringLiteral("tblEvents"));
+    events_->setAccessibleName(QStringLiteral("Events"));
+    events_->setAccessibleDescription(
+        QStringLiteral("Extra payments and rate changes. Insert adds one, Delete removes it."));
+    events_->setMinimumSize(400, 120);
+    // Taller than that only with room to spare: the form scrolls only when the window is small.
+    events_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    layout->addWidget(events_);
+    connect(events_, &EventTable::eventsChanged, this, &PlannerWindow::edited);
+
+    auto* buttons = new QHBoxLayout;
+    const auto command = [&](const char* name, const char* caption, QKeySequence key,
+                             const char* buttonName, const char* buttonCaption, auto handler) {
+        auto* action = new QAction(QString::fromUtf8(caption), events_);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);  // a box keeps its keys
+        connect(action, &QAction::triggered, events_, handler);
+        events_->addAction(action);
+        auto* button = new QPushButton(QString::fromUtf8(buttonCaption), group);
+        button->setObjectName(QString::fromLatin1(buttonName));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, events_, handler);
+        buttons->addWidget(button);
+    };
+    command("actAddEvent", "Add Event", Qt::Key_Insert, "btnAddEvent", "&Add (Insert)",
+            &EventTable::addEvent);
+    command("actRemoveEvent", "Remove Event", Qt::Key_Delete, "btnRemoveEvent", "Re&move (Delete)",
+            &EventTable::removeEvents);
+    events_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    return group;
+}
+
+QWidget* PlannerWindow::buildPolicy() {
+    auto* group = new QGroupBox(QStringLiteral("After an extra payment"), this);
+    auto* layout = new QVBoxLayout(group);
+    policy_ = new QButtonGroup(group);
+    const char* names[] = {"optKeepInstalment", "optKeepEnd"};
+    const char* captions[] = {"Shorter loan, same &instalment", "Same en&d, lower instalment"};
+    for (int i = 0; i < 2; ++i) {
+        auto* option = new QRadioButton(QString::fromUtf8(captions[i]), group);
+        option->setObjectName(QString::fromLatin1(names[i]));
+        policy_->addButton(option, i);
+        layout->addWidget(option);
+    }
+    policy_->button(0)->setChecked(true);
+    connect(policy_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) edited();
+    });
+
+    auto* finish = new QHBoxLayout;
+    finishBy_ = box("txtFinishBy", QStringLiteral("Finish by month"), group);
+    finishBy_->setMaximumWidth(90);
+    auto* label = new QLabel(QStringLiteral("&Finish by month"), group);
+    label->setBuddy(finishBy_);
+    extraNeeded_ = new QLabel(group);
+    extraNeeded_->setObjectName(QStringLiteral("lblExtraNeeded"));
+    extraNeeded_->setAccessibleDescription(QStringLiteral("Extra per month needed"));
+    finish->addWidget(label);
+    finish->addWidget(finishBy_);
+    finish->addWidget(extraNeeded_, 1);
+    layout->addLayout(finish);
+    connect(finishBy_, &QLineEdit::textChanged, this, &PlannerWindow::edited);
+    return group;
+}
+
+QWidget* PlannerWindow::buildFigures() {
+    auto* group = new QGroupBox(QStringLiteral("Without and with the plan"), this);
+    auto* grid = new QGridLayout(group);
+    for (int run = 0; run < 2; ++run) {
+        auto* header = new QLabel(QString::fromLatin1(kRunCaptions[run]), group);
+        header->setAlignment(Qt::AlignRight);
+        QFont bold = header->font();
+        bold.setBold(true);
+        header->setFont(bold);
+        grid->addWidget(header, 0, run + 1);
+    }
+    for (int row = 0; row < static_cast<int>(std::size(kFigureRows)); ++row) {
+        const QString caption = QString::fromLatin1(kFigureRows[row].caption);
+        grid->addWidget(new QLabel(caption, group), row + 1, 0);
+        for (int run = 0; run < 2; ++run) {
+            QLabel* label = figure(
+                QStringLiteral("lbl%1%2").arg(QLatin1String(kRuns[run]),
+                                              QLatin1String(kFigureRows[row].name)),
+                QStringLiteral("%1: %2").arg(QLatin1String(kRunCaptions[run]), caption), group);
+            figures_[static_cast<std::size_t>(run)][static_cast<std::size_t>(row)] = label;
+            grid->addWidget(label, row + 1, run + 1);
+        }
+    }
+    saved_ = new QLabel(group);
+    saved_->setObjectName(QStringLiteral("lblSaved"));
+    saved_->setAccessibleDescription(QStringLiteral("Saved by the plan"));
+    QFont bold = saved_->font();
+    bold.setBold(true);
+    saved_->setFont(bold);
+    saved_->setWordWrap(true);
+    grid->addWidget(saved_, static_cast<int>(std::size(kFigureRows)) + 1, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    return group;
+}
+
+QWidget* PlannerWindow::buildViews() {
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    views_ = new QTabWidget(splitter);
+    views_->setObjectName(QStringLiteral("tabCharts"));
+    views_->setAccessibleName(QStringLiteral("Charts"));
+    const std::array<QChart*, 3> charts = {charts_.balance(), charts_.years(), charts_.totals()};
+    const char* names[] = {"chartBalance", "chartYears", "chartTotals"};
+    const char* captions[] = {"&Balance", "Per &year", "&Totals"};
+    for (std::size_t i = 0; i < charts.size(); ++i) {
+        auto* view = new QChartView(charts[i], views_);
+        view->setObjectName(QString::fromLatin1(names[i]));
+        view->setAccessibleName(charts[i]->title() + QStringLiteral(" chart"));
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setMinimumSize(360, 260);
+        chartViews_[i] = view;
+        views_->addTab(view, QString::fromLatin1(captions[i]));
+    }
+    connect(views_, &QTabWidget::currentChanged, this, [this](int index) {
+        const int chart = 1 << index;
+        if (!(staleCharts_ & chart)) return;
+        charts_.show(result_.get(), years_, chart);
+        staleCharts_ &= ~chart;
+    });
+    yearModel_ = new YearModel(this);
+    yearTree_ = new QTreeView(splitter);
+    yearTree_->setObjectName(QStringLiteral("treeYears"));
+    yearTree_->setAccessibleName(QStringLiteral("Yearly summary"));
+    yearTree_->setAccessibleDescription(
+        QStringLiteral("A row per loan year; expand a year to see its months."));
+    yearTree_->setModel(yearModel_);
+    yearTree_->setUniformRowHeights(true);
+    yearTree_->setAlternatingRowColors(true);
+    yearTree_->header()->setStretchLastSection(false);
+    yearTree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    yearTree_->header()->setSectionResizeMode(YearModel::Period, QHeaderView::Stretch);
+    yearTree_->header()->setMinimumSectionSize(70);
+    yearTree_->header()->setResizeContentsPrecision(24);  // sized from the first years alone
+    splitter->addWidget(views_);
+    splitter->addWidget(yearTree_);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({480, 280});
+    return splitter;
+}
+
+void PlannerWindow::buildCommands() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Plan"));
+    menu->setObjectName(QStringLiteral("mnPlan"));
+    const auto command = [&](const char* name, const char* caption, QKeySequence key,
+                             auto handler) {
+        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    command("actOpenPlan", "&Open Plan…", QKeySequence(Qt::CTRL | Qt::Key_O),
+            &PlannerWindow::openPlan);
+    save_ = command("actSavePlan", "&Save Plan…", QKeySequence(Qt::CTRL | Qt::Key_S),
+                    &PlannerWindow::savePlan);
+    menu->addSeparator();
+    exportPdf_ = command("actExportPlanPdf", "&Export PDF…", QKeySequence(Qt::CTRL | Qt::Key_E),
+                         &PlannerWindow::exportPdf);
+    copyTable_ = command("actCopyPlanTable", "&Copy as Table",
+                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &PlannerWindow::copyTable);
+    menu->addSeparator();
+    command("actClosePlanner", "C&lose", QKeySequence(Qt::Key_Escape), &PlannerWindow::close);
+}
+
+void PlannerWindow::setTabOrders() {
+    QList<QWidget*> chain = {principal_, rate_, startAfter_, termKind_, term_, events_};
+    chain.append(findChild<QPushButton*>(QStringLiteral("btnAddEvent")));
+    chain.append(findChild<QPushButton*>(QStringLiteral("btnRemoveEvent")));
+    chain.append(policy_->button(0));
+    chain.append(policy_->button(1));
+    chain.append(finishBy_);
+    chain.append(views_);
+    chain.append(chartViews_[0]);
+    chain.append(yearTree_);
+    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+plan::LoanTexts PlannerWindow::loanTexts() const {
+    plan::LoanTexts loan{text(principal_), text(rate_), text(startAfter_), {}, {}};
+    if (termKind_->currentIndex() == 0) {
+        loan.months = text(term_);
+    } else {
+        loan.instalment = text(term_);
+    }
+    return loan;
+}
+
+std::variant<plan::PlanSpec, QString> PlannerWindow::currentInputs(QList<int>& unfinished) const {
+    plan::PlanSpec inputs;
+    inputs.loan = loanTexts();
+    auto events = events_->events(&unfinished);
+    if (auto* message = std::get_if<QString>(&events)) return *message;
+    inputs.events = std::get<std::vector<plan::Event>>(std::move(events));
+    inputs.policy =
+        policy_->checkedId() == 1 ? plan::Policy::KeepEndMonth : plan::Policy::KeepInstalment;
+    if (const QString month = finishBy_->text().trimmed(); !month.isEmpty()) {
+        bool whole = false;
+        const double number = month.toDouble(&whole);
+        if (!whole || number != std::floor(number) || std::abs(number) > 1e9) {
+            return QStringLiteral("Finish by month: \"%1\" is not a whole number.").arg(month);
+        }
+        inputs.finishBy = static_cast<int>(number);
+    }
+    return inputs;
+}
+
+void PlannerWindow::setLoan(const plan::LoanTexts& loan) {
+    principal_->setText(latin1(loan.principal));
+    rate_->setText(latin1(loan.rate));
+    startAfter_->setText(latin1(loan.startAfter));
+    const int kind = loan.months ? 0 : 1;
+    termTexts_ = {};
+    termTexts_[static_cast<std::size_t>(kind)] =
+        QString::fromStdString(loan.months ? *loan.months : loan.instalment.value_or(""));
+    termKindShown_ = kind;
+    termKind_->setCurrentIndex(kind);
+    term_->setText(termTexts_[static_cast<std::size_t>(kind)]);
+    term_->setAccessibleName(termKind_->currentText());
+}
+
+void PlannerWindow::setInputs(const plan::PlanSpec& inputs) {
+    filling_ = true;
+    setLoan(inputs.loan);
+    events_->setEvents(inputs.events);
+    policy_->button(inputs.policy == plan::Policy::KeepEndMonth ? 1 : 0)->setChecked(true);
+    finishBy_->setText(inputs.finishBy ? QString::number(*inputs.finishBy) : QString());
+    filling_ = false;
+    recompute();
+}
+
+// Switching between months and instalment keeps what was typed for each; a box never typed in
+// starts with the loan's own figure, so the loan stays the same.
+void PlannerWindow::termKindChanged() {
+    const int kind = termKind_->currentIndex();
+    if (kind == termKindShown_) return;
+    termTexts_[static_cast<std::size_t>(termKindShown_)] = term_->text();
+    termKindShown_ = kind;
+    QString& shown = termTexts_[static_cast<std::size_t>(kind)];
+    if (shown.isEmpty() && result_) {
+        const plan::Totals& base = result_->base.totals;
+        shown = kind == 0 ? QString::number(base.months)
+                          : QString::number(std::round(base.firstInstalment * 100) / 100, 'f', 2);
+    }
+    term_->setAccessibleName(termKind_->currentText());
+    const bool wasFilling = filling_;
+    filling_ = true;
+    term_->setText(shown);
+    filling_ = wasFilling;
+    edited();
+}
+
+void PlannerWindow::startFrom(const plan::LoanTexts& loan) {
+    if (isVisible()) {
+        const plan::LoanTexts was = loanTexts();
+        const bool changed =
+            std::tie(was.principal, was.rate, was.startAfter, was.months, was.instalment) !=
+            std::tie(loan.principal, loan.rate, loan.startAfter, loan.months, loan.instalment);
+        filling_ = true;
+        setLoan(loan);
+        filling_ = false;
+        recompute();
+        // A plan taken from a panel alone has nothing to lose; one opened or changed has.
+        if (changed && (modified_ || !fileName_.isEmpty())) setModified(true);
+        return;
+    }
+    fileName_.clear();
+    setInputs({loan, {}, plan::Policy::KeepInstalment, std::nullopt});
+    setModified(false);
+    updateTitle();
+    views_->setCurrentIndex(0);
+    principal_->setFocus(Qt::OtherFocusReason);
+}
+
+void PlannerWindow::edited() {
+    if (filling_) return;
+    setModified(true);
+    recompute();
+}
+
+void PlannerWindow::recompute() {
+    QList<int> unfinished;
+    auto inputs = currentInputs(unfinished);
+    QStringList rows;
+    for (int row : unfinished) rows.append(QString::number(row));
+    unfinishedNote_ =
+        rows.isEmpty() ? QString()
+        : rows.size() == 1
+            ? QStringLiteral("Row %1 of the events is left out until it has an amount or rate.")
+                  .arg(rows[0])
+            : QStringLiteral(
+                  "Rows %1 of the events are left out until they have an amount or "
+                  "rate.")
+                  .arg(rows.join(QStringLiteral(", ")));
+    if (auto* message = std::get_if<QString>(&inputs)) return showRefusal(*message);
+    plan::PlanOutcome outcome = plan::computePlan(std::get<plan::PlanSpec>(inputs));
+    if (!outcome.result) return showRefusal(QString::fromStdString(outcome.message));
+    inputs_ = std::get<plan::PlanSpec>(std::move(inputs));
+    showResult(std::move(*outcome.result), inputs_->finishBy);
+}
+
+void PlannerWindow::showResult(plan::PlanResult result, std::optional<int> finishBy) {
+    result_ = std::make_shared<const plan::PlanResult>(std::move(result));
+    years_ = plan::yearSummary(result_->plan.rows, result_->firstMonth);
+    showFigures(result_.get());
+    showCharts();
+    yearModel_->show(result_, years_);
+    QStringList notes;
+    for (const std::string& note : result_->notes) notes.append(QString::fromStdString(note));
+    showMessages(notes);
+    if (!finishBy) {
+        extraNeeded_->clear();
+    } else if (result_->extraNeeded.value_or(0) <= 0) {
+        extraNeeded_->setText(QStringLiteral("no extra needed"));
+    } else {
+        extraNeeded_->setText(
+            QStringLiteral("needs %1 more each month").arg(amountText(*result_->extraNeeded)));
+    }
+    for (QAction* action : {save_, exportPdf_, copyTable_}) action->setEnabled(true);
+}
+
+void PlannerWindow::showRefusal(const QString& message) {
+    inputs_.reset();
+    result_.reset();
+    years_.clear();
+    showFigures(nullptr);
+    showCharts();
+    yearModel_->show(nullptr, {});
+    showMessages({message});
+    extraNeeded_->clear();
+    for (QAction* action : {save_, exportPdf_, copyTable_}) action->setEnabled(false);
+}
+
+void PlannerWindow::showMessages(QStringList messages) {
+    if (!unfinishedNote_.isEmpty()) messages.append(unfinishedNote_);
+    const QString text = messages.join('\n');
+    if (messages_->text() != text) messages_->setText(text);
+}
+
+void PlannerWindow::showCharts() {
+    const int inView = 1 << views_->currentIndex();
+    charts_.show(result_.get(), years_, inView);
+    staleCharts_ = PlanCharts::All & ~inView;
+    for (std::size_t i = 0; i < chartViews_.size(); ++i) {
+        const QString description = i == 0   ? charts_.balanceDescription()
+                                    : i == 1 ? charts_.yearsDescription()
+                                             : charts_.totalsDescription();
+        if (chartViews_[i]->accessibleDescription() != description)
+            chartViews_[i]->setAccessibleDescription(description);
+    }
+}
+
+void PlannerWindow::showFigures(const plan::PlanResult* result) {
+    for (int run = 0; run < 2; ++run) {
+        auto& labels = figures_[static_cast<std::size_t>(run)];
+        if (!result) {
+            for (QLabel* label : labels) label->setText(QStringLiteral("–"));
+            continue;
+        }
+        const plan::Totals& totals = run == 0 ? result->base.totals : result->plan.totals;
+        const QLocale locale;
+        labels[0]->setText(amountText(totals.firstInstalment));
+        labels[1]->setText(amountText(totals.lastInstalment));
+        labels[2]->setText(locale.toString(totals.months));
+        labels[3]->setText(totals.cleared ? locale.toString(totals.endMonth)
+                                          : QStringLiteral("not repaid"));
+        labels[4]->setText(amountText(totals.interest));
+        labels[5]->setText(amountText(totals.paid));
+    }
+    if (!result || result->limitReached() || !result->base.totals.cleared) {
+        saved_->clear();
+    } else {
+        saved_->setText(savedText(result->monthsSaved, result->interestSaved));
+    }
+}
+
+void PlannerWindow::setModified(bool modified) {
+    modified_ = modified;
+    setWindowModified(modified);
+}
+
+void PlannerWindow::updateTitle() {
+    const QString name =
+        fileName_.isEmpty() ? QStringLiteral("New plan") : QFileInfo(fileName_).fileName();
+    setWindowTitle(QStringLiteral("%1[*] - Loan planner - Brisanel & Repayment").arg(name));
+    setWindowModified(modified_);
+}
+
+void PlannerWindow::closeEvent(QCloseEvent* event) {
+    event->setAccepted(settleChanges());
+}
+
+bool PlannerWindow::settleChanges() {
+    if (!modified_) return true;
+    switch (dialogs_.message(QStringLiteral("The plan has changed since it was last saved. Save "
+                                            "the changes?"),
+                             kTitle, MessageIcon::Exclamation, MessageButtons::SaveDiscardCancel)) {
+        case MessageAnswer::Save:
+            return savePlan();
+        case MessageAnswer::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool PlannerWindow::savePlan() {
+    if (!inputs_) {
+        dialogs_.message(QStringLiteral("The plan cannot be saved: %1").arg(messages_->text()),
+                         kTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+        return false;
+    }
+    const QString suggested =
+        fileName_.isEmpty() ? QDir::current().filePath(QStringLiteral("plan.json")) : fileName_;
+    QString name = dialogs_.saveFileName(QStringLiteral("Save Plan"), suggested, kPlanFilter);
+    if (name.isEmpty()) return false;
+    if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".json");
+    if (const auto reason = plan::writePlanFile(name, *inputs_)) {
+        dialogs_.message(saving::saveFailedMessage(name, *reason), kTitle, MessageIcon::Critical,
+                         MessageButtons::Ok);
+        return false;
+    }
+    fileName_ = name;
+    setModified(false);
+    updateTitle();
+    return true;
+}
+
+void PlannerWindow::openPlan() {
+    if (!settleChanges()) return;
+    const QString folder =
+        fileName_.isEmpty() ? QDir::currentPath() : QFileInfo(fileName_).absolutePath();
+    const QString name = dialogs_.openFileName(QStringLiteral("Open Plan"), folder, kPlanFilter);
+    if (name.isEmpty()) return;
+    auto read = plan::readPlanFile(name);
+    if (auto* message = std::get_if<std::string>(&read)) {
+        dialogs_.message(QString::fromStdString(*message), kTitle, MessageIcon::Exclamation,
+                         MessageButtons::Ok);
+        return;
+    }
+    fileName_ = name;
+    setInputs(std::get<plan::PlanSpec>(read));
+    setModified(false);
+    updateTitle();
+}
+
+void PlannerWindow::exportPdf() {
+    if (!result_ || !inputs_) return;
+    QString name = dialogs_.saveFileName(
+        QStringLiteral("Export PDF"),
+        QDir::current().filePath(fileName_.isEmpty()
+                                     ? QStringLiteral("plan.pdf")
+                                     : QFileInfo(fileName_).completeBaseName() + ".pdf"),
+        QStringLiteral("PDF files (*.pdf)"));
+    if (name.isEmpty()) return;
+    if (!name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) name += ".pdf";
+    const QByteArray pdf = planPdf({*inputs_, *result_, years_});
+    const std::optional<QString> error = pdf.isEmpty()
+                                             ? QStringLiteral("the document could not be drawn")
+                                             : saving::writeListFile(name, pdf);
+    if (error) {
+        dialogs_.message(saving::saveFailedMessage(name, *error), kTitle, MessageIcon::Critical,
+                         MessageButtons::Ok);
+    }
+}
+
+// The same CSV text as brisanel-calc prints for the plan's schedule: the engine writes both.
+void PlannerWindow::copyTable() {
+    if (!result_) return;
+    const QByteArray csv = QByteArray::fromStdString(plan::scheduleCsv(result_->plan.rows));
+    auto* data = new QMimeData;
+    data->setText(QString::fromLatin1(csv));
+    data->setData(QStringLiteral("text/csv"), csv);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+}  // namespace brisanel::app::planner

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <optional>
+#include <variant>
+
+#include "app/planner/plan_charts.h"
+#include "plan/plan.h"
+#include "plan/year_summary.h"
+
+class QAction;
+class QButtonGroup;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class QTreeView;
+
+namespace brisanel::app {
+
+class Dialogs;
+
+namespace planner {
+
+class EventTable;
+class YearModel;
+
+/// The loan planner: a loan from the "Find EMI" or "Recovery Months" panel with extra payments
+/// and rate changes, set against the same loan without them. Every edit asks the engine again and
+/// shows its figures, charts, yearly summary and notes; nothing is worked out here.
+class PlannerWindow final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    PlannerWindow(Dialogs& dialogs, QWidget* owner);
+    ~PlannerWindow() override;
+
+    /// Takes the loan. A hidden planner starts a new plan from it: no events, the first policy,
+    /// no month to finish by, no file. One in view keeps its plan and takes the new loan.
+    void startFrom(const plan::LoanTexts& loan);
+
+    /// Whether the plan changed since it was started, opened or saved.
+    bool isPlanModified() const { return modified_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* buildLoan();
+    QWidget* buildEvents();
+    QWidget* buildPolicy();
+    QWidget* buildFigures();
+    QWidget* buildViews();
+    void buildCommands();
+    void setTabOrders();
+
+    plan::LoanTexts loanTexts() const;
+    /// The plan as the controls hold it, or the message naming what is not a number; the events
+    /// table's rows without an amount yet are added to `unfinished`.
+    std::variant<plan::PlanSpec, QString> currentInputs(QList<int>& unfinished) const;
+    void setInputs(const plan::PlanSpec& inputs);
+    void setLoan(const plan::LoanTexts& loan);
+    void termKindChanged();
+
+    void edited();
+    void recompute();
+    void showResult(plan::PlanResult result, std::optional<int> finishBy);
+    void showRefusal(const QString& message);
+    void showMessages(QStringList messages);
+    void showFigures(const plan::PlanResult* result);
+    /// Fills the chart in view and leaves the others to be filled when they come into view.
+    void showCharts();
+    void setModified(bool modified);
+    void updateTitle();
+
+    /// Save / Discard / Cancel for a changed plan: false when the user keeps it open.
+    bool settleChanges();
+    bool savePlan();
+    void openPlan();
+    void exportPdf();
+    void copyTable();
+
+    Dialogs& dialogs_;
+    bool sized_ = false;
+    bool filling_ = false;
+    bool modified_ = false;
+    QString fileName_;
+    QString unfinishedNote_;  // the events table's rows left out for want of an amount
+    std::optional<plan::PlanSpec> inputs_;  // the plan shown, when the engine took it
+    std::shared_ptr<const plan::PlanResult> result_;
+    plan::YearRows years_;
+
+    QLineEdit* principal_ = nullptr;
+    QLineEdit* rate_ = nullptr;
+    QLineEdit* startAfter_ = nullptr;
+    QComboBox* termKind_ = nullptr;
+    QLineEdit* term_ = nullptr;
+    std::array<QString, 2> termTexts_;  // the months and the instalment typed
+    int termKindShown_ = 0;
+    EventTable* events_ = nullptr;
+    QButtonGroup* policy_ = nullptr;
+    QLineEdit* finishBy_ = nullptr;
+    QLabel* extraNeeded_ = nullptr;
+    // The figures of the base (0) and the plan (1), in the order of the figure rows.
+    std::array<std::array<QLabel*, 6>, 2> figures_{};
+    QLabel* saved_ = nullptr;
+    QLabel* messages_ = nullptr;
+    QTabWidget* views_ = nullptr;
+    PlanCharts charts_;
+    std::array<QChartView*, 3> chartViews_{};
+    int staleCharts_ = 0;  // PlanCharts::Chart values of the charts not filled since the change
+    YearModel* yearModel_ = nullptr;
+    QTreeView* yearTree_ = nullptr;
+    QAction* save_ = nullptr;
+    QAction* exportPdf_ = nullptr;
+    QAction* copyTable_ = nullptr;
+};
+
+}  // namespace planner
+}  // namespace brisanel::app

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QAbstractItemModel>
+#include <memory>
+
+#include "plan/plan.h"
+#include "plan/year_summary.h"
+
+namespace brisanel::app::planner {
+
+/// The plan's loan years as a tree: a row per year with its months beneath it. The texts are made
+/// when a view asks for them, from the engine's rows and yearly summary, so a new plan costs a
+/// reset and no more.
+class YearModel final : public QAbstractItemModel {
+    Q_OBJECT
+
+public:
+    enum Column { Period, Instalments, Extras, Interest, Principal, Balance, Rate, ColumnCount };
+
+    explicit YearModel(QObject* parent = nullptr);
+
+    /// Shows the plan run of `result` by the years given; null shows nothing.
+    void show(std::shared_ptr<const plan::PlanResult> result, plan::YearRows years);
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QString yearText(const plan::YearRow& year, int column) const;
+    QString monthText(const plan::PlanRow& row, int column) const;
+
+    std::shared_ptr<const plan::PlanResult> result_;
+    plan::YearRows years_;
+};
+
+}  // namespace brisanel::app::planner

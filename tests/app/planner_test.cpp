@@ -1,0 +1,397 @@
+// The loan planner through its widgets: how it opens from the main window, that it shows the
+// engine's figures and rows as the user types, its files, its PDF and its keys.
+#include <QChartView>
+#include <QClipboard>
+#include <QLineSeries>
+#include <QProcess>
+#include <QTest>
+
+#include "app/planner/plan_texts.h"
+#include "plan/plan.h"
+#include "plan/plan_file.h"
+#include "plan/plan_table.h"
+#include "window_fixture.h"
+
+namespace brisanel::app::testing {
+namespace {
+
+using planner::amountText;
+using Answer = MessageAnswer;
+
+const Told kSaveQuestion{"The plan has changed since it was last saved. Save the changes?",
+                         MessageIcon::Exclamation, MessageButtons::SaveDiscardCancel};
+
+class Planner : public WindowTest {
+protected:
+    static void showActive(QWidget* widget) {
+        widget->show();
+        widget->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
+    }
+    static void press(QWidget* active, QKeyCombination key) {
+        QTest::keyClick(active->windowHandle(), key.key(), key.keyboardModifiers());
+    }
+    // A panel's four boxes, then Ctrl+L in the main window.
+    void openFrom(const char* panel, std::initializer_list<std::pair<int, const char*>> boxes) {
+        choose(panel);
+        for (const auto& [box, text] : boxes) type(box, text);
+        showActive(window.get());
+        press(window.get(), Qt::ControlModifier | Qt::Key_L);
+    }
+    void openEmi() { openFrom("mnEMI", {{20, "5000"}, {19, "48"}, {18, "12"}, {17, "0"}}); }
+
+    QMainWindow* planner() const { return window->findChild<QMainWindow*>("frmPlanner"); }
+    template <typename T = QWidget>
+    T* in(const QString& name) const {
+        T* found = planner()->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << "no planner control named " << name.toStdString();
+        return found;
+    }
+    QString text(const QString& label) const { return in<QLabel>(label)->text(); }
+    QTableWidget* events() const { return in<QTableWidget>("tblEvents"); }
+    void setCell(int row, int column, const QString& text) const {
+        events()->item(row, column)->setText(text);
+    }
+
+    // The figures, the saving and the balance chart are the engine's for `inputs`.
+    void expectEngine(const plan::PlanSpec& inputs) const {
+        const plan::PlanOutcome outcome = plan::computePlan(inputs);
+        ASSERT_TRUE(outcome.result) << outcome.message;
+        const plan::PlanResult& result = *outcome.result;
+        for (const auto& [run, name] : {std::pair{&result.base, "Base"}, {&result.plan, "Plan"}}) {
+            const QString prefix = QStringLiteral("lbl") + name;
+            EXPECT_EQ(text(prefix + "FirstInstalment"), amountText(run->totals.firstInstalment));
+            EXPECT_EQ(text(prefix + "LastInstalment"), amountText(run->totals.lastInstalment));
+            EXPECT_EQ(text(prefix + "Months"), QString::number(run->totals.months));
+            EXPECT_EQ(text(prefix + "Interest"), amountText(run->totals.interest));
+            EXPECT_EQ(text(prefix + "Paid"), amountText(run->totals.paid));
+        }
+        EXPECT_EQ(text("lblSaved"), planner::savedText(result.monthsSaved, result.interestSaved));
+        const auto series = in<QChartView>("chartBalance")->chart()->series();
+        ASSERT_EQ(series.size(), 2);
+        for (const auto& [index, rows] :
+             {std::pair{0, &result.base.rows}, {1, &result.plan.rows}}) {
+            QList<QPointF> expected;
+            for (const plan::PlanRow& row : *rows)
+                expected.append({1.0 * row.month, row.closingBalance});
+            EXPECT_EQ(static_cast<QLineSeries*>(series[index])->points(), expected) << index;
+        }
+    }
+
+    CurrentTemporaryFolder folder;
+};
+
+// ---- Opening -------------------------------------------------------------------------------
+
+struct OpenCase {
+    const char* panel;
+    std::vector<std::pair<int, const char*>> boxes;
+    const char* showDetails;  // the panel's details button, for the list's "Plan Prepayments…"
+    QStringList loan;         // principal, rate, start after, months or instalment
+    int termKind;
+};
+
+const OpenCase kOpenCases[] = {
+    {"mnEMI",
+     {{20, "5000"}, {19, "48"}, {18, "12"}, {17, "2"}},
+     "ShowDetails",
+     {"5000", "12", "2", "48"},
+     0},
+    {"mnRecovery",
+     {{5, "8000"}, {7, "9.5"}, {8, "0"}, {11, "300"}},
+     "ShowDetailsM",
+     {"8000", "9.5", "0", "300"},
+     1},
+};
+
+TEST_F(Planner, OpensFromThePanelsBoxesByMenuOrCtrlLAndStaysOne) {
+    EXPECT_EQ(planner(), nullptr);  // nothing of it is made at start-up
+    for (bool fromMenu : {false, true}) {
+        // While it is open the planner keeps its events and takes the new loan.
+        if (fromMenu) in<QPushButton>("btnAddEvent")->click();
+        for (const OpenCase& open : kOpenCases) {
+            choose(open.panel);
+            for (const auto& [box, text] : open.boxes) type(box, text);
+            if (fromMenu) {
+                click(open.showDetails);
+                choose("actPlan");
+            } else {
+                showActive(window.get());
+                press(window.get(), Qt::ControlModifier | Qt::Key_L);
+            }
+            ASSERT_NE(planner(), nullptr);
+            EXPECT_TRUE(planner()->isVisible());
+            EXPECT_EQ(window->findChildren<QMainWindow*>("frmPlanner").size(), 1);
+            QStringList loan;
+            for (const char* box : {"txtPrincipal", "txtRate", "txtStartAfter", "txtTerm"})
+                loan.append(in<QLineEdit>(box)->text());
+            EXPECT_EQ(loan, open.loan) << open.panel << fromMenu;
+            EXPECT_EQ(in<QComboBox>("cmbTerm")->currentIndex(), open.termKind);
+            EXPECT_EQ(events()->rowCount(), fromMenu ? 1 : 0);
+            expectTold({});
+        }
+    }
+    choose("mnFindRate");  // a growth table: nothing to plan
+    click("FindRate");
+    EXPECT_FALSE(find<QAction>("actPlan")->isEnabled());
+}
+
+TEST_F(Planner, ARefusedLoanGivesThePanelsMessageAndNoPlanner) {
+    // panel, box, refused text, the panel's button, the box's text again
+    const std::vector<std::tuple<const char*, int, const char*, const char*, const char*>>
+        refusals = {{"mnEMI", 20, "0", "EMI", "5000"},
+                    {"mnEMI", 19, "5000", "EMI", "48"},
+                    {"mnRecovery", 7, "", "RecoveryMonths", "12"},
+                    {"mnRecovery", 11, "-5", "RecoveryMonths", "300"}};
+    for (const auto& [panel, box, text, button, valid] : refusals) {
+        choose(panel);
+        type(box, text);
+        click(button);
+        const auto panelSaid = dialogs.messages;
+        ASSERT_EQ(panelSaid.size(), 1u) << panel << box;
+        dialogs.messages.clear();
+        showActive(window.get());
+        press(window.get(), Qt::ControlModifier | Qt::Key_L);
+        expectTold({{panelSaid[0].text, MessageIcon::Exclamation, MessageButtons::Ok}});
+        EXPECT_EQ(planner(), nullptr);
+        type(box, valid);
+    }
+}
+
+// ---- Live figures --------------------------------------------------------------------------
+
+TEST_F(Planner, ShowsTheEnginesFiguresAndRowsAsTheUserTypes) {
+    openEmi();
+    ASSERT_NE(planner(), nullptr);
+    plan::PlanSpec inputs{{"5000", "12", "0", "48", std::nullopt}, {}, {}, std::nullopt};
+    expectEngine(inputs);
+    // The same loan by its instalment: the box starts with the loan's own, and the months stay.
+    auto* term = in<QComboBox>("cmbTerm");
+    term->setCurrentIndex(1);
+    EXPECT_EQ(text("lblBaseMonths"), "48");
+    EXPECT_EQ(text("lblBaseFirstInstalment"),
+              amountText(in<QLineEdit>("txtTerm")->text().toDouble()));
+    term->setCurrentIndex(0);
+    EXPECT_EQ(in<QLineEdit>("txtTerm")->text(), "48");
+
+    // Insert in the table opens a monthly extra's amount for typing; each key counts.
+    events()->setFocus();
+    press(planner(), Qt::Key_Insert);
+    expectEngine(inputs);  // a row without an amount yet leaves the plan as it was
+    EXPECT_EQ(text("lblMessages"),
+              "Row 1 of the events is left out until it has an amount or rate.");
+    QTest::keyClicks(QApplication::focusWidget(), "250");
+    inputs.events = {{plan::EventKind::MonthlyExtra, 250, std::nullopt, std::nullopt}};
+    expectEngine(inputs);
+    setCell(0, 2, "13");
+    setCell(0, 3, "24");
+    inputs.events[0].month = 13;
+    inputs.events[0].until = 24;
+    expectEngine(inputs);
+
+    in<QRadioButton>("optKeepEnd")->click();
+    inputs.policy = plan::Policy::KeepEndMonth;
+    expectEngine(inputs);
+
+    in<QLineEdit>("txtFinishBy")->setText("36");
+    inputs.finishBy = 36;
+    const auto result = plan::computePlan(inputs).result;
+    EXPECT_EQ(text("lblExtraNeeded"),
+              "needs " + amountText(*result->extraNeeded) + " more each month");
+
+    // A cell that is not a number, then an event the engine refuses: said in the window.
+    setCell(0, 1, "lots");
+    EXPECT_EQ(text("lblMessages"),
+              "Monthly extra payment in row 1: the amount or rate \"lots\" is not a number.");
+    setCell(0, 1, "250");
+    setCell(0, 2, "0");
+    inputs.events[0].month = 0;
+    EXPECT_EQ(text("lblMessages"), QString::fromStdString(plan::computePlan(inputs).message));
+    EXPECT_EQ(text("lblBasePaid"), "–");
+    for (QAbstractSeries* line : in<QChartView>("chartBalance")->chart()->series())
+        EXPECT_EQ(static_cast<QLineSeries*>(line)->count(), 0);
+    expectTold({});
+}
+
+// ---- Files ---------------------------------------------------------------------------------
+
+TEST_F(Planner, SavesAndOpensPlanFilesAndABadFileChangesNothing) {
+    openEmi();
+    in<QPushButton>("btnAddEvent")->click();
+    setCell(0, 1, "1000");
+    setCell(0, 2, "12");
+    in<QLineEdit>("txtFinishBy")->setText("40");
+    dialogs.savePath = folder.folder.filePath("mine");
+    press(planner(), Qt::ControlModifier | Qt::Key_S);
+    const QString saved = folder.folder.filePath("mine.json");
+    auto read = plan::readPlanFile(saved);
+    ASSERT_TRUE(std::holds_alternative<plan::PlanSpec>(read)) << std::get<std::string>(read);
+    const plan::PlanSpec inputs{{"5000", "12", "0", "48", std::nullopt},
+                                {{plan::EventKind::MonthlyExtra, 1000, 12, std::nullopt}},
+                                plan::Policy::KeepInstalment,
+                                40};
+    EXPECT_EQ(plan::planFileContents(std::get<plan::PlanSpec>(read)),
+              plan::planFileContents(inputs));
+    EXPECT_FALSE(planner()->isWindowModified());
+    // A file that cannot be written says why; the plan stays as it was saved last.
+    dialogs.savePath = folder.folder.filePath("no folder/mine.json");
+    in<QAction>("actSavePlan")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("no folder/mine.json"));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
+    dialogs.messages.clear();
+
+    // Changed, then the file opened again (the change discarded): the file's plan is back.
+    in<QPushButton>("btnRemoveEvent")->click();
+    EXPECT_EQ(events()->rowCount(), 0);
+    dialogs.answers = {Answer::Discard};
+    dialogs.openPath = saved;
+    press(planner(), Qt::ControlModifier | Qt::Key_O);
+    expectTold({kSaveQuestion});
+    EXPECT_EQ(events()->rowCount(), 1);
+    EXPECT_EQ(events()->item(0, 1)->text(), "1000");
+    EXPECT_EQ(in<QLineEdit>("txtFinishBy")->text(), "40");
+    expectEngine(inputs);
+
+    QFile bad(folder.folder.filePath("bad.json"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(R"({"brisanel_plan": 1, "loan": {"principal": 5000, "rate": 12}})");
+    bad.close();
+    dialogs.openPath = bad.fileName();
+    in<QAction>("actOpenPlan")->trigger();
+    expectTold({{bad.fileName() + ": loan: must hold either \"months\" or \"emi\"",
+                 MessageIcon::Exclamation, MessageButtons::Ok}});
+    EXPECT_EQ(events()->rowCount(), 1);
+    expectEngine(inputs);
+}
+
+struct CloseCase {
+    Answer answer;
+    bool closed;
+    bool saved;
+};
+
+TEST_F(Planner, ClosingAChangedPlanAsksSaveDiscardOrCancelAndSoDoesTheMainWindow) {
+    for (const CloseCase& close : {CloseCase{Answer::Save, true, true},
+                                   {Answer::Discard, true, false},
+                                   {Answer::Cancel, false, false}}) {
+        openEmi();
+        in<QLineEdit>("txtRate")->setText("11");
+        dialogs.answers = {close.answer};
+        dialogs.savePath = folder.folder.filePath("closed.json");
+        press(planner(), Qt::Key_Escape);
+        expectTold({kSaveQuestion});
+        EXPECT_EQ(planner()->isVisible(), !close.closed);
+        EXPECT_EQ(QFile::exists(dialogs.savePath), close.saved);
+        QFile::remove(dialogs.savePath);
+    }
+    // The main window closes the planner the same way: Cancel keeps both open.
+    ASSERT_TRUE(planner()->isVisible());
+    EXPECT_FALSE(window->close());
+    expectTold({kSaveQuestion});
+    EXPECT_TRUE(window->isVisible() && planner()->isVisible());
+    dialogs.answers = {Answer::Discard};
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(planner()->isVisible());
+}
+
+// ---- Taking it elsewhere -------------------------------------------------------------------
+
+TEST_F(Planner, PdfHoldsThePlanChartsAndTablesAndCopyIsTheEnginesCsv) {
+    openFrom("mnEMI", {{20, "50000"}, {19, "240"}, {18, "9"}, {17, "0"}});
+    in<QPushButton>("btnAddEvent")->click();
+    setCell(0, 1, "2500");
+    setCell(0, 2, "24");
+    dialogs.savePath = folder.folder.filePath("plan");
+    press(planner(), Qt::ControlModifier | Qt::Key_E);
+    expectTold({});
+    QProcess reader;
+    reader.start("pdftotext", {"-layout", folder.folder.filePath("plan.pdf"), "-"});
+    ASSERT_TRUE(reader.waitForFinished(10000)) << "pdftotext (poppler-utils) is needed";
+    const QString pdf = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
+
+    const auto inputs = plan::PlanSpec{{"50000", "9", "0", "240", std::nullopt},
+                                       {{plan::EventKind::MonthlyExtra, 2500, 24, std::nullopt}},
+                                       {},
+                                       std::nullopt};
+    const plan::PlanResult result = *plan::computePlan(inputs).result;
+    const plan::PlanRow& last = result.plan.rows.back();
+    const QStringList expected = {
+        "Loan plan",
+        "Principal: 50000",
+        "Monthly extra payment from month 24: 2,500.00",
+        "With the plan",
+        "Page 1 of",
+        "Balance by month",
+        "Principal and interest per loan year",
+        "Total principal and interest",
+        "Yearly summary",
+        "Month-by-month schedule",
+        QString("%1 %2").arg(last.month).arg(amountText(last.openingBalance))};
+    qsizetype at = 0;
+    for (const QString& part : expected) {
+        at = pdf.indexOf(part, at);
+        ASSERT_GE(at, 0) << part.toStdString();
+    }
+    // Every page numbered, the last one too.
+    const qsizetype pages = pdf.count("Page ");
+    EXPECT_TRUE(pdf.contains(QString("Page %1 of %1").arg(pages)));
+
+    in<QAction>("actCopyPlanTable")->trigger();
+    const auto* copied = QGuiApplication::clipboard()->mimeData();
+    const QByteArray csv = QByteArray::fromStdString(plan::scheduleCsv(result.plan.rows));
+    EXPECT_EQ(copied->data("text/csv"), csv);
+    EXPECT_EQ(copied->text(), QString::fromLatin1(csv));
+}
+
+// ---- Keys and names ------------------------------------------------------------------------
+
+TEST_F(Planner, KeysReturnEscapeInsertDeleteAndEveryControlNamed) {
+    openEmi();
+    QWidget* shown = planner();
+    const plan::PlanRow first =
+        plan::computePlan({{"5000", "12", "0", "48", std::nullopt}, {}, {}, std::nullopt})
+            .result->plan.rows[0];
+    EXPECT_EQ(in<QChartView>("chartBalance")->accessibleDescription(),
+              "Balance by month: " + amountText(first.closingBalance) +
+                  " at month 1 to 0.00 at month 48; base ends at month 48");
+    for (const char* chart : {"chartYears", "chartTotals"})
+        EXPECT_FALSE(in<QChartView>(chart)->accessibleDescription().isEmpty()) << chart;
+
+    in<QLineEdit>("txtPrincipal")->setFocus();
+    press(shown, Qt::Key_Return);
+    EXPECT_TRUE(shown->isVisible());
+    events()->setFocus();
+    press(shown, Qt::Key_Insert);
+    QTest::keyClicks(QApplication::focusWidget(), "125");
+    press(shown, Qt::Key_Left);
+    press(shown, Qt::Key_Delete);  // in the cell being edited: a character, not the row
+    EXPECT_EQ(events()->item(0, 1)->text(), "12");
+    press(shown, Qt::Key_Escape);  // leaves the cell, not the window
+    EXPECT_TRUE(shown->isVisible());
+    press(shown, Qt::Key_Insert);
+    press(shown, Qt::Key_Escape);
+    EXPECT_EQ(events()->rowCount(), 2);
+    press(shown, Qt::Key_Delete);
+    EXPECT_EQ(events()->rowCount(), 1);
+
+    for (QWidget* control : planner()->findChildren<QWidget*>()) {
+        const auto* area = qobject_cast<QAbstractScrollArea*>(control->parentWidget());
+        if (area && area->viewport() == control) continue;  // the view holding it is named
+        const bool named = !control->accessibleName().isEmpty() ||
+                           qobject_cast<QAbstractButton*>(control) ||
+                           qobject_cast<QLabel*>(control);
+        if (control->focusPolicy() & Qt::TabFocus && control->isVisibleTo(planner()) &&
+            !qobject_cast<QTabBar*>(control) && !qobject_cast<QSplitterHandle*>(control)) {
+            EXPECT_TRUE(named) << control->metaObject()->className() << " "
+                               << control->objectName().toStdString();
+        }
+    }
+    dialogs.answers = {Answer::Discard};
+    press(shown, Qt::Key_Escape);  // the table has the focus now: Escape closes, asking first
+    expectTold({kSaveQuestion});
+    EXPECT_FALSE(shown->isVisible());
+}
+
+}  // namespace
+}  // namespace brisanel::app::testing
