@@ -14,8 +14,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/dialogs.h"
-#include "app/frm_interest.h"
+#include "app/dialogs/dialogs.h"
+#include "app/window/frm_interest.h"
 #include "spread.h"
 
 namespace {

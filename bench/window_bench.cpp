@@ -15,8 +15,8 @@
 #include <string>
 #include <utility>
 
-#include "app/dialogs.h"
-#include "app/frm_interest.h"
+#include "app/dialogs/dialogs.h"
+#include "app/window/frm_interest.h"
 #include "spread.h"
 
 namespace {

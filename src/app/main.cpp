@@ -1,8 +1,8 @@
 #include <QApplication>
 
-#include "app/dialogs.h"
-#include "app/fonts.h"
-#include "app/frm_interest.h"
+#include "app/dialogs/dialogs.h"
+#include "app/window/fonts.h"
+#include "app/window/frm_interest.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

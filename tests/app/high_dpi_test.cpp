@@ -4,7 +4,7 @@
 // them.
 #include <set>
 
-#include "app/control_table.h"
+#include "app/window/control_table.h"
 #include "window_fixture.h"
 
 namespace brisanel::app::testing {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/dialogs.h"
+#include "app/dialogs/dialogs.h"
 
 namespace brisanel::app::testing {
 

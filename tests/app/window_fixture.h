@@ -11,7 +11,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/frm_interest.h"
+#include "app/window/frm_interest.h"
 #include "scripted_dialogs.h"
 
 // Texts print as text when a check fails.

@@ -18,8 +18,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/dialogs.h"
-#include "app/frm_interest.h"
+#include "app/dialogs/dialogs.h"
+#include "app/window/frm_interest.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QShortcut>
 #include <string_view>
 
-#include "app/frm_interest.h"
+#include "app/window/frm_interest.h"
 #include "app/planner/planner_window.h"
 #include "plan/plan.h"
 

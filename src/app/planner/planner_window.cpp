@@ -30,9 +30,9 @@
 #include <cmath>
 #include <tuple>
 
-#include "app/dialogs.h"
+#include "app/dialogs/dialogs.h"
 #include "app/latin1.h"
-#include "app/pictures.h"
+#include "app/window/pictures.h"
 #include "app/planner/event_table.h"
 #include "app/planner/plan_document.h"
 #include "app/planner/plan_texts.h"

@@ -1,4 +1,4 @@
-#include "app/window_style.h"
+#include "app/window/window_style.h"
 
 #include <qdrawutil.h>
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "app/frm_interest.h"
+#include "app/window/frm_interest.h"
 #include "app/latin1.h"
 
 namespace brisanel::app {

@@ -1,6 +1,6 @@
-#include "app/control_table.h"
+#include "app/window/control_table.h"
 
-#include "app/maker.h"
+#include "app/window/maker.h"
 #include "details/growth.h"
 #include "details/schedule.h"
 

@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/frm_interest.h"
+#include "app/window/frm_interest.h"
 #include "calc/rate_finder.h"
 
 namespace brisanel::app {

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/list_source.h"
-#include "app/panels.h"
+#include "app/details_list/list_source.h"
+#include "app/window/panels.h"
 #include "calc/interest.h"
 #include "details/schedule.h"
 #include "details/text_lines.h"

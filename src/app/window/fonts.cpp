@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "app/window/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "app/tabbed_line_delegate.h"
+#include "app/details_list/tabbed_line_delegate.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -9,9 +9,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/captions.h"
-#include "app/frm_interest.h"
-#include "app/panels.h"
+#include "app/window/captions.h"
+#include "app/window/frm_interest.h"
+#include "app/window/panels.h"
 
 namespace brisanel::app {
 namespace {

@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QSpacerItem>
 
-#include "app/dialogs.h"
+#include "app/dialogs/dialogs.h"
 
 namespace brisanel::app {
 namespace {

@@ -2,7 +2,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "app/frm_interest.h"
+#include "app/window/frm_interest.h"
 #include "calc/messages.h"
 #include "calc/recovery.h"
 

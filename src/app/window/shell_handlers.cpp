@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "app/dialogs.h"
-#include "app/frm_interest.h"
-#include "app/maker.h"
+#include "app/dialogs/dialogs.h"
+#include "app/window/frm_interest.h"
+#include "app/window/maker.h"
 #include "details/periods.h"
 
 namespace brisanel::app {

@@ -1,7 +1,7 @@
 // The "Interests" panel: five rules, one computation each in calc/interest.
 #include <QLineEdit>
 
-#include "app/frm_interest.h"
+#include "app/window/frm_interest.h"
 #include "calc/interest.h"
 
 namespace brisanel::app {

@@ -1,4 +1,4 @@
-#include "app/vector_state.h"
+#include "app/window/vector_state.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>

@@ -1,4 +1,4 @@
-#include "app/pictures.h"
+#include "app/window/pictures.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "app/panels.h"
+#include "app/window/panels.h"
 
 #include "details/growth.h"
 #include "details/schedule.h"

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QPrintDialog>
 
-#include "app/dialogs.h"
+#include "app/dialogs/dialogs.h"
 
 namespace brisanel::app {
 

@@ -1,5 +1,5 @@
 // The details list as a paged document, for the PDF export and the printer.
-#include "app/list_document.h"
+#include "app/details_list/list_document.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

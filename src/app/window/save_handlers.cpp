@@ -3,8 +3,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-#include "app/dialogs.h"
-#include "app/frm_interest.h"
+#include "app/dialogs/dialogs.h"
+#include "app/window/frm_interest.h"
 #include "export/list_file.h"
 
 namespace brisanel::app {

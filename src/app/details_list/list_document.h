@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/list_source.h"
+#include "app/details_list/list_source.h"
 #include "details/text_lines.h"
 
 class QPagedPaintDevice;

@@ -1,4 +1,4 @@
-#include "app/frm_interest.h"
+#include "app/window/frm_interest.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,14 +15,14 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/control_table.h"
-#include "app/dialogs.h"
-#include "app/fonts.h"
-#include "app/pictures.h"
-#include "app/tabbed_line_delegate.h"
-#include "app/vector_state.h"
-#include "app/window_style.h"
-#include "app/wrapping_button.h"
+#include "app/window/control_table.h"
+#include "app/dialogs/dialogs.h"
+#include "app/window/fonts.h"
+#include "app/window/pictures.h"
+#include "app/details_list/tabbed_line_delegate.h"
+#include "app/window/vector_state.h"
+#include "app/window/window_style.h"
+#include "app/window/wrapping_button.h"
 
 namespace brisanel::app {
 namespace {

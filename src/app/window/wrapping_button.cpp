@@ -1,4 +1,4 @@
-#include "app/wrapping_button.h"
+#include "app/window/wrapping_button.h"
 
 #include <QKeyEvent>
 #include <QStyleOptionButton>
