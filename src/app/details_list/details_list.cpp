@@ -5,8 +5,8 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "app/window/frm_interest.h"
 #include "app/latin1.h"
+#include "app/window/frm_interest.h"
 
 namespace brisanel::app {
 

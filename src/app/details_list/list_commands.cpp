@@ -14,11 +14,11 @@
 #include <span>
 #include <vector>
 
-#include "app/window/captions.h"
-#include "app/dialogs/dialogs.h"
-#include "app/window/frm_interest.h"
-#include "app/latin1.h"
 #include "app/details_list/list_document.h"
+#include "app/dialogs/dialogs.h"
+#include "app/latin1.h"
+#include "app/window/captions.h"
+#include "app/window/frm_interest.h"
 #include "export/list_file.h"
 #include "export/table_csv.h"
 

@@ -7,8 +7,8 @@
 #include <QShortcut>
 #include <string_view>
 
-#include "app/window/frm_interest.h"
 #include "app/planner/planner_window.h"
+#include "app/window/frm_interest.h"
 #include "plan/plan.h"
 
 namespace brisanel::app {

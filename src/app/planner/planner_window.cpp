@@ -32,11 +32,11 @@
 
 #include "app/dialogs/dialogs.h"
 #include "app/latin1.h"
-#include "app/window/pictures.h"
 #include "app/planner/event_table.h"
 #include "app/planner/plan_document.h"
 #include "app/planner/plan_texts.h"
 #include "app/planner/year_model.h"
+#include "app/window/pictures.h"
 #include "export/list_file.h"
 #include "plan/plan_file.h"
 #include "plan/plan_table.h"

@@ -15,11 +15,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/window/control_table.h"
+#include "app/details_list/tabbed_line_delegate.h"
 #include "app/dialogs/dialogs.h"
+#include "app/window/control_table.h"
 #include "app/window/fonts.h"
 #include "app/window/pictures.h"
-#include "app/details_list/tabbed_line_delegate.h"
 #include "app/window/vector_state.h"
 #include "app/window/window_style.h"
 #include "app/window/wrapping_button.h"
