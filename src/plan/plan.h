@@ -81,6 +81,9 @@ struct Totals {
     double interest = 0;   ///< every month's interest
     double paid = 0;       ///< every instalment and extra paid
     bool cleared = false;  ///< false when the month limit stopped the run
+
+    /// The principal repaid: all that was paid less the interest.
+    double principal() const { return paid - interest; }
 };
 
 struct Run {

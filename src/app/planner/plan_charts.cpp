@@ -252,7 +252,7 @@ void PlanCharts::showTotals(const plan::PlanResult* result, bool fill) {
         return;
     }
     const plan::Totals& totals = result->plan.totals;
-    const double repaid = totals.paid - totals.interest;
+    const double repaid = totals.principal();
     if (fill) {
         principal->setValue(std::max(repaid, 0.0));
         interest->setValue(std::max(totals.interest, 0.0));
