@@ -23,20 +23,12 @@ const Told kSaveQuestion{"The plan has changed since it was last saved. Save the
 
 class Planner : public WindowTest {
 protected:
-    static void showActive(QWidget* widget) {
-        widget->show();
-        widget->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
-    }
-    static void press(QWidget* active, QKeyCombination key) {
-        QTest::keyClick(active->windowHandle(), key.key(), key.keyboardModifiers());
-    }
     // A panel's four boxes, then Ctrl+L in the main window.
     void openFrom(const char* panel, std::initializer_list<std::pair<int, const char*>> boxes) {
         choose(panel);
         for (const auto& [box, text] : boxes) type(box, text);
-        showActive(window.get());
-        press(window.get(), Qt::ControlModifier | Qt::Key_L);
+        showActive();
+        press(Qt::ControlModifier | Qt::Key_L);
     }
     void openEmi() { openFrom("mnEMI", {{20, "5000"}, {19, "48"}, {18, "12"}, {17, "0"}}); }
 
@@ -116,8 +108,8 @@ TEST_F(Planner, OpensFromThePanelsBoxesByMenuOrCtrlLAndStaysOne) {
                 click(open.showDetails);
                 choose("actPlan");
             } else {
-                showActive(window.get());
-                press(window.get(), Qt::ControlModifier | Qt::Key_L);
+                showActive();
+                press(Qt::ControlModifier | Qt::Key_L);
             }
             ASSERT_NE(planner(), nullptr);
             EXPECT_TRUE(planner()->isVisible());
@@ -150,8 +142,8 @@ TEST_F(Planner, ARefusedLoanGivesThePanelsMessageAndNoPlanner) {
         const auto panelSaid = dialogs.messages;
         ASSERT_EQ(panelSaid.size(), 1u) << panel << box;
         dialogs.messages.clear();
-        showActive(window.get());
-        press(window.get(), Qt::ControlModifier | Qt::Key_L);
+        showActive();
+        press(Qt::ControlModifier | Qt::Key_L);
         expectTold({{panelSaid[0].text, MessageIcon::Exclamation, MessageButtons::Ok}});
         EXPECT_EQ(planner(), nullptr);
         type(box, valid);
@@ -176,7 +168,7 @@ TEST_F(Planner, ShowsTheEnginesFiguresAndRowsAsTheUserTypes) {
 
     // Insert in the table opens a monthly extra's amount for typing; each key counts.
     events()->setFocus();
-    press(planner(), Qt::Key_Insert);
+    press(Qt::Key_Insert, planner());
     expectEngine(inputs);  // a row without an amount yet leaves the plan as it was
     EXPECT_EQ(text("lblMessages"),
               "Row 1 of the events is left out until it has an amount or rate.");
@@ -222,7 +214,7 @@ TEST_F(Planner, SavesAndOpensPlanFilesAndABadFileChangesNothing) {
     setCell(0, 2, "12");
     in<QLineEdit>("txtFinishBy")->setText("40");
     dialogs.savePath = folder.folder.filePath("mine");
-    press(planner(), Qt::ControlModifier | Qt::Key_S);
+    press(Qt::ControlModifier | Qt::Key_S, planner());
     const QString saved = folder.folder.filePath("mine.json");
     auto read = plan::readPlanFile(saved);
     ASSERT_TRUE(std::holds_alternative<plan::PlanSpec>(read)) << std::get<std::string>(read);
@@ -246,7 +238,7 @@ TEST_F(Planner, SavesAndOpensPlanFilesAndABadFileChangesNothing) {
     EXPECT_EQ(events()->rowCount(), 0);
     dialogs.answers = {Answer::Discard};
     dialogs.openPath = saved;
-    press(planner(), Qt::ControlModifier | Qt::Key_O);
+    press(Qt::ControlModifier | Qt::Key_O, planner());
     expectTold({kSaveQuestion});
     EXPECT_EQ(events()->rowCount(), 1);
     EXPECT_EQ(events()->item(0, 1)->text(), "1000");
@@ -279,7 +271,7 @@ TEST_F(Planner, ClosingAChangedPlanAsksSaveDiscardOrCancelAndSoDoesTheMainWindow
         in<QLineEdit>("txtRate")->setText("11");
         dialogs.answers = {close.answer};
         dialogs.savePath = folder.folder.filePath("closed.json");
-        press(planner(), Qt::Key_Escape);
+        press(Qt::Key_Escape, planner());
         expectTold({kSaveQuestion});
         EXPECT_EQ(planner()->isVisible(), !close.closed);
         EXPECT_EQ(QFile::exists(dialogs.savePath), close.saved);
@@ -303,7 +295,7 @@ TEST_F(Planner, PdfHoldsThePlanChartsAndTablesAndCopyIsTheEnginesCsv) {
     setCell(0, 1, "2500");
     setCell(0, 2, "24");
     dialogs.savePath = folder.folder.filePath("plan");
-    press(planner(), Qt::ControlModifier | Qt::Key_E);
+    press(Qt::ControlModifier | Qt::Key_E, planner());
     expectTold({});
     QProcess reader;
     reader.start("pdftotext", {"-layout", folder.folder.filePath("plan.pdf"), "-"});
@@ -359,20 +351,20 @@ TEST_F(Planner, KeysReturnEscapeInsertDeleteAndEveryControlNamed) {
         EXPECT_FALSE(in<QChartView>(chart)->accessibleDescription().isEmpty()) << chart;
 
     in<QLineEdit>("txtPrincipal")->setFocus();
-    press(shown, Qt::Key_Return);
+    press(Qt::Key_Return, shown);
     EXPECT_TRUE(shown->isVisible());
     events()->setFocus();
-    press(shown, Qt::Key_Insert);
+    press(Qt::Key_Insert, shown);
     QTest::keyClicks(QApplication::focusWidget(), "125");
-    press(shown, Qt::Key_Left);
-    press(shown, Qt::Key_Delete);  // in the cell being edited: a character, not the row
+    press(Qt::Key_Left, shown);
+    press(Qt::Key_Delete, shown);  // in the cell being edited: a character, not the row
     EXPECT_EQ(events()->item(0, 1)->text(), "12");
-    press(shown, Qt::Key_Escape);  // leaves the cell, not the window
+    press(Qt::Key_Escape, shown);  // leaves the cell, not the window
     EXPECT_TRUE(shown->isVisible());
-    press(shown, Qt::Key_Insert);
-    press(shown, Qt::Key_Escape);
+    press(Qt::Key_Insert, shown);
+    press(Qt::Key_Escape, shown);
     EXPECT_EQ(events()->rowCount(), 2);
-    press(shown, Qt::Key_Delete);
+    press(Qt::Key_Delete, shown);
     EXPECT_EQ(events()->rowCount(), 1);
 
     for (QWidget* control : planner()->findChildren<QWidget*>()) {
@@ -388,7 +380,7 @@ TEST_F(Planner, KeysReturnEscapeInsertDeleteAndEveryControlNamed) {
         }
     }
     dialogs.answers = {Answer::Discard};
-    press(shown, Qt::Key_Escape);  // the table has the focus now: Escape closes, asking first
+    press(Qt::Key_Escape, shown);  // the table has the focus now: Escape closes, asking first
     expectTold({kSaveQuestion});
     EXPECT_FALSE(shown->isVisible());
 }

@@ -58,13 +58,17 @@ protected:
     QComboBox* periods() const { return find<QComboBox>("Combo2"); }
 
     /// The window shown and active, so that it takes real key presses.
-    void showActive() {
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    // Shows a window, the main one unless told, and waits until it is active.
+    void showActive(QWidget* shown = nullptr) {
+        if (!shown) shown = window.get();
+        shown->show();
+        shown->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(shown));
     }
-    void press(QKeyCombination key) {
-        QTest::keyClick(window->windowHandle(), key.key(), key.keyboardModifiers());
+    // A key pressed in a window, the main one unless told.
+    void press(QKeyCombination key, QWidget* active = nullptr) {
+        if (!active) active = window.get();
+        QTest::keyClick(active->windowHandle(), key.key(), key.keyboardModifiers());
     }
     void click(const QString& name) const { find<QPushButton>(name)->click(); }
     void choose(const QString& name) const { find<QAction>(name)->trigger(); }
