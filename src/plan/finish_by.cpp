@@ -6,21 +6,27 @@ namespace brisanel::plan {
 
 double extraNeeded(const LoanStart& loan, const EventCalendar& calendar, Policy policy, int baseEnd,
                    int month) {
-    const auto endsBy = [&](double cents) {
-        const Totals totals = runLoan(loan, calendar, policy, baseEnd, cents / 100, false).totals;
+    // An extra of everything owed in the first month clears the loan then: the balance with the
+    // interest at the rate in force, as the month works it out.
+    const double change = calendar.rateChange(0);
+    const double owed =
+        (1 + (std::isnan(change) ? loan.monthlyRate : change / 1200)) * loan.balance;
+    // The search counts whole cents, or whole units for a loan whose cents leave the double range.
+    const double perUnit = std::isfinite(owed * 100) ? 100 : 1;
+    const auto endsBy = [&](double count) {
+        const Totals totals =
+            runLoan(loan, calendar, policy, baseEnd, count / perUnit, false).totals;
         return totals.cleared && totals.endMonth <= month;
     };
     if (endsBy(0)) return 0;
-    // An extra of everything that can be owed in the first month clears the loan then.
-    const double owed = loan.balance * (1 + 200.0 / 1200);  // at the highest rate there is
-    double works = std::ceil(owed * 100) + 1;
+    double works = std::ceil(owed * perUnit) + 1;
     double fails = 0;
     while (works - fails > 1) {
         const double middle = std::floor((works + fails) / 2);
-        if (middle <= fails || middle >= works) break;  // beyond whole cents in a double
+        if (middle <= fails || middle >= works) break;  // beyond whole counts in a double
         (endsBy(middle) ? works : fails) = middle;
     }
-    return works / 100;
+    return works / perUnit;
 }
 
 std::string finishByRefusal(int firstMonth) {

@@ -11,7 +11,8 @@ namespace brisanel::plan {
 /// by then. Found by bisection over whole cents, each candidate run in full, so the answer ends
 /// the loan by `month` and one cent less does not, for every answer below 2^50 cents (11 million
 /// million), beyond which a double no longer holds every whole cent and its hundredth exactly
-/// enough. `month` must not be before the first instalment month.
+/// enough (a loan whose cents would leave the double range is searched in whole units). `month`
+/// must not be before the first instalment month.
 double extraNeeded(const LoanStart& loan, const EventCalendar& calendar, Policy policy, int baseEnd,
                    int month);
 
