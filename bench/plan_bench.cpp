@@ -12,24 +12,24 @@ using namespace brisanel;
 
 // 5000 at 12.50 % over 1800 months with 100 events that leave it 1800 months long, the end kept:
 // rate changes down and up every 36 months, and a cent paid now and then.
-plan::PlanSpec longestPlan() {
-    plan::PlanSpec spec;
-    spec.loan = {"5000", "12.50", "0", "1800", std::nullopt};
-    spec.policy = plan::Policy::KeepEndMonth;
+plan::PlanInputs longestPlan() {
+    plan::PlanInputs inputs;
+    inputs.loan = {"5000", "12.50", "0", "1800", std::nullopt};
+    inputs.policy = plan::Policy::KeepEndMonth;
     for (int i = 0; i < 50; ++i) {
-        spec.events.push_back({plan::EventKind::RateChange, i % 2 ? 12.5 : 12.0, 36 * i + 1, {}});
-        spec.events.push_back({plan::EventKind::OneTimeExtra, 0.01, 36 * i + 7, {}});
+        inputs.events.push_back({plan::EventKind::RateChange, i % 2 ? 12.5 : 12.0, 36 * i + 1, {}});
+        inputs.events.push_back({plan::EventKind::OneTimeExtra, 0.01, 36 * i + 7, {}});
     }
-    return spec;
+    return inputs;
 }
 
 // The planner holds the plan it shows until the new one takes its place, so the allocator works
 // as it does there, not on a heap emptied after every plan.
 void Plan1800With100Events(benchmark::State& state) {
-    const plan::PlanSpec spec = longestPlan();
-    plan::PlanOutcome shown = plan::computePlan(spec);
+    const plan::PlanInputs inputs = longestPlan();
+    plan::PlanOutcome shown = plan::computePlan(inputs);
     for (auto _ : state) {
-        plan::PlanOutcome out = plan::computePlan(spec);
+        plan::PlanOutcome out = plan::computePlan(inputs);
         benchmark::DoNotOptimize(out);
         shown = std::move(out);
     }
@@ -39,11 +39,11 @@ BENCHMARK(Plan1800With100Events)->Unit(benchmark::kMicrosecond)->Apply(withSprea
 
 // The extra per month that ends the 1800-month loan of 5000 at 12.50 % by month 600.
 void FinishBy1800(benchmark::State& state) {
-    plan::PlanSpec spec = longestPlan();
-    spec.events.clear();
-    spec.policy = plan::Policy::KeepInstalment;
-    spec.finishBy = 600;
-    for (auto _ : state) benchmark::DoNotOptimize(plan::computePlan(spec));
+    plan::PlanInputs inputs = longestPlan();
+    inputs.events.clear();
+    inputs.policy = plan::Policy::KeepInstalment;
+    inputs.finishBy = 600;
+    for (auto _ : state) benchmark::DoNotOptimize(plan::computePlan(inputs));
 }
 BENCHMARK(FinishBy1800)->Unit(benchmark::kMicrosecond)->Apply(withSpread);
 

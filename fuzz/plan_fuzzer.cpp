@@ -24,7 +24,7 @@
 namespace {
 
 using namespace brisanel;
-using plan::PlanSpec;
+using plan::PlanInputs;
 
 void requireRun(const plan::Run& run, const std::string& what) {
     double interest = 0, paid = 0;
@@ -49,7 +49,8 @@ void requireRun(const plan::Run& run, const std::string& what) {
                  what + ": totals");
 }
 
-void requireResult(const PlanSpec& spec, const plan::PlanResult& result, const std::string& what) {
+void requireResult(const PlanInputs& inputs, const plan::PlanResult& result,
+                   const std::string& what) {
     requireRun(result.base, what + ", base");
     requireRun(result.plan, what + ", plan");
     FUZZ_REQUIRE(
@@ -67,7 +68,7 @@ void requireResult(const PlanSpec& spec, const plan::PlanResult& result, const s
             years.back().closingBalance == result.plan.rows.back().closingBalance,
         what + ": yearly summary");
 
-    if (!spec.finishBy) return;
+    if (!inputs.finishBy) return;
     const double needed = result.extraNeeded.value_or(-1);
     // A double holds every whole cent, and a hundredth of it reads back, only well below 2^53
     // cents.
@@ -75,15 +76,15 @@ void requireResult(const PlanSpec& spec, const plan::PlanResult& result, const s
     FUZZ_REQUIRE(needed >= 0 && (!wholeCents || std::round(needed * 100) / 100 == needed),
                  what + ": extra needed");
     const auto endsBy = [&](double extra) {
-        PlanSpec paying = spec;
+        PlanInputs paying = inputs;
         paying.finishBy.reset();
         paying.events.push_back({plan::EventKind::MonthlyExtra, extra, std::nullopt, std::nullopt});
         const plan::PlanOutcome out = plan::computePlan(paying);
         return out.result && !out.result->limitReached() &&
-               out.result->plan.totals.endMonth <= *spec.finishBy;
+               out.result->plan.totals.endMonth <= *inputs.finishBy;
     };
     const bool already =
-        result.plan.totals.cleared && result.plan.totals.endMonth <= *spec.finishBy;
+        result.plan.totals.cleared && result.plan.totals.endMonth <= *inputs.finishBy;
     FUZZ_REQUIRE(needed == 0 ? already : endsBy(needed), what + ": the extra needed is not enough");
     FUZZ_REQUIRE(needed == 0 || !wholeCents || !endsBy(std::round(needed * 100 - 1) / 100),
                  what + ": one cent less is enough");
@@ -95,9 +96,9 @@ void planFile(std::string_view contents) {
         FUZZ_REQUIRE(!error->place.empty() && !error->problem.empty(), "a refusal without words");
         return;
     }
-    const PlanSpec& spec = std::get<PlanSpec>(read);
-    const auto again = plan::parsePlanFile(plan::planFileContents(spec));
-    FUZZ_REQUIRE(std::holds_alternative<PlanSpec>(again) && std::get<PlanSpec>(again) == spec,
+    const PlanInputs& inputs = std::get<PlanInputs>(read);
+    const auto again = plan::parsePlanFile(plan::planFileContents(inputs));
+    FUZZ_REQUIRE(std::holds_alternative<PlanInputs>(again) && std::get<PlanInputs>(again) == inputs,
                  "a plan file written back reads as another plan");
 }
 
@@ -106,33 +107,34 @@ void randomPlan(const std::uint8_t* data, std::size_t size) {
     std::size_t boxesEnd = 0;
     for (int feeds = 0; boxesEnd < size && feeds < 5; ++boxesEnd) feeds += data[boxesEnd] == '\n';
     const fuzz::Boxes boxes(data, boxesEnd, 4);
-    PlanSpec spec;
-    spec.loan = {boxes[0], boxes[1], boxes[2], std::nullopt, std::nullopt};
-    (boxes.selector % 2 ? spec.loan.instalment : spec.loan.months) = boxes[3];
-    spec.policy =
+    PlanInputs inputs;
+    inputs.loan = {boxes[0], boxes[1], boxes[2], std::nullopt, std::nullopt};
+    (boxes.selector % 2 ? inputs.loan.instalment : inputs.loan.months) = boxes[3];
+    inputs.policy =
         boxes.selector / 2 % 2 ? plan::Policy::KeepEndMonth : plan::Policy::KeepInstalment;
-    for (std::size_t at = boxesEnd; at + 8 <= size && spec.events.size() < 100; at += 8) {
+    for (std::size_t at = boxesEnd; at + 8 <= size && inputs.events.size() < 100; at += 8) {
         const std::uint8_t* e = data + at;
         const auto kind = static_cast<plan::EventKind>(e[0] % 4);
         const double value = (e[1] | e[2] << 8) / (e[0] & 4 ? 100.0 : 1.0);
         const int month = (e[3] | e[4] << 8) % 2100 - 20;
         const int until = month + (e[5] | e[6] << 8) % 2000;
-        spec.events.push_back({kind, value, e[7] & 1 ? std::optional(month) : std::nullopt,
-                               e[7] & 2 ? std::optional(until) : std::nullopt});
-        if (kind != plan::EventKind::MonthlyExtra) spec.events.back().month = month;
+        inputs.events.push_back({kind, value, e[7] & 1 ? std::optional(month) : std::nullopt,
+                                 e[7] & 2 ? std::optional(until) : std::nullopt});
+        if (kind != plan::EventKind::MonthlyExtra) inputs.events.back().month = month;
     }
-    if (boxes.selector & 4) spec.finishBy = int(boxes.selector * 13 % 400);
-    const std::string what = boxes.what + " with " + std::to_string(spec.events.size()) + " events";
+    if (boxes.selector & 4) inputs.finishBy = int(boxes.selector * 13 % 400);
+    const std::string what =
+        boxes.what + " with " + std::to_string(inputs.events.size()) + " events";
 
-    const plan::PlanOutcome out = plan::computePlan(spec);
+    const plan::PlanOutcome out = plan::computePlan(inputs);
     FUZZ_REQUIRE(out.result.has_value() == (out.ending == calc::Ending::Completed) &&
                      out.message.empty() == out.result.has_value(),
                  what + ": ending " + out.message);
     if (!out.result) return;
-    requireResult(spec, *out.result, what);
+    requireResult(inputs, *out.result, what);
 
-    const auto reread = plan::parsePlanFile(plan::planFileContents(spec));
-    const auto* back = std::get_if<PlanSpec>(&reread);
+    const auto reread = plan::parsePlanFile(plan::planFileContents(inputs));
+    const auto* back = std::get_if<PlanInputs>(&reread);
     FUZZ_REQUIRE(
         back, what + ": its plan file is refused: " + std::get<plan::PlanFileError>(reread).place +
                   ": " + std::get<plan::PlanFileError>(reread).problem);

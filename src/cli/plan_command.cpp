@@ -65,27 +65,27 @@ Event parseEvent(EventKind kind, std::string_view option, const std::string& tex
 }
 
 // The plan file, if any, with the options given beside it laid over it.
-plan::PlanSpec specOf(const Request& request) {
-    plan::PlanSpec spec;
+plan::PlanInputs specOf(const Request& request) {
+    plan::PlanInputs inputs;
     const bool fromFile = request.has("plan");
     if (fromFile) {
         auto read = plan::readPlanFile(QString::fromLocal8Bit(std::string(request.value("plan"))));
         if (auto* message = std::get_if<std::string>(&read)) throw Malformed{*message};
-        spec = std::get<plan::PlanSpec>(std::move(read));
+        inputs = std::get<plan::PlanInputs>(std::move(read));
     }
     for (const char* required : {"principal", "rate"}) {
         if (!fromFile && !request.has(required))
             throw Malformed{"missing --" + std::string(required)};
     }
-    if (request.has("principal")) spec.loan.principal = request.value("principal");
-    if (request.has("rate")) spec.loan.rate = request.value("rate");
-    if (request.has("start-after")) spec.loan.startAfter = request.value("start-after");
+    if (request.has("principal")) inputs.loan.principal = request.value("principal");
+    if (request.has("rate")) inputs.loan.rate = request.value("rate");
+    if (request.has("start-after")) inputs.loan.startAfter = request.value("start-after");
     if (request.has("months")) {
-        spec.loan.months = request.value("months");
-        spec.loan.instalment.reset();
+        inputs.loan.months = request.value("months");
+        inputs.loan.instalment.reset();
     } else if (request.has("emi")) {
-        spec.loan.instalment = request.value("emi");
-        spec.loan.months.reset();
+        inputs.loan.instalment = request.value("emi");
+        inputs.loan.months.reset();
     } else if (!fromFile) {
         throw Malformed{"missing --months or --emi"};
     }
@@ -97,21 +97,21 @@ plan::PlanSpec specOf(const Request& request) {
     };
     for (const auto& [option, kind] : kEventOptions) {
         for (const std::string& text : request.list(option)) {
-            spec.events.push_back(parseEvent(kind, option, text));
+            inputs.events.push_back(parseEvent(kind, option, text));
         }
     }
     if (request.has("keep")) {
-        spec.policy = request.value("keep") == "end" ? plan::Policy::KeepEndMonth
-                                                     : plan::Policy::KeepInstalment;
+        inputs.policy = request.value("keep") == "end" ? plan::Policy::KeepEndMonth
+                                                       : plan::Policy::KeepInstalment;
     }
     if (request.has("finish-by")) {
         const auto month = wholeNumber(request.value("finish-by"));
         if (!month)
             throw Malformed{"--finish-by " + std::string(request.value("finish-by")) +
                             ": the month is not a whole number"};
-        spec.finishBy = month;
+        inputs.finishBy = month;
     }
-    return spec;
+    return inputs;
 }
 
 std::string twoDecimals(double value) {
@@ -256,14 +256,14 @@ void writeJson(const plan::PlanResult& result, const Request& request, std::ostr
 }  // namespace
 
 int runPlan(const Request& request, std::ostream& out, std::ostream& err) {
-    plan::PlanSpec spec;
+    plan::PlanInputs inputs;
     try {
-        spec = specOf(request);
+        inputs = specOf(request);
     } catch (const Malformed& malformed) {
         complain(err, malformed.message);
         return kExitRefused;
     }
-    const plan::PlanOutcome outcome = plan::computePlan(spec);
+    const plan::PlanOutcome outcome = plan::computePlan(inputs);
     if (!outcome.result) {
         complain(err, outcome.message);
         return outcome.ending == calc::Ending::Refused ? kExitRefused : kExitFailed;

@@ -198,32 +198,32 @@ void noteUnreached(const std::vector<Event>& events, int endMonth,
     }
 }
 
-void compute(const PlanSpec& spec, calc::Outcome& status, PlanOutcome& out) {
-    const auto loan = readLoan(spec.loan, status);
+void compute(const PlanInputs& inputs, calc::Outcome& status, PlanOutcome& out) {
+    const auto loan = readLoan(inputs.loan, status);
     if (!loan) return;
     const auto refuse = [&out](std::string message) {
         out.ending = calc::Ending::Refused;
         out.message = std::move(message);
     };
-    for (const Event& event : spec.events) {
+    for (const Event& event : inputs.events) {
         if (auto refusal = eventRefusal(event, loan->firstMonth)) return refuse(*refusal);
     }
-    if (spec.finishBy && *spec.finishBy < loan->firstMonth) {
+    if (inputs.finishBy && *inputs.finishBy < loan->firstMonth) {
         return refuse(finishByRefusal(loan->firstMonth));
     }
 
     PlanResult& result = out.result.emplace();
     result.firstMonth = loan->firstMonth;
     const EventCalendar none({}, loan->firstMonth);
-    result.base = runLoan(*loan, none, spec.policy, 0, 0, true);
+    result.base = runLoan(*loan, none, inputs.policy, 0, 0, true);
     const int baseEnd = result.base.totals.endMonth;
-    const EventCalendar calendar(spec.events, loan->firstMonth);
-    result.plan = runLoan(*loan, calendar, spec.policy, baseEnd, 0, true);
+    const EventCalendar calendar(inputs.events, loan->firstMonth);
+    result.plan = runLoan(*loan, calendar, inputs.policy, baseEnd, 0, true);
     const Totals& plan = result.plan.totals;
     result.monthsSaved = result.base.totals.months - plan.months;
     result.interestSaved = result.base.totals.interest - plan.interest;
-    if (spec.finishBy) {
-        result.extraNeeded = extraNeeded(*loan, calendar, spec.policy, baseEnd, *spec.finishBy);
+    if (inputs.finishBy) {
+        result.extraNeeded = extraNeeded(*loan, calendar, inputs.policy, baseEnd, *inputs.finishBy);
     }
 
     if (result.plan.uncoveredMonth) {
@@ -231,16 +231,16 @@ void compute(const PlanSpec& spec, calc::Outcome& status, PlanOutcome& out) {
                                " the instalment does not cover the month's interest.");
     }
     if (!plan.cleared) result.notes.emplace_back(kNotRepaid);
-    noteUnreached(spec.events, plan.endMonth, result.notes);
+    noteUnreached(inputs.events, plan.endMonth, result.notes);
 }
 
 }  // namespace
 
-PlanOutcome computePlan(const PlanSpec& spec) {
+PlanOutcome computePlan(const PlanInputs& inputs) {
     PlanOutcome out;
     calc::Outcome status;
     calc::trapFailures(status, {std::nullopt, calc::messages::kCheckInput},
-                       [&] { compute(spec, status, out); });
+                       [&] { compute(inputs, status, out); });
     if (status.failed()) {
         out.ending =
             status.ending == calc::Ending::Refused ? calc::Ending::Refused : calc::Ending::Failed;

@@ -44,13 +44,13 @@ struct Event {
 /// end month stays and the instalment is worked out again.
 enum class Policy { KeepInstalment, KeepEndMonth };
 
-struct PlanSpec {
+struct PlanInputs {
     LoanTexts loan;
     std::vector<Event> events;
     Policy policy = Policy::KeepInstalment;
     std::optional<int> finishBy;  ///< a month to be clear by: the extra per month it needs
 
-    bool operator==(const PlanSpec&) const = default;
+    bool operator==(const PlanInputs&) const = default;
 };
 
 /// The longest plan: months of instalments worked out before it is given up.
@@ -98,7 +98,7 @@ struct PlanResult {
     Run plan;
     int monthsSaved = 0;       ///< base months - plan months: negative when the plan runs longer
     double interestSaved = 0;  ///< base interest - plan interest
-    std::optional<double> extraNeeded;  ///< for spec.finishBy: per month, whole cents
+    std::optional<double> extraNeeded;  ///< for inputs.finishBy: per month, whole cents
     /// What the person should know, in the words to show and in this order: the first month whose
     /// instalment does not cover its interest, kNotRepaid when the month limit stopped the plan,
     /// then each event the plan never reaches.
@@ -130,7 +130,7 @@ struct PlanOutcome {
 /// before the first instalment, a last month before the first. A run-time failure (a balance
 /// beyond the double range) ends it with "Check your input data.". A plan stopped by the month
 /// limit is a result, with kNotRepaid among its notes.
-PlanOutcome computePlan(const PlanSpec& spec);
+PlanOutcome computePlan(const PlanInputs& inputs);
 
 /// The message refusing the event, if the event is refused; firstMonth is the first instalment's.
 std::optional<std::string> eventRefusal(const Event& event, int firstMonth);

@@ -191,19 +191,19 @@ Event readEvent(const QJsonValue& value, const std::string& path, int firstMonth
     return event;
 }
 
-PlanSpec readPlan(const QJsonDocument& document) {
+PlanInputs readPlan(const QJsonDocument& document) {
     Members top(document.isObject() ? QJsonValue(document.object()) : QJsonValue(), "");
     const QJsonValue version = top.require("brisanel_plan");
     if (!version.isDouble() || version.toDouble() != kPlanFileVersion) {
         refuse("brisanel_plan",
                "must be " + std::to_string(kPlanFileVersion) + ", the version this program reads");
     }
-    PlanSpec spec;
-    spec.loan = readLoan(top.require("loan"));
-    const int firstMonth = std::stoi(spec.loan.startAfter) + 1;
+    PlanInputs inputs;
+    inputs.loan = readLoan(top.require("loan"));
+    const int firstMonth = std::stoi(inputs.loan.startAfter) + 1;
     if (const auto policy = top.take("policy")) {
         if (policy->toString() == "end") {
-            spec.policy = Policy::KeepEndMonth;
+            inputs.policy = Policy::KeepEndMonth;
         } else if (policy->toString() != "instalment") {
             refuse("policy", "must be \"instalment\" or \"end\"");
         }
@@ -212,15 +212,15 @@ PlanSpec readPlan(const QJsonDocument& document) {
         if (!events->isArray()) refuse("events", "must be a list");
         const QJsonArray list = events->toArray();
         for (qsizetype index = 0; index < list.size(); ++index) {
-            spec.events.push_back(
+            inputs.events.push_back(
                 readEvent(list[index], "events[" + std::to_string(index) + "]", firstMonth));
         }
     }
     if (const auto finishBy = top.take("finish_by")) {
-        spec.finishBy = top.whole("finish_by", *finishBy, firstMonth, 1e9);
+        inputs.finishBy = top.whole("finish_by", *finishBy, firstMonth, 1e9);
     }
     top.finish();
-    return spec;
+    return inputs;
 }
 
 // A byte offset as "line L, column C", both counted from 1.
@@ -250,7 +250,7 @@ QJsonValue number(const std::string& boxText, bool whole = false) {
 
 }  // namespace
 
-std::variant<PlanSpec, PlanFileError> parsePlanFile(const QByteArray& contents) {
+std::variant<PlanInputs, PlanFileError> parsePlanFile(const QByteArray& contents) {
     QJsonParseError parsed{};
     const QJsonDocument document = QJsonDocument::fromJson(contents, &parsed);
     if (parsed.error != QJsonParseError::NoError) {
@@ -263,17 +263,17 @@ std::variant<PlanSpec, PlanFileError> parsePlanFile(const QByteArray& contents) 
     }
 }
 
-QByteArray planFileContents(const PlanSpec& spec) {
-    QJsonObject loan{{"principal", number(spec.loan.principal)},
-                     {"rate", number(spec.loan.rate)},
-                     {"start_after", number(spec.loan.startAfter, true)}};
-    if (spec.loan.months) {
-        loan.insert("months", number(*spec.loan.months));
+QByteArray planFileContents(const PlanInputs& inputs) {
+    QJsonObject loan{{"principal", number(inputs.loan.principal)},
+                     {"rate", number(inputs.loan.rate)},
+                     {"start_after", number(inputs.loan.startAfter, true)}};
+    if (inputs.loan.months) {
+        loan.insert("months", number(*inputs.loan.months));
     } else {
-        loan.insert("emi", number(spec.loan.instalment.value_or("")));
+        loan.insert("emi", number(inputs.loan.instalment.value_or("")));
     }
     QJsonArray events;
-    for (const Event& event : spec.events) {
+    for (const Event& event : inputs.events) {
         QJsonObject object{{"kind", QString::fromUtf8(kindWord(event.kind))}};
         object.insert(event.kind == EventKind::RateChange ? "rate" : "amount", event.value);
         if (event.kind == EventKind::MonthlyExtra) {
@@ -286,13 +286,13 @@ QByteArray planFileContents(const PlanSpec& spec) {
     }
     QJsonObject top{{"brisanel_plan", kPlanFileVersion},
                     {"loan", loan},
-                    {"policy", spec.policy == Policy::KeepEndMonth ? "end" : "instalment"},
+                    {"policy", inputs.policy == Policy::KeepEndMonth ? "end" : "instalment"},
                     {"events", events}};
-    if (spec.finishBy) top.insert("finish_by", *spec.finishBy);
+    if (inputs.finishBy) top.insert("finish_by", *inputs.finishBy);
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 
-std::variant<PlanSpec, std::string> readPlanFile(const QString& fileName) {
+std::variant<PlanInputs, std::string> readPlanFile(const QString& fileName) {
     const std::string name = fileName.toStdString();
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) return name + ": " + text(file.errorString());
@@ -300,11 +300,11 @@ std::variant<PlanSpec, std::string> readPlanFile(const QString& fileName) {
     if (auto* error = std::get_if<PlanFileError>(&parsed)) {
         return name + ": " + error->place + ": " + error->problem;
     }
-    return std::get<PlanSpec>(std::move(parsed));
+    return std::get<PlanInputs>(std::move(parsed));
 }
 
-std::optional<QString> writePlanFile(const QString& fileName, const PlanSpec& spec) {
-    return saving::writeListFile(fileName, planFileContents(spec));
+std::optional<QString> writePlanFile(const QString& fileName, const PlanInputs& inputs) {
+    return saving::writeListFile(fileName, planFileContents(inputs));
 }
 
 }  // namespace brisanel::plan

@@ -35,15 +35,15 @@ struct PlanFileError {
 
 /// Reads a plan from a file's contents, whole or not at all: any syntax error, unknown field,
 /// missing field or value out of range refuses the whole file.
-std::variant<PlanSpec, PlanFileError> parsePlanFile(const QByteArray& contents);
+std::variant<PlanInputs, PlanFileError> parsePlanFile(const QByteArray& contents);
 
 /// The file's contents for a plan; the loan's texts are written as the numbers they read as.
-QByteArray planFileContents(const PlanSpec& spec);
+QByteArray planFileContents(const PlanInputs& inputs);
 
 /// Reads the named file; on failure the message names the file, the place and the problem.
-std::variant<PlanSpec, std::string> readPlanFile(const QString& fileName);
+std::variant<PlanInputs, std::string> readPlanFile(const QString& fileName);
 
 /// Writes the named file whole or not at all; returns the reason on failure.
-std::optional<QString> writePlanFile(const QString& fileName, const PlanSpec& spec);
+std::optional<QString> writePlanFile(const QString& fileName, const PlanInputs& inputs);
 
 }  // namespace brisanel::plan

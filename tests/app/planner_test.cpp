@@ -46,7 +46,7 @@ protected:
     }
 
     // The figures, the saving and the balance chart are the engine's for `inputs`.
-    void expectEngine(const plan::PlanSpec& inputs) const {
+    void expectEngine(const plan::PlanInputs& inputs) const {
         const plan::PlanOutcome outcome = plan::computePlan(inputs);
         ASSERT_TRUE(outcome.result) << outcome.message;
         const plan::PlanResult& result = *outcome.result;
@@ -155,7 +155,7 @@ TEST_F(Planner, ARefusedLoanGivesThePanelsMessageAndNoPlanner) {
 TEST_F(Planner, ShowsTheEnginesFiguresAndRowsAsTheUserTypes) {
     openEmi();
     ASSERT_NE(planner(), nullptr);
-    plan::PlanSpec inputs{{"5000", "12", "0", "48", std::nullopt}, {}, {}, std::nullopt};
+    plan::PlanInputs inputs{{"5000", "12", "0", "48", std::nullopt}, {}, {}, std::nullopt};
     expectEngine(inputs);
     // The same loan by its instalment: the box starts with the loan's own, and the months stay.
     auto* term = in<QComboBox>("cmbTerm");
@@ -217,12 +217,12 @@ TEST_F(Planner, SavesAndOpensPlanFilesAndABadFileChangesNothing) {
     press(Qt::ControlModifier | Qt::Key_S, planner());
     const QString saved = folder.folder.filePath("mine.json");
     auto read = plan::readPlanFile(saved);
-    ASSERT_TRUE(std::holds_alternative<plan::PlanSpec>(read)) << std::get<std::string>(read);
-    const plan::PlanSpec inputs{{"5000", "12", "0", "48", std::nullopt},
-                                {{plan::EventKind::MonthlyExtra, 1000, 12, std::nullopt}},
-                                plan::Policy::KeepInstalment,
-                                40};
-    EXPECT_EQ(plan::planFileContents(std::get<plan::PlanSpec>(read)),
+    ASSERT_TRUE(std::holds_alternative<plan::PlanInputs>(read)) << std::get<std::string>(read);
+    const plan::PlanInputs inputs{{"5000", "12", "0", "48", std::nullopt},
+                                  {{plan::EventKind::MonthlyExtra, 1000, 12, std::nullopt}},
+                                  plan::Policy::KeepInstalment,
+                                  40};
+    EXPECT_EQ(plan::planFileContents(std::get<plan::PlanInputs>(read)),
               plan::planFileContents(inputs));
     EXPECT_FALSE(planner()->isWindowModified());
     // A file that cannot be written says why; the plan stays as it was saved last.
@@ -302,10 +302,10 @@ TEST_F(Planner, PdfHoldsThePlanChartsAndTablesAndCopyIsTheEnginesCsv) {
     ASSERT_TRUE(reader.waitForFinished(10000)) << "pdftotext (poppler-utils) is needed";
     const QString pdf = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
 
-    const auto inputs = plan::PlanSpec{{"50000", "9", "0", "240", std::nullopt},
-                                       {{plan::EventKind::MonthlyExtra, 2500, 24, std::nullopt}},
-                                       {},
-                                       std::nullopt};
+    const auto inputs = plan::PlanInputs{{"50000", "9", "0", "240", std::nullopt},
+                                         {{plan::EventKind::MonthlyExtra, 2500, 24, std::nullopt}},
+                                         {},
+                                         std::nullopt};
     const plan::PlanResult result = *plan::computePlan(inputs).result;
     const plan::PlanRow& last = result.plan.rows.back();
     const QStringList expected = {

@@ -9,17 +9,17 @@
 namespace brisanel::plan {
 namespace {
 
-PlanSpec samplePlan() {
-    PlanSpec spec;
-    spec.loan = {"180000", "4.25", "2", "360", std::nullopt};
-    spec.events = {{EventKind::MonthlyExtra, 100.5, 13, 24},
-                   {EventKind::MonthlyExtra, 20, std::nullopt, std::nullopt},
-                   {EventKind::YearlyExtra, 500, 15, std::nullopt},
-                   {EventKind::OneTimeExtra, 5000, 24, std::nullopt},
-                   {EventKind::RateChange, 6.1, 25, std::nullopt}};
-    spec.policy = Policy::KeepEndMonth;
-    spec.finishBy = 240;
-    return spec;
+PlanInputs samplePlan() {
+    PlanInputs inputs;
+    inputs.loan = {"180000", "4.25", "2", "360", std::nullopt};
+    inputs.events = {{EventKind::MonthlyExtra, 100.5, 13, 24},
+                     {EventKind::MonthlyExtra, 20, std::nullopt, std::nullopt},
+                     {EventKind::YearlyExtra, 500, 15, std::nullopt},
+                     {EventKind::OneTimeExtra, 5000, 24, std::nullopt},
+                     {EventKind::RateChange, 6.1, 25, std::nullopt}};
+    inputs.policy = Policy::KeepEndMonth;
+    inputs.finishBy = 240;
+    return inputs;
 }
 
 TEST(PlanFile, WhatIsWrittenReadsBackAsTheSamePlan) {
@@ -27,15 +27,15 @@ TEST(PlanFile, WhatIsWrittenReadsBackAsTheSamePlan) {
     const QString name = folder.filePath("plan.json");
     ASSERT_EQ(writePlanFile(name, samplePlan()), std::nullopt);
     const auto read = readPlanFile(name);
-    ASSERT_TRUE(std::holds_alternative<PlanSpec>(read)) << std::get<std::string>(read);
-    EXPECT_EQ(std::get<PlanSpec>(read), samplePlan());
+    ASSERT_TRUE(std::holds_alternative<PlanInputs>(read)) << std::get<std::string>(read);
+    EXPECT_EQ(std::get<PlanInputs>(read), samplePlan());
 
-    PlanSpec paying = samplePlan();
+    PlanInputs paying = samplePlan();
     paying.loan = {"5000", "12.5", "0", std::nullopt, "600"};
     paying.events.clear();
     paying.policy = Policy::KeepInstalment;
     paying.finishBy.reset();
-    EXPECT_EQ(std::get<PlanSpec>(parsePlanFile(planFileContents(paying))), paying);
+    EXPECT_EQ(std::get<PlanInputs>(parsePlanFile(planFileContents(paying))), paying);
 }
 
 TEST(PlanFile, AFileWithAnythingWrongIsRefusedWithThePlaceAndTheProblem) {

@@ -13,24 +13,24 @@ namespace {
 
 using Kind = EventKind;
 
-PlanSpec loanOver(std::string principal, std::string rate, std::string months,
-                  std::string startAfter = "0") {
-    PlanSpec spec;
-    spec.loan = {std::move(principal), std::move(rate), std::move(startAfter), std::move(months),
-                 std::nullopt};
-    return spec;
-}
-
-PlanSpec loanPaying(std::string principal, std::string rate, std::string emi,
+PlanInputs loanOver(std::string principal, std::string rate, std::string months,
                     std::string startAfter = "0") {
-    PlanSpec spec;
-    spec.loan = {std::move(principal), std::move(rate), std::move(startAfter), std::nullopt,
-                 std::move(emi)};
-    return spec;
+    PlanInputs inputs;
+    inputs.loan = {std::move(principal), std::move(rate), std::move(startAfter), std::move(months),
+                   std::nullopt};
+    return inputs;
 }
 
-PlanResult resultOf(const PlanSpec& spec) {
-    const PlanOutcome out = computePlan(spec);
+PlanInputs loanPaying(std::string principal, std::string rate, std::string emi,
+                      std::string startAfter = "0") {
+    PlanInputs inputs;
+    inputs.loan = {std::move(principal), std::move(rate), std::move(startAfter), std::nullopt,
+                   std::move(emi)};
+    return inputs;
+}
+
+PlanResult resultOf(const PlanInputs& inputs) {
+    const PlanOutcome out = computePlan(inputs);
     EXPECT_EQ(out.message, "");
     return out.result.value_or(PlanResult{});
 }
@@ -65,9 +65,9 @@ TEST(PlanFigures, TheClearingMonthPaysWhatIsOwedAndCutsTheExtra) {
         {{{Kind::MonthlyExtra, 10, 2, 2}}, 4, "112.28", "0.00"},
     };
     for (const Case& c : cases) {
-        PlanSpec spec = loanPaying("1000", "12", "300");
-        spec.events = c.events;
-        const PlanResult result = resultOf(spec);
+        PlanInputs inputs = loanPaying("1000", "12", "300");
+        inputs.events = c.events;
+        const PlanResult result = resultOf(inputs);
         const PlanRow& last = result.plan.rows.back();
         EXPECT_EQ(result.plan.totals.endMonth, c.endMonth);
         EXPECT_EQ(cents(last.instalment), c.lastInstalment);
@@ -94,10 +94,10 @@ TEST(PlanFigures, EachPolicyAnswersALumpAndARateChange) {
         {{Kind::RateChange, 24, 1, {}}, Policy::KeepEndMonth, 4, "262.62", "262.62"},
     };
     for (const Case& c : cases) {
-        PlanSpec spec = loanOver("1000", "12", "4");
-        spec.events = {c.event};
-        spec.policy = c.policy;
-        const PlanResult result = resultOf(spec);
+        PlanInputs inputs = loanOver("1000", "12", "4");
+        inputs.events = {c.event};
+        inputs.policy = c.policy;
+        const PlanResult result = resultOf(inputs);
         EXPECT_EQ(result.plan.totals.endMonth, c.endMonth);
         EXPECT_EQ(cents(result.plan.rows[2].instalment), c.thirdInstalment);
         EXPECT_EQ(cents(result.plan.totals.lastInstalment), c.lastInstalment);
@@ -106,9 +106,9 @@ TEST(PlanFigures, EachPolicyAnswersALumpAndARateChange) {
 }
 
 TEST(PlanFigures, AnUncoveredInstalmentIsNamedAndTheMonthLimitStopsTheLoan) {
-    PlanSpec spec = loanPaying("1000", "12", "15");
-    spec.events = {{Kind::RateChange, 24, 3, {}}, {Kind::OneTimeExtra, 5, 1801, {}}};
-    const PlanResult result = resultOf(spec);
+    PlanInputs inputs = loanPaying("1000", "12", "15");
+    inputs.events = {{Kind::RateChange, 24, 3, {}}, {Kind::OneTimeExtra, 5, 1801, {}}};
+    const PlanResult result = resultOf(inputs);
     EXPECT_TRUE(result.limitReached());
     EXPECT_EQ(result.plan.rows.size(), 1800u);
     EXPECT_EQ(result.plan.rows.back().month, 1800);
@@ -134,11 +134,11 @@ TEST(PlanFigures, RefusalsNameTheEventOrKeepThePanelsMessage) {
          "Rate change in month 5: Rate of interest must be a positive value upto 200."},
     };
     for (const auto& [event, message] : events) {
-        PlanSpec spec = loanOver("5000", "12.5", "48", "2");
-        spec.events = {event};
-        EXPECT_EQ(computePlan(spec).message, message);
+        PlanInputs inputs = loanOver("5000", "12.5", "48", "2");
+        inputs.events = {event};
+        EXPECT_EQ(computePlan(inputs).message, message);
     }
-    PlanSpec late = loanOver("5000", "12.5", "48", "2");
+    PlanInputs late = loanOver("5000", "12.5", "48", "2");
     late.finishBy = 2;
     EXPECT_EQ(computePlan(late).message,
               "The month to finish by must not be before the first instalment, month 3.");
@@ -163,18 +163,18 @@ TEST(PlanFigures, TheYearlySummaryCountsLoanYearsFromTheFirstInstalment) {
 
 // 180 000 at 4.25 % over 360 months is clear by month 240 with 229.14 more a month, not 229.13.
 TEST(PlanFigures, FinishByFindsTheLeastWholeCentThatIsEnough) {
-    PlanSpec spec = loanOver("180000", "4.25", "360");
-    spec.finishBy = 240;
-    EXPECT_EQ(cents(resultOf(spec).extraNeeded.value()), "229.14");
+    PlanInputs inputs = loanOver("180000", "4.25", "360");
+    inputs.finishBy = 240;
+    EXPECT_EQ(cents(resultOf(inputs).extraNeeded.value()), "229.14");
     for (const auto& [extra, endMonth] : {std::pair{229.14, 240}, std::pair{229.13, 241}}) {
-        PlanSpec paying = loanOver("180000", "4.25", "360");
+        PlanInputs paying = loanOver("180000", "4.25", "360");
         paying.events = {{Kind::MonthlyExtra, extra, {}, {}}};
         EXPECT_EQ(resultOf(paying).plan.totals.endMonth, endMonth) << extra;
     }
-    spec.finishBy = 360;
-    EXPECT_EQ(resultOf(spec).extraNeeded, 0);
+    inputs.finishBy = 360;
+    EXPECT_EQ(resultOf(inputs).extraNeeded, 0);
     // Clear in the first month: all that is owed then, less the instalment.
-    PlanSpec now = loanPaying("1000", "12", "10");
+    PlanInputs now = loanPaying("1000", "12", "10");
     now.finishBy = 1;
     EXPECT_EQ(cents(resultOf(now).extraNeeded.value()), "1000.00");
 }

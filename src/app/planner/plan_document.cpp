@@ -113,7 +113,7 @@ QString rateText(double rate) {
 }
 
 Table summary(const PlanDocument& document) {
-    const plan::PlanSpec& inputs = document.inputs;
+    const plan::PlanInputs& inputs = document.inputs;
     const plan::PlanResult& result = document.result;
     Table table;
     table.leftAligned = true;

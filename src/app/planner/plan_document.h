@@ -11,7 +11,7 @@ namespace brisanel::app::planner {
 
 /// A plan as a printed document.
 struct PlanDocument {
-    const plan::PlanSpec& inputs;
+    const plan::PlanInputs& inputs;
     const plan::PlanResult& result;
     const plan::YearRows& years;
 };

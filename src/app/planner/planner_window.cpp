@@ -371,8 +371,8 @@ plan::LoanTexts PlannerWindow::loanTexts() const {
     return loan;
 }
 
-std::variant<plan::PlanSpec, QString> PlannerWindow::currentInputs(QList<int>& unfinished) const {
-    plan::PlanSpec inputs;
+std::variant<plan::PlanInputs, QString> PlannerWindow::currentInputs(QList<int>& unfinished) const {
+    plan::PlanInputs inputs;
     inputs.loan = loanTexts();
     auto events = events_->events(&unfinished);
     if (auto* message = std::get_if<QString>(&events)) return *message;
@@ -404,7 +404,7 @@ void PlannerWindow::setLoan(const plan::LoanTexts& loan) {
     term_->setAccessibleName(termKind_->currentText());
 }
 
-void PlannerWindow::setInputs(const plan::PlanSpec& inputs) {
+void PlannerWindow::setInputs(const plan::PlanInputs& inputs) {
     filling_ = true;
     setLoan(inputs.loan);
     events_->setEvents(inputs.events);
@@ -478,9 +478,9 @@ void PlannerWindow::recompute() {
                   "rate.")
                   .arg(rows.join(QStringLiteral(", ")));
     if (auto* message = std::get_if<QString>(&inputs)) return showRefusal(*message);
-    plan::PlanOutcome outcome = plan::computePlan(std::get<plan::PlanSpec>(inputs));
+    plan::PlanOutcome outcome = plan::computePlan(std::get<plan::PlanInputs>(inputs));
     if (!outcome.result) return showRefusal(QString::fromStdString(outcome.message));
-    inputs_ = std::get<plan::PlanSpec>(std::move(inputs));
+    inputs_ = std::get<plan::PlanInputs>(std::move(inputs));
     showResult(std::move(*outcome.result), inputs_->finishBy);
 }
 
@@ -624,7 +624,7 @@ void PlannerWindow::openPlan() {
         return;
     }
     fileName_ = name;
-    setInputs(std::get<plan::PlanSpec>(read));
+    setInputs(std::get<plan::PlanInputs>(read));
     setModified(false);
     updateTitle();
 }

@@ -61,8 +61,8 @@ private:
     plan::LoanTexts loanTexts() const;
     /// The plan as the controls hold it, or the message naming what is not a number; the events
     /// table's rows without an amount yet are added to `unfinished`.
-    std::variant<plan::PlanSpec, QString> currentInputs(QList<int>& unfinished) const;
-    void setInputs(const plan::PlanSpec& inputs);
+    std::variant<plan::PlanInputs, QString> currentInputs(QList<int>& unfinished) const;
+    void setInputs(const plan::PlanInputs& inputs);
     void setLoan(const plan::LoanTexts& loan);
     void termKindChanged();
 
@@ -90,7 +90,7 @@ private:
     bool modified_ = false;
     QString fileName_;
     QString unfinishedNote_;  // the events table's rows left out for want of an amount
-    std::optional<plan::PlanSpec> inputs_;  // the plan shown, when the engine took it
+    std::optional<plan::PlanInputs> inputs_;  // the plan shown, when the engine took it
     std::shared_ptr<const plan::PlanResult> result_;
     plan::YearRows years_;
 
