@@ -11,6 +11,7 @@
 #include <cmath>
 #include <vector>
 
+#include "app/a4_pdf.h"
 #include "app/latin1.h"
 
 namespace brisanel::app {
@@ -216,16 +217,8 @@ bool drawListDocument(QPagedPaintDevice& device, const ListDocument& document,
 }
 
 QByteArray listPdf(const ListDocument& document) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-    writer.setTitle(latin1(document.title));
-    writer.setCreator(QStringLiteral("Brisanel & Repayment"));
-    if (!drawListDocument(writer, document)) return {};
-    return bytes;
+    return a4Pdf(latin1(document.title),
+                 [&](QPdfWriter& writer) { return drawListDocument(writer, document); });
 }
 
 }  // namespace brisanel::app

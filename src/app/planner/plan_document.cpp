@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/a4_pdf.h"
 #include "app/latin1.h"
 #include "app/planner/plan_charts.h"
 #include "app/planner/plan_texts.h"
@@ -310,16 +311,8 @@ bool drawPlanDocument(QPagedPaintDevice& device, const PlanDocument& document) {
 }
 
 QByteArray planPdf(const PlanDocument& document) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-    writer.setTitle(QStringLiteral("Loan plan"));
-    writer.setCreator(QStringLiteral("Brisanel & Repayment"));
-    if (!drawPlanDocument(writer, document)) return {};
-    return bytes;
+    return a4Pdf(QStringLiteral("Loan plan"),
+                 [&](QPdfWriter& writer) { return drawPlanDocument(writer, document); });
 }
 
 }  // namespace brisanel::app::planner
