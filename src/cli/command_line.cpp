@@ -7,6 +7,8 @@
 #include <cctype>
 #include <utility>
 
+#include "plan/words.h"
+
 namespace brisanel::cli {
 
 namespace {
@@ -153,7 +155,7 @@ std::string refusedChoice(const std::string& option, const std::string& value) {
     if (option == "rule") known = interestRuleNamed(value).has_value();
     if (option == "compounding") known = periodNamed(value).has_value();
     if (option == "format") known = value == "text" || value == "csv" || value == "json";
-    if (option == "keep") known = value == "instalment" || value == "end";
+    if (option == "keep") known = plan::policyNamed(value) != nullptr;
     if (known) return {};
     return "invalid value '" + value + "' for --" + option;
 }

@@ -2,7 +2,7 @@
 
 #include <QString>
 #include <array>
-#include <charconv>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
@@ -11,9 +11,11 @@
 #include "cli/output.h"
 #include "cli/run.h"
 #include "numeric/number_rules.h"
+#include "plan/month_number.h"
 #include "plan/plan.h"
 #include "plan/plan_file.h"
 #include "plan/plan_table.h"
+#include "plan/words.h"
 #include "plan/year_summary.h"
 
 namespace brisanel::cli {
@@ -28,15 +30,16 @@ struct Malformed {
     std::string message;
 };
 
-std::optional<int> wholeNumber(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
+std::string upper(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return result;
 }
 
 // "AMOUNT", "AMOUNT@MONTH" or, for a monthly extra, "AMOUNT@FROM-TO".
-Event parseEvent(EventKind kind, std::string_view option, const std::string& text) {
+Event parseEvent(const plan::KindWords& words, const std::string& text) {
+    const EventKind kind = words.kind;
+    const std::string_view option = words.option;
     const auto fail = [&](std::string_view problem) -> Malformed {
         return {"--" + std::string(option) + " " + text + ": " + std::string(problem)};
     };
@@ -46,19 +49,17 @@ Event parseEvent(EventKind kind, std::string_view option, const std::string& tex
     Event event{kind, numeric::readNumber(amount), std::nullopt, std::nullopt};
     const bool monthly = kind == EventKind::MonthlyExtra;
     if (at == std::string::npos) {
-        if (!monthly)
-            throw fail("the month is missing (" +
-                       std::string(option == "rate-change" ? "RATE" : "AMOUNT") + "@MONTH)");
+        if (!monthly) throw fail("the month is missing (" + upper(words.value) + "@MONTH)");
         return event;
     }
     std::string_view months = std::string_view(text).substr(at + 1);
     // The dash between the months, not a sign in front of the first.
     const std::size_t dash = monthly ? months.find('-', 1) : std::string_view::npos;
-    event.month = wholeNumber(months.substr(0, dash));
-    if (!event.month) throw fail("the month is not a whole number");
+    event.month = plan::readMonth(months.substr(0, dash));
+    if (!event.month) throw fail("the month " + std::string(plan::kNotAMonth));
     if (dash != std::string_view::npos) {
-        event.until = wholeNumber(months.substr(dash + 1));
-        if (!event.until) throw fail("the last month is not a whole number");
+        event.until = plan::readMonth(months.substr(dash + 1));
+        if (!event.until) throw fail("the last month " + std::string(plan::kNotAMonth));
         if (*event.until < *event.month) throw fail("the last month is before the first");
     }
     return event;
@@ -89,26 +90,22 @@ plan::PlanInputs specOf(const Request& request) {
     } else if (!fromFile) {
         throw Malformed{"missing --months or --emi"};
     }
-    static constexpr std::pair<const char*, EventKind> kEventOptions[] = {
-        {"extra", EventKind::MonthlyExtra},
-        {"yearly", EventKind::YearlyExtra},
-        {"lump", EventKind::OneTimeExtra},
-        {"rate-change", EventKind::RateChange},
-    };
-    for (const auto& [option, kind] : kEventOptions) {
-        for (const std::string& text : request.list(option)) {
-            inputs.events.push_back(parseEvent(kind, option, text));
+    for (const plan::KindWords& words : plan::kEventKinds) {
+        for (const std::string& text : request.list(std::string(words.option))) {
+            inputs.events.push_back(parseEvent(words, text));
         }
     }
     if (request.has("keep")) {
-        inputs.policy = request.value("keep") == "end" ? plan::Policy::KeepEndMonth
-                                                       : plan::Policy::KeepInstalment;
+        // The option's value was checked against the words when the command line was read.
+        if (const auto* policy = plan::policyNamed(request.value("keep"))) {
+            inputs.policy = policy->policy;
+        }
     }
     if (request.has("finish-by")) {
-        const auto month = wholeNumber(request.value("finish-by"));
+        const auto month = plan::readMonth(request.value("finish-by"));
         if (!month)
             throw Malformed{"--finish-by " + std::string(request.value("finish-by")) +
-                            ": the month is not a whole number"};
+                            ": the month " + std::string(plan::kNotAMonth)};
         inputs.finishBy = month;
     }
     return inputs;
@@ -138,18 +135,17 @@ void writeText(const plan::PlanResult& result, const Request& request, std::ostr
     const plan::Totals& base = result.base.totals;
     const plan::Totals& planned = result.plan.totals;
     const std::vector<int> side{-16, 14, 14};
-    out << row({"", "Base", "Plan"}, side)
-        << row({"First instalment", twoDecimals(base.firstInstalment),
-                twoDecimals(planned.firstInstalment)},
-               side)
-        << row({"Last instalment", twoDecimals(base.lastInstalment),
-                twoDecimals(planned.lastInstalment)},
-               side)
-        << row({"Months", std::to_string(base.months), std::to_string(planned.months)}, side)
-        << row({"End month", std::to_string(base.endMonth), std::to_string(planned.endMonth)}, side)
-        << row({"Total interest", twoDecimals(base.interest), twoDecimals(planned.interest)}, side)
-        << row({"Total paid", twoDecimals(base.paid), twoDecimals(planned.paid)}, side)
-        << "\nMonths saved: " << result.monthsSaved
+    out << row({"", "Base", "Plan"}, side);
+    for (const plan::FigureRow& figure : plan::kFigureRows) {
+        const auto shown = [&figure](const plan::Totals& totals) {
+            const double value = figure.value(totals);
+            return figure.kind == plan::FigureRow::Kind::Amount
+                       ? twoDecimals(value)
+                       : std::to_string(static_cast<int>(value));
+        };
+        out << row({std::string(figure.caption), shown(base), shown(planned)}, side);
+    }
+    out << "\nMonths saved: " << result.monthsSaved
         << "\nInterest saved: " << twoDecimals(result.interestSaved) << '\n';
     if (result.extraNeeded)
         out << "Extra per month needed: " << twoDecimals(*result.extraNeeded) << '\n';
@@ -231,10 +227,10 @@ void writeJson(const plan::PlanResult& result, const Request& request, std::ostr
                        {"interest", fullPrecision(result.interestSaved)}});
     if (result.extraNeeded) out << ",\n  \"extra_needed\": " << fullPrecision(*result.extraNeeded);
     if (const auto warning = result.warning()) out << ",\n  \"warning\": " << jsonString(*warning);
-    if (!result.unreached().empty()) {
+    if (const std::vector<std::string> notes = result.unreached(); !notes.empty()) {
         out << ",\n  \"notes\": [";
-        for (const std::string& note : result.unreached()) {
-            out << (&note == result.unreached().data() ? "" : ", ") << jsonString(note);
+        for (std::size_t i = 0; i < notes.size(); ++i) {
+            out << (i == 0 ? "" : ", ") << jsonString(notes[i]);
         }
         out << "]";
     }

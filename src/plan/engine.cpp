@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <variant>
 
 #include "calc/emi.h"
 #include "calc/messages.h"
@@ -9,6 +11,7 @@
 #include "plan/engine.h"
 #include "plan/finish_by.h"
 #include "plan/plan.h"
+#include "plan/words.h"
 
 namespace brisanel::plan {
 
@@ -139,22 +142,8 @@ std::optional<std::string> eventRefusal(const Event& event, int firstMonth) {
     return std::nullopt;
 }
 
-std::string_view kindName(EventKind kind) {
-    switch (kind) {
-        case EventKind::MonthlyExtra:
-            return "Monthly extra payment";
-        case EventKind::YearlyExtra:
-            return "Yearly extra payment";
-        case EventKind::OneTimeExtra:
-            return "One-time extra payment";
-        case EventKind::RateChange:
-            return "Rate change";
-    }
-    return {};
-}
-
 std::string describe(const Event& event) {
-    std::string text(kindName(event.kind));
+    std::string text(wordsOf(event.kind).name);
     if (event.kind == EventKind::MonthlyExtra) {
         if (event.month) text += " from month " + std::to_string(*event.month);
         if (event.until) text += " to month " + std::to_string(*event.until);
@@ -164,47 +153,113 @@ std::string describe(const Event& event) {
     return text;
 }
 
+std::optional<std::string> PlanResult::warning() const {
+    for (const Note& note : notes) {
+        if (note.kind == NoteKind::Uncovered) return note.text;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> PlanResult::unreached() const {
+    std::vector<std::string> texts;
+    for (const Note& note : notes) {
+        if (note.kind == NoteKind::Unreached) texts.push_back(note.text);
+    }
+    return texts;
+}
+
 namespace {
 
-// The loan as the panels read it: the balance that opens the first instalment month, the rate
-// and the instalment.
-std::optional<LoanStart> readLoan(const LoanTexts& texts, calc::Outcome& out) {
+// The file's name of each box, and the box each of the panels' refusals is about.
+constexpr std::pair<LoanField, std::string_view> kFieldNames[] = {
+    {LoanField::Principal, "principal"},    {LoanField::Rate, "rate"},
+    {LoanField::StartAfter, "start_after"}, {LoanField::Months, "months"},
+    {LoanField::Instalment, "emi"},
+};
+constexpr std::pair<std::string_view, LoanField> kRefusalFields[] = {
+    {calc::messages::kPrincipalPositive, LoanField::Principal},
+    {calc::messages::kRateUpTo200, LoanField::Rate},
+    {calc::messages::kStartBeforeEnd, LoanField::StartAfter},
+    {calc::messages::kStartNotNegative, LoanField::StartAfter},
+    {calc::messages::kDurationUpTo1800, LoanField::Months},
+    {calc::messages::kEmiPositive, LoanField::Instalment},
+};
+
+LoanField fieldOf(std::string_view message) {
+    for (const auto& [text, field] : kRefusalFields) {
+        if (text == message) return field;
+    }
+    return LoanField::Loan;
+}
+
+}  // namespace
+
+std::string_view fieldName(LoanField field) {
+    for (const auto& [named, name] : kFieldNames) {
+        if (named == field) return name;
+    }
+    return {};
+}
+
+namespace {
+
+LoanRefusal refusalOf(const calc::Outcome& outcome) {
+    const bool refused = outcome.ending == calc::Ending::Refused;
+    // A run-time failure the panel ends on without a word is still a loan it cannot work out.
+    const std::string_view message =
+        outcome.message.empty() ? calc::messages::kCheckInput : outcome.message;
+    return {refused ? calc::Ending::Refused : calc::Ending::Failed,
+            refused ? fieldOf(message) : LoanField::Loan, std::string(message)};
+}
+
+}  // namespace
+
+std::variant<LoanStart, LoanRefusal> checkLoan(const LoanTexts& texts) {
     if (texts.months) {
         const calc::EmiOutcome emi =
             calc::computeEmi({texts.principal, *texts.months, texts.startAfter, texts.rate});
-        if (emi.failed()) {
-            out = emi;
-            return std::nullopt;
-        }
+        if (emi.failed()) return refusalOf(emi);
         const details::EmiFigures& figures = *emi.figures;
         return LoanStart{figures.principal, numeric::readNumber(texts.rate), figures.monthlyRate,
                          figures.amount, figures.startDelay + 1};
     }
-    const auto loan = calc::checkRecoveryLoan(
-        {texts.principal, texts.rate, texts.startAfter, texts.instalment.value_or("")}, out);
-    if (!loan) return std::nullopt;
+    const std::string instalment = texts.instalment.value_or("");
+    const calc::RecoveryInputs inputs{texts.principal, texts.rate, texts.startAfter, instalment};
+    const calc::RecoveryOutcome recovery = calc::computeRecovery(inputs);
+    if (recovery.failed()) return refusalOf(recovery);
+    // The panel repaid it, so its checks pass again and its figures stay in range.
+    calc::Outcome checked;
+    const auto loan = calc::checkRecoveryLoan(inputs, checked);
     return LoanStart{loan->principalAfterWait, numeric::readNumber(texts.rate), loan->monthlyRate,
                      loan->instalment, loan->startDelay + 1};
 }
 
-// The events that the plan never reaches.
-void noteUnreached(const std::vector<Event>& events, int endMonth,
-                   std::vector<std::string>& notes) {
+namespace {
+
+// The events that the plan never reaches: after the month the loan ends in, or, when the month
+// limit stopped it, after the last month worked out.
+void noteUnreached(const std::vector<Event>& events, const Totals& plan, std::vector<Note>& notes) {
+    const std::string why = plan.cleared
+                                ? ": the loan ends in month " + std::to_string(plan.endMonth) + "."
+                                : ": the plan stops at month " + std::to_string(plan.endMonth) +
+                                      " with the loan still owing.";
     for (const Event& event : events) {
-        if (event.month && *event.month > endMonth) {
-            notes.push_back(describe(event) + " is not reached: the loan ends in month " +
-                            std::to_string(endMonth) + ".");
+        if (event.month && *event.month > plan.endMonth) {
+            notes.push_back({NoteKind::Unreached, describe(event) + " is not reached" + why});
         }
     }
 }
 
-void compute(const PlanInputs& inputs, calc::Outcome& status, PlanOutcome& out) {
-    const auto loan = readLoan(inputs.loan, status);
-    if (!loan) return;
-    const auto refuse = [&out](std::string message) {
-        out.ending = calc::Ending::Refused;
+void compute(const PlanInputs& inputs, PlanOutcome& out) {
+    const auto refuse = [&out](std::string message, calc::Ending ending = calc::Ending::Refused) {
+        out.ending = ending;
         out.message = std::move(message);
     };
+    auto checked = checkLoan(inputs.loan);
+    if (auto* refusal = std::get_if<LoanRefusal>(&checked)) {
+        return refuse(std::move(refusal->message), refusal->ending);
+    }
+    const LoanStart* loan = &std::get<LoanStart>(checked);
     for (const Event& event : inputs.events) {
         if (auto refusal = eventRefusal(event, loan->firstMonth)) return refuse(*refusal);
     }
@@ -227,11 +282,12 @@ void compute(const PlanInputs& inputs, calc::Outcome& status, PlanOutcome& out) 
     }
 
     if (result.plan.uncoveredMonth) {
-        result.notes.push_back("From month " + std::to_string(*result.plan.uncoveredMonth) +
-                               " the instalment does not cover the month's interest.");
+        result.notes.push_back(
+            {NoteKind::Uncovered, "From month " + std::to_string(*result.plan.uncoveredMonth) +
+                                      " the instalment does not cover the month's interest."});
     }
-    if (!plan.cleared) result.notes.emplace_back(kNotRepaid);
-    noteUnreached(inputs.events, plan.endMonth, result.notes);
+    if (!plan.cleared) result.notes.push_back({NoteKind::NotRepaid, std::string(kNotRepaid)});
+    noteUnreached(inputs.events, plan, result.notes);
 }
 
 }  // namespace
@@ -240,13 +296,12 @@ PlanOutcome computePlan(const PlanInputs& inputs) {
     PlanOutcome out;
     calc::Outcome status;
     calc::trapFailures(status, {std::nullopt, calc::messages::kCheckInput},
-                       [&] { compute(inputs, status, out); });
+                       [&] { compute(inputs, out); });
     if (status.failed()) {
-        out.ending =
-            status.ending == calc::Ending::Refused ? calc::Ending::Refused : calc::Ending::Failed;
-        out.message = status.message.empty() ? calc::messages::kCheckInput : status.message;
-        out.result.reset();
+        out.ending = calc::Ending::Failed;
+        out.message = calc::messages::kCheckInput;
     }
+    if (out.ending != calc::Ending::Completed) out.result.reset();
     return out;
 }
 

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+#include <variant>
 #include <vector>
 
+#include "calc/outcome.h"
 #include "plan/plan.h"
 
 // The month-by-month loop behind computePlan, for the searches that run it many times.
@@ -15,6 +19,25 @@ struct LoanStart {
     double instalment = 0;   ///< the scheduled instalment
     int firstMonth = 1;      ///< the start delay + 1
 };
+
+/// The box of the loan that a refusal is about; Loan when it is about the loan as a whole ("Check
+/// Principal amount, rate and EMI.").
+enum class LoanField { Principal, Rate, StartAfter, Months, Instalment, Loan };
+
+/// A loan's name in a plan file: "principal", "rate", "start_after", "months", "emi", or empty.
+std::string_view fieldName(LoanField field);
+
+/// Why a loan is refused: Refused by an input check, or Failed at run time; the panel's message.
+struct LoanRefusal {
+    calc::Ending ending = calc::Ending::Refused;
+    LoanField field = LoanField::Loan;
+    std::string message;
+};
+
+/// Checks a loan exactly as its panel's button does: with months as "Find EMI" does, with an
+/// instalment as "Find Months" does, which also refuses a loan that its instalment does not repay
+/// within the panel's 1801 passes. The one check of a loan, for the engine and plan files alike.
+std::variant<LoanStart, LoanRefusal> checkLoan(const LoanTexts& texts);
 
 /// The events laid out by month, from the first instalment month up to the month limit: the
 /// extras of each month added up in the order given, and the rate set in each month, if any (the

@@ -92,6 +92,20 @@ struct Run {
     std::optional<int> uncoveredMonth;  ///< the first month whose instalment <= its interest
 };
 
+/// What kind of thing a note tells.
+enum class NoteKind {
+    Uncovered,  ///< from a month on, the instalment does not cover the month's interest
+    NotRepaid,  ///< the month limit stopped the plan: kNotRepaid
+    Unreached,  ///< an event the plan never reaches
+};
+
+struct Note {
+    NoteKind kind;
+    std::string text;  ///< in the words to show
+
+    bool operator==(const Note&) const = default;
+};
+
 struct PlanResult {
     int firstMonth = 1;  ///< the first instalment's month: the start delay + 1
     Run base;            ///< the same loan with no events
@@ -99,22 +113,15 @@ struct PlanResult {
     int monthsSaved = 0;       ///< base months - plan months: negative when the plan runs longer
     double interestSaved = 0;  ///< base interest - plan interest
     std::optional<double> extraNeeded;  ///< for inputs.finishBy: per month, whole cents
-    /// What the person should know, in the words to show and in this order: the first month whose
-    /// instalment does not cover its interest, kNotRepaid when the month limit stopped the plan,
-    /// then each event the plan never reaches.
-    std::vector<std::string> notes;
+    /// What the person should know, in the order to show it: the uncovered instalment, the month
+    /// limit, then each event never reached in the order given.
+    std::vector<Note> notes;
 
     bool limitReached() const { return !plan.totals.cleared; }
     /// The note on the uncovered instalment, if there is one.
-    std::optional<std::string> warning() const {
-        if (!plan.uncoveredMonth) return std::nullopt;
-        return notes.front();
-    }
+    std::optional<std::string> warning() const;
     /// The notes on the events never reached.
-    std::span<const std::string> unreached() const {
-        const std::size_t before = (plan.uncoveredMonth ? 1 : 0) + (limitReached() ? 1 : 0);
-        return std::span(notes).subspan(before);
-    }
+    std::vector<std::string> unreached() const;
 };
 
 /// How a plan ended: Completed with a result (the month limit included), Refused with the
@@ -135,8 +142,7 @@ PlanOutcome computePlan(const PlanInputs& inputs);
 /// The message refusing the event, if the event is refused; firstMonth is the first instalment's.
 std::optional<std::string> eventRefusal(const Event& event, int firstMonth);
 
-/// The words that name an event's kind ("One-time extra payment"), and the event in a sentence.
-std::string_view kindName(EventKind kind);
+/// The event in a sentence: "One-time extra payment in month 24".
 std::string describe(const Event& event);
 
 }  // namespace brisanel::plan

@@ -10,30 +10,17 @@
 #include <cmath>
 #include <utility>
 
-#include "calc/messages.h"
 #include "export/list_file.h"
 #include "export/table_csv.h"
 #include "numeric/number_rules.h"
+#include "plan/engine.h"
+#include "plan/finish_by.h"
+#include "plan/month_number.h"
+#include "plan/words.h"
 
 namespace brisanel::plan {
 
 namespace {
-
-namespace messages = calc::messages;
-
-constexpr std::array<std::pair<std::string_view, EventKind>, 4> kKinds{{
-    {"monthly", EventKind::MonthlyExtra},
-    {"yearly", EventKind::YearlyExtra},
-    {"lump", EventKind::OneTimeExtra},
-    {"rate", EventKind::RateChange},
-}};
-
-std::string_view kindWord(EventKind kind) {
-    for (const auto& [word, value] : kKinds) {
-        if (value == kind) return word;
-    }
-    return {};
-}
 
 // Thrown inside the reader and caught at its top: the file is refused as a whole.
 struct Refusal {
@@ -87,19 +74,24 @@ public:
         return value.toDouble();
     }
 
-    int whole(const char* name, const QJsonValue& value, double low, double high) const {
-        const double number = this->number(name, value);
-        if (number != std::floor(number) || number < low || number > high) {
-            refuse(placeOf(name), "must be a whole number from " + std::to_string(int(low)) +
-                                      " to " + std::to_string(int(high)));
+    // A whole number from low to high; months are read as every month is.
+    int whole(const char* name, const QJsonValue& value, int low, int high) const {
+        const std::optional<int> number = monthOf(this->number(name, value));
+        if (!number || *number < low || *number > high) {
+            refuse(placeOf(name), "must be a whole number from " + std::to_string(low) + " to " +
+                                      std::to_string(high));
         }
-        return static_cast<int>(number);
+        return *number;
+    }
+
+    int month(const char* name, const QJsonValue& value) const {
+        return whole(name, value, -kMonthRange, kMonthRange);
     }
 
     std::optional<int> optionalMonth(const char* name) {
         const auto value = take(name);
         if (!value) return std::nullopt;
-        return whole(name, *value, -1e9, 1e9);
+        return month(name, *value);
     }
 
     // Every member has been read: anything left is unknown.
@@ -126,65 +118,60 @@ std::string boxText(double value) {
     return saving::fullPrecision(value);
 }
 
-LoanTexts readLoan(const QJsonValue& value) {
+// The words of a list of choices: "\"monthly\", \"yearly\", \"lump\" or \"rate\"".
+template <typename Words, typename Field>
+std::string choices(const Words& list, Field field) {
+    std::string text;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (i > 0) text += i + 1 == list.size() ? " or " : ", ";
+        text += '"' + std::string(list[i].*field) + '"';
+    }
+    return text;
+}
+
+// The loan's numbers as its boxes' texts, checked by the panels' own checks: a loan they refuse
+// refuses the file, at the field the refusal is about. Returns the first instalment's month.
+int readLoan(const QJsonValue& value, LoanTexts& texts) {
     Members loan(value, "loan");
-    LoanTexts texts;
-    const double principal = loan.number("principal", loan.require("principal"));
-    if (principal <= 0)
-        refuse(loan.placeOf("principal"), std::string(messages::kPrincipalPositive));
-    const double rate = loan.number("rate", loan.require("rate"));
-    if (!(rate > 0 && rate <= 200))
-        refuse(loan.placeOf("rate"), std::string(messages::kRateUpTo200));
-    int start = 0;
+    texts.principal = boxText(loan.number("principal", loan.require("principal")));
+    texts.rate = boxText(loan.number("rate", loan.require("rate")));
     if (const auto given = loan.take("start_after")) {
-        start = loan.whole("start_after", *given, -32768, 32767);
+        texts.startAfter = std::to_string(loan.whole("start_after", *given, -32768, 32767));
     }
     const auto months = loan.take("months");
     const auto emi = loan.take("emi");
     if (months.has_value() == emi.has_value()) {
         refuse("loan", "must hold either \"months\" or \"emi\"");
     }
-    if (months) {
-        const double count = loan.number("months", *months);
-        if (!(count > 0 && count <= 1800)) {
-            refuse(loan.placeOf("months"), std::string(messages::kDurationUpTo1800));
-        }
-        texts.months = boxText(count);
-    } else {
-        const double instalment = loan.number("emi", *emi);
-        if (instalment <= 0) refuse(loan.placeOf("emi"), std::string(messages::kEmiPositive));
-        if (start < 0)
-            refuse(loan.placeOf("start_after"), std::string(messages::kStartNotNegative));
-        texts.instalment = boxText(instalment);
-    }
+    if (months) texts.months = boxText(loan.number("months", *months));
+    if (emi) texts.instalment = boxText(loan.number("emi", *emi));
     loan.finish();
-    texts.principal = boxText(principal);
-    texts.rate = boxText(rate);
-    texts.startAfter = std::to_string(start);
-    return texts;
+    const auto checked = checkLoan(texts);
+    if (const auto* refusal = std::get_if<LoanRefusal>(&checked)) {
+        const std::string_view field = fieldName(refusal->field);
+        refuse(field.empty() ? "loan" : loan.placeOf(std::string(field).c_str()), refusal->message);
+    }
+    return std::get<LoanStart>(checked).firstMonth;
 }
 
 Event readEvent(const QJsonValue& value, const std::string& path, int firstMonth) {
     Members members(value, path);
     const QJsonValue kindValue = members.require("kind");
-    Event event;
-    bool known = false;
-    for (const auto& [word, kind] : kKinds) {
-        if (kindValue.isString() && text(kindValue.toString()) == word) {
-            event.kind = kind;
-            known = true;
-        }
+    const auto words = std::ranges::find_if(kEventKinds, [&](const KindWords& kind) {
+        return kindValue.isString() && text(kindValue.toString()) == kind.word;
+    });
+    if (words == kEventKinds.end()) {
+        refuse(members.placeOf("kind"), "must be " + choices(kEventKinds, &KindWords::word));
     }
-    if (!known)
-        refuse(members.placeOf("kind"), "must be \"monthly\", \"yearly\", \"lump\" or \"rate\"");
-    const bool isRate = event.kind == EventKind::RateChange;
-    const char* valueName = isRate ? "rate" : "amount";
-    event.value = members.number(valueName, members.require(valueName));
+    Event event;
+    event.kind = words->kind;
+    const std::string valueName(words->value);
+    event.value = members.number(valueName.c_str(), members.require(valueName.c_str()));
     if (event.kind == EventKind::MonthlyExtra) {
         event.month = members.optionalMonth("from");
         event.until = members.optionalMonth("to");
     } else {
-        event.month = members.whole("month", members.require("month"), -1e9, 1e9);
+        event.month = members.month("month", members.require("month"));
     }
     members.finish();
     if (auto refusal = eventRefusal(event, firstMonth)) refuse(path, *refusal);
@@ -199,14 +186,12 @@ PlanInputs readPlan(const QJsonDocument& document) {
                "must be " + std::to_string(kPlanFileVersion) + ", the version this program reads");
     }
     PlanInputs inputs;
-    inputs.loan = readLoan(top.require("loan"));
-    const int firstMonth = std::stoi(inputs.loan.startAfter) + 1;
+    const int firstMonth = readLoan(top.require("loan"), inputs.loan);
     if (const auto policy = top.take("policy")) {
-        if (policy->toString() == "end") {
-            inputs.policy = Policy::KeepEndMonth;
-        } else if (policy->toString() != "instalment") {
-            refuse("policy", "must be \"instalment\" or \"end\"");
-        }
+        const PolicyWords* words =
+            policy->isString() ? policyNamed(text(policy->toString())) : nullptr;
+        if (!words) refuse("policy", "must be " + choices(kPolicies, &PolicyWords::word));
+        inputs.policy = words->policy;
     }
     if (const auto events = top.take("events")) {
         if (!events->isArray()) refuse("events", "must be a list");
@@ -217,7 +202,8 @@ PlanInputs readPlan(const QJsonDocument& document) {
         }
     }
     if (const auto finishBy = top.take("finish_by")) {
-        inputs.finishBy = top.whole("finish_by", *finishBy, firstMonth, 1e9);
+        inputs.finishBy = top.month("finish_by", *finishBy);
+        if (*inputs.finishBy < firstMonth) refuse("finish_by", finishByRefusal(firstMonth));
     }
     top.finish();
     return inputs;
@@ -274,8 +260,9 @@ QByteArray planFileContents(const PlanInputs& inputs) {
     }
     QJsonArray events;
     for (const Event& event : inputs.events) {
-        QJsonObject object{{"kind", QString::fromUtf8(kindWord(event.kind))}};
-        object.insert(event.kind == EventKind::RateChange ? "rate" : "amount", event.value);
+        const KindWords& words = wordsOf(event.kind);
+        QJsonObject object{{"kind", QString::fromUtf8(words.word)}};
+        object.insert(QString::fromUtf8(words.value), event.value);
         if (event.kind == EventKind::MonthlyExtra) {
             if (event.month) object.insert("from", *event.month);
             if (event.until) object.insert("to", *event.until);
@@ -286,7 +273,7 @@ QByteArray planFileContents(const PlanInputs& inputs) {
     }
     QJsonObject top{{"brisanel_plan", kPlanFileVersion},
                     {"loan", loan},
-                    {"policy", inputs.policy == Policy::KeepEndMonth ? "end" : "instalment"},
+                    {"policy", QString::fromUtf8(wordsOf(inputs.policy).word)},
                     {"events", events}};
     if (inputs.finishBy) top.insert("finish_by", *inputs.finishBy);
     return QJsonDocument(top).toJson(QJsonDocument::Indented);

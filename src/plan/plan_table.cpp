@@ -40,13 +40,20 @@ saving::TextRows yearTexts(std::span<const YearRow> rows) {
 }
 
 std::vector<std::string> totalsColumns() {
-    return {"months", "end_month", "first_instalment", "last_instalment", "interest", "paid"};
+    std::vector<std::string> columns;
+    for (const FigureRow& row : kFigureRows) columns.emplace_back(row.column);
+    return columns;
 }
 
 std::vector<std::string> totalsTexts(const Totals& totals) {
-    return {std::to_string(totals.months),         std::to_string(totals.endMonth),
-            fullPrecision(totals.firstInstalment), fullPrecision(totals.lastInstalment),
-            fullPrecision(totals.interest),        fullPrecision(totals.paid)};
+    std::vector<std::string> texts;
+    for (const FigureRow& row : kFigureRows) {
+        const double value = row.value(totals);
+        texts.push_back(row.kind == FigureRow::Kind::Amount
+                            ? fullPrecision(value)
+                            : std::to_string(static_cast<int>(value)));
+    }
+    return texts;
 }
 
 std::string scheduleCsv(std::span<const PlanRow> rows) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "export/table_csv.h"
@@ -21,8 +23,35 @@ saving::TextRows monthTexts(std::span<const PlanRow> rows);
 std::vector<std::string> yearColumns();
 saving::TextRows yearTexts(std::span<const YearRow> rows);
 
-/// The figures of a run by name: months, end_month, first_instalment, last_instalment,
-/// interest, paid.
+/// One of the figures of a run, as the window, its document and the command line show it and the
+/// csv and json formats name it.
+struct FigureRow {
+    enum class Kind { Amount, Count, EndMonth };
+    std::string_view caption;  ///< "First instalment"
+    std::string_view column;   ///< "first_instalment"
+    Kind kind;                 ///< an end month shows kNotRepaidShort for a loan not repaid
+    double (*value)(const Totals&);
+};
+
+inline constexpr std::string_view kNotRepaidShort = "not repaid";
+
+/// In the order they are shown and written.
+inline constexpr std::array<FigureRow, 6> kFigureRows{{
+    {"Months", "months", FigureRow::Kind::Count,
+     [](const Totals& t) { return static_cast<double>(t.months); }},
+    {"End month", "end_month", FigureRow::Kind::EndMonth,
+     [](const Totals& t) { return static_cast<double>(t.endMonth); }},
+    {"First instalment", "first_instalment", FigureRow::Kind::Amount,
+     [](const Totals& t) { return t.firstInstalment; }},
+    {"Last instalment", "last_instalment", FigureRow::Kind::Amount,
+     [](const Totals& t) { return t.lastInstalment; }},
+    {"Total interest", "interest", FigureRow::Kind::Amount,
+     [](const Totals& t) { return t.interest; }},
+    {"Total paid", "paid", FigureRow::Kind::Amount, [](const Totals& t) { return t.paid; }},
+}};
+
+/// The figures of a run by name, in the order of kFigureRows: months, end_month,
+/// first_instalment, last_instalment, interest, paid.
 std::vector<std::string> totalsColumns();
 std::vector<std::string> totalsTexts(const Totals& totals);
 

@@ -141,12 +141,13 @@ const std::vector<Case> kCases = {
      "brisanel-calc: the calculation stopped: division by zero\n"},
 
     // Plans: the base beside the plan, the last month's extra cut to what is owed.
-    {with(kPlan, {"--finish-by", "2"}), 0, "",
+    // A month reads as a number does in a box: 2.0 is month 2.
+    {with(kPlan, {"--finish-by", "2.0"}), 0, "",
      "                           Base           Plan\n"
-     "First instalment         300.00         300.00\n"
-     "Last instalment          122.48         300.00\n"
      "Months                        4              3\n"
      "End month                     4              3\n"
+     "First instalment         300.00         300.00\n"
+     "Last instalment          122.48         300.00\n"
      "Total interest            22.48          21.27\n"
      "Total paid              1022.48        1021.27\n\n"
      "Months saved: 1\nInterest saved: 1.21\nExtra per month needed: 207.51\n"},
@@ -194,11 +195,17 @@ const std::vector<Case> kCases = {
     {with(kPlan, {"--months", "12"}), 2, refused("plan", "--months and --emi exclude each other")},
     {with(kPlan, {"--schedule", "--by-year"}), 2,
      refused("plan", "--schedule and --by-year exclude each other")},
-    {{"plan", "--principal", "1000", "--rate", "12", "--emi", "10", "--format", "csv"},
+    {{"plan", "--principal", "1000", "--rate", "12", "--emi", "15", "--rate-change", "24@3",
+      "--format", "csv"},
      3,
      "brisanel-calc: The loan is not repaid within 1800 months.\n",
      "base_months,base_end_month,",
      true},
+    // A loan its panel cannot repay is not planned either.
+    {{"plan", "--principal", "1000", "--rate", "12", "--emi", "10"},
+     3,
+     "brisanel-calc: Check Principal amount, rate and EMI.\n",
+     ""},
 
     // Help and version; a --help after good options still wins, after a mistake it does not.
     {{"--help"}, 0, "", "Usage: brisanel-calc COMMAND [OPTIONS]\n", true},

@@ -2,6 +2,7 @@
 // refused whole, with the place and the problem.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "plan/plan_file.h"
@@ -49,8 +50,13 @@ TEST(PlanFile, AFileWithAnythingWrongIsRefusedWithThePlaceAndTheProblem) {
         {R"({"brisanel_plan": 2})", "brisanel_plan: must be 1, the version this program reads"},
         {R"({"brisanel_plan": 1})", "loan: is missing"},
         {file(R"(, "colour": "red")"), "colour: is not a known field"},
-        {R"({"brisanel_plan": 1, "loan": {"principal": 5000, "rate": 250, "months": 48}})",
+        // The loan is checked by its panel's own checks, at the field each is about.
+        {R"({"brisanel_plan": 1, "loan": {"principal": 5000, "rate": 200.00000000000003, "months": 48}})",
          "loan.rate: Rate of interest must be a positive value upto 200."},
+        {R"({"brisanel_plan": 1, "loan": {"principal": 1000, "rate": 12, "emi": 5}})",
+         "loan: Check Principal amount, rate and EMI."},
+        {R"({"brisanel_plan": 1, "loan": {"principal": 1000, "rate": 12, "start_after": -1, "emi": 50}})",
+         "loan.start_after: Repayment start time must be a positive integer."},
         {R"({"brisanel_plan": 1, "loan": {"principal": 5000, "rate": 9, "months": 4, "emi": 9}})",
          "loan: must hold either \"months\" or \"emi\""},
         {file(R"(, "events": [{"kind": "lump", "amount": 5, "month": 2.5}])"),
@@ -74,6 +80,18 @@ TEST(PlanFile, AFileWithAnythingWrongIsRefusedWithThePlaceAndTheProblem) {
     }
     EXPECT_EQ(std::get<std::string>(readPlanFile("/nonexistent/plan.json")),
               "/nonexistent/plan.json: No such file or directory");
+
+    // A loan that its panel refuses refuses the file, named with the field and the message.
+    const QTemporaryDir folder;
+    const QString name = folder.filePath("late.json");
+    QFile late(name);
+    ASSERT_TRUE(late.open(QIODevice::WriteOnly));
+    late.write(R"({"brisanel_plan": 1, "loan": {"principal": 5000, "rate": 12, "start_after": 60,
+                  "months": 48}})");
+    late.close();
+    EXPECT_EQ(std::get<std::string>(readPlanFile(name)),
+              name.toStdString() +
+                  ": loan.start_after: Start time must be less than total recovery time.");
 }
 
 }  // namespace

@@ -113,11 +113,23 @@ TEST(PlanFigures, AnUncoveredInstalmentIsNamedAndTheMonthLimitStopsTheLoan) {
     EXPECT_EQ(result.plan.rows.size(), 1800u);
     EXPECT_EQ(result.plan.rows.back().month, 1800);
     EXPECT_EQ(result.notes,
-              (std::vector<std::string>{
-                  "From month 3 the instalment does not cover the month's interest.",
-                  std::string(kNotRepaid),
-                  "One-time extra payment in month 1801 is not reached: the loan ends in month "
-                  "1800."}));
+              (std::vector<Note>{
+                  {NoteKind::Uncovered,
+                   "From month 3 the instalment does not cover the month's interest."},
+                  {NoteKind::NotRepaid, "The loan is not repaid within 1800 months."},
+                  {NoteKind::Unreached,
+                   "One-time extra payment in month 1801 is not reached: the plan stops at month "
+                   "1800 with the loan still owing."}}));
+    EXPECT_EQ(result.warning(), "From month 3 the instalment does not cover the month's interest.");
+    EXPECT_EQ(result.unreached().size(), 1u);
+    // A loan that ends: the event after its end is named, and nothing else.
+    PlanInputs ends = loanPaying("1000", "12", "300");
+    ends.events = {{Kind::OneTimeExtra, 5, 9, {}}, {Kind::RateChange, 10, 4, {}}};
+    const PlanResult ended = resultOf(ends);
+    EXPECT_EQ(ended.warning(), std::nullopt);
+    EXPECT_EQ(ended.unreached(),
+              std::vector<std::string>{
+                  "One-time extra payment in month 9 is not reached: the loan ends in month 4."});
 }
 
 TEST(PlanFigures, RefusalsNameTheEventOrKeepThePanelsMessage) {
@@ -146,6 +158,11 @@ TEST(PlanFigures, RefusalsNameTheEventOrKeepThePanelsMessage) {
               "Start time must be less than total recovery time.");
     EXPECT_EQ(computePlan(loanPaying("5000", "12.5", "0")).message,
               "EMI must be positive to cover the repayment.");
+    // An instalment that "Find Months" cannot repay the loan with is not planned either.
+    const PlanOutcome unpaid = computePlan(loanPaying("1000", "12", "5"));
+    EXPECT_EQ(unpaid.ending, calc::Ending::Failed);
+    EXPECT_EQ(unpaid.message, "Check Principal amount, rate and EMI.");
+    EXPECT_EQ(unpaid.result, std::nullopt);
 }
 
 // 5000 over 30 months from month 3: loan years 3-14, 15-26 and a short 27-32.
@@ -174,9 +191,9 @@ TEST(PlanFigures, FinishByFindsTheLeastWholeCentThatIsEnough) {
     inputs.finishBy = 360;
     EXPECT_EQ(resultOf(inputs).extraNeeded, 0);
     // Clear in the first month: all that is owed then, less the instalment.
-    PlanInputs now = loanPaying("1000", "12", "10");
+    PlanInputs now = loanPaying("1000", "12", "11");
     now.finishBy = 1;
-    EXPECT_EQ(cents(resultOf(now).extraNeeded.value()), "1000.00");
+    EXPECT_EQ(cents(resultOf(now).extraNeeded.value()), "999.00");
 }
 
 // With no events the plan repays as the EMI panel's schedule does, month for month: for every loan

@@ -11,18 +11,24 @@
 #include <tuple>
 
 #include "app/latin1.h"
+#include "export/table_csv.h"
 #include "numeric/failure.h"
 #include "numeric/number_rules.h"
+#include "plan/month_number.h"
+#include "plan/words.h"
 
 namespace brisanel::app::planner {
 namespace {
 
-constexpr plan::EventKind kKinds[] = {plan::EventKind::MonthlyExtra, plan::EventKind::YearlyExtra,
-                                      plan::EventKind::OneTimeExtra, plan::EventKind::RateChange};
-constexpr int kKindRole = Qt::UserRole;
+using plan::kEventKinds;
+constexpr int kKindRole = Qt::UserRole;  // the kind's place in kEventKinds
 
 QString kindText(plan::EventKind kind) {
-    return latin1(plan::kindName(kind));
+    return latin1(plan::wordsOf(kind).name);
+}
+
+int placeOf(plan::EventKind kind) {
+    return static_cast<int>(&plan::wordsOf(kind) - kEventKinds.data());
 }
 
 // Editors that hand every change to the table at once: a list of kinds, boxes for the rest.
@@ -35,7 +41,7 @@ public:
         auto* self = const_cast<EventDelegate*>(this);
         if (index.column() == EventTable::Kind) {
             auto* list = new QComboBox(parent);
-            for (plan::EventKind kind : kKinds) list->addItem(kindText(kind));
+            for (const plan::KindWords& words : kEventKinds) list->addItem(latin1(words.name));
             list->setAccessibleName(QStringLiteral("Kind of event"));
             connect(list, &QComboBox::currentIndexChanged, self,
                     [self, list] { emit self->commitData(list); });
@@ -67,7 +73,8 @@ public:
         if (auto* list = qobject_cast<QComboBox*>(editor)) {
             const int kind = list->currentIndex();
             if (model->data(index, kKindRole).toInt() == kind) return;
-            model->setData(index, kindText(kKinds[kind]), Qt::DisplayRole);
+            model->setData(index, latin1(kEventKinds[static_cast<std::size_t>(kind)].name),
+                           Qt::DisplayRole);
             model->setData(index, kind, kKindRole);
             return;
         }
@@ -79,8 +86,10 @@ QString cellText(const QTableWidgetItem* item) {
     return item ? item->text().trimmed() : QString();
 }
 
+// The shortest text that reads back as the same number, so an amount opened from a file is the
+// file's to the last digit.
 QString numberText(double value) {
-    return QString::number(value, 'g', 15);
+    return QString::fromStdString(saving::fullPrecision(value));
 }
 
 }  // namespace
@@ -116,7 +125,7 @@ void EventTable::appendRow(int row, const plan::Event& event) {
     for (int column : {Value, Month, Until}) {
         item(row, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    item(row, Kind)->setData(kKindRole, static_cast<int>(event.kind));
+    item(row, Kind)->setData(kKindRole, placeOf(event.kind));
     setKind(row, event.kind);
 }
 
@@ -136,7 +145,9 @@ void EventTable::setKind(int row, plan::EventKind kind) {
 
 plan::EventKind EventTable::kindAt(int row) const {
     const int kind = item(row, Kind)->data(kKindRole).toInt();
-    return kKinds[std::clamp(kind, 0, static_cast<int>(std::size(kKinds)) - 1)];
+    return kEventKinds[static_cast<std::size_t>(
+                           std::clamp(kind, 0, static_cast<int>(kEventKinds.size()) - 1))]
+        .kind;
 }
 
 void EventTable::setEvents(const std::vector<plan::Event>& events) {
@@ -174,11 +185,11 @@ std::variant<std::vector<plan::Event>, QString> EventTable::events(QList<int>* u
         plan::Event event;
         event.kind = kindAt(row);
         // "Rate change in row 2: the month "x" is not a whole number."
-        const auto refuse = [&](const char* what, const QString& text, const char* wanted) {
-            return QStringLiteral("%1 in row %2: the %3 \"%4\" is not %5.")
+        const auto refuse = [&](const char* what, const QString& text, std::string_view problem) {
+            return QStringLiteral("%1 in row %2: the %3 \"%4\" %5.")
                 .arg(kindText(event.kind))
                 .arg(row + 1)
-                .arg(QLatin1String(what), text, QLatin1String(wanted));
+                .arg(QLatin1String(what), text, latin1(problem));
         };
         const QString value = cellText(item(row, Value));
         if (value.isEmpty()) {
@@ -187,21 +198,18 @@ std::variant<std::vector<plan::Event>, QString> EventTable::events(QList<int>* u
         }
         const std::string text = value.toStdString();
         try {
-            if (!numeric::isNumeric(text)) return refuse("amount or rate", value, "a number");
+            if (!numeric::isNumeric(text))
+                return refuse("amount or rate", value, "is not a number");
             event.value = numeric::readNumber(text);
         } catch (const numeric::ArithmeticError&) {
-            return refuse("amount or rate", value, "a number");
+            return refuse("amount or rate", value, "is not a number");
         }
         for (const auto& [column, month, what] :
              {std::tuple{Month, &event.month, "month"}, {Until, &event.until, "until month"}}) {
             const QString text = cellText(item(row, column));
             if (text.isEmpty()) continue;
-            bool whole = false;
-            const double number = text.toDouble(&whole);
-            if (!whole || number != std::floor(number) || std::abs(number) > 1e9) {
-                return refuse(what, text, "a whole number");
-            }
-            *month = static_cast<int>(number);
+            *month = plan::readMonth(text.toStdString());
+            if (!*month) return refuse(what, text, plan::kNotAMonth);
         }
         events.push_back(event);
     }

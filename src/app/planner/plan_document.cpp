@@ -18,6 +18,7 @@
 #include "app/latin1.h"
 #include "app/planner/plan_charts.h"
 #include "app/planner/plan_texts.h"
+#include "plan/words.h"
 
 namespace brisanel::app::planner {
 namespace {
@@ -123,18 +124,17 @@ Table summary(const PlanDocument& document) {
     };
     add(QStringLiteral("Loan plan"), {}, true);
     add({});
-    add(QStringLiteral("Principal:"), latin1(inputs.loan.principal));
-    add(QStringLiteral("Annual rate %:"), latin1(inputs.loan.rate));
-    add(QStringLiteral("Start after (months):"), latin1(inputs.loan.startAfter));
+    // The boxes' texts as the user typed them, in UTF-8.
+    add(QStringLiteral("Principal:"), QString::fromStdString(inputs.loan.principal));
+    add(QStringLiteral("Annual rate %:"), QString::fromStdString(inputs.loan.rate));
+    add(QStringLiteral("Start after (months):"), QString::fromStdString(inputs.loan.startAfter));
     if (inputs.loan.months) {
-        add(QStringLiteral("Number of months:"), latin1(*inputs.loan.months));
+        add(QStringLiteral("Number of months:"), QString::fromStdString(*inputs.loan.months));
     } else {
-        add(QStringLiteral("Monthly instalment:"), latin1(inputs.loan.instalment.value_or("")));
+        add(QStringLiteral("Monthly instalment:"),
+            QString::fromStdString(inputs.loan.instalment.value_or("")));
     }
-    add(QStringLiteral("After an extra payment:"),
-        inputs.policy == plan::Policy::KeepEndMonth
-            ? QStringLiteral("Same end, lower instalment")
-            : QStringLiteral("Shorter loan, same instalment"));
+    add(QStringLiteral("After an extra payment:"), latin1(plan::wordsOf(inputs.policy).name));
     if (inputs.finishBy) {
         add(QStringLiteral("Finish by month:"),
             QStringLiteral("%1, needs %2 more each month")
@@ -156,19 +156,10 @@ Table figures(const plan::PlanResult& result) {
     Table table;
     table.header.push_back(
         {{QString(), QStringLiteral("Without events"), QStringLiteral("With the plan")}, true});
-    const auto row = [&table, &result](const char* caption, auto text) {
-        table.lines.push_back(
-            {{QString::fromLatin1(caption), text(result.base.totals), text(result.plan.totals)}});
-    };
-    const QLocale locale;
-    row("First instalment", [](const plan::Totals& t) { return amountText(t.firstInstalment); });
-    row("Last instalment", [](const plan::Totals& t) { return amountText(t.lastInstalment); });
-    row("Months", [&](const plan::Totals& t) { return locale.toString(t.months); });
-    row("End month", [&](const plan::Totals& t) {
-        return t.cleared ? locale.toString(t.endMonth) : QStringLiteral("not repaid");
-    });
-    row("Total interest", [](const plan::Totals& t) { return amountText(t.interest); });
-    row("Total paid", [](const plan::Totals& t) { return amountText(t.paid); });
+    for (const plan::FigureRow& figure : plan::kFigureRows) {
+        table.lines.push_back({{latin1(figure.caption), figureText(figure, result.base.totals),
+                                figureText(figure, result.plan.totals)}});
+    }
     return table;
 }
 
@@ -178,8 +169,8 @@ Table notes(const plan::PlanResult& result) {
     if (!result.limitReached() && result.base.totals.cleared) {
         table.lines.push_back({{savedText(result.monthsSaved, result.interestSaved)}, true});
     }
-    for (const std::string& note : result.notes) {
-        table.lines.push_back({{QString::fromStdString(note)}});
+    for (const plan::Note& note : result.notes) {
+        table.lines.push_back({{QString::fromStdString(note.text)}});
     }
     return table;
 }

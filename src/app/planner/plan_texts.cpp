@@ -34,4 +34,15 @@ QString savedText(int monthsSaved, double interestSaved, const QLocale& locale) 
     return when + QStringLiteral(", ") + interest;
 }
 
+QString figureText(const plan::FigureRow& figure, const plan::Totals& totals,
+                   const QLocale& locale) {
+    using Kind = plan::FigureRow::Kind;
+    const double value = figure.value(totals);
+    if (figure.kind == Kind::Amount) return amountText(value, locale);
+    if (figure.kind == Kind::EndMonth && !totals.cleared) {
+        return QString::fromLatin1(plan::kNotRepaidShort);
+    }
+    return locale.toString(static_cast<int>(value));
+}
+
 }  // namespace brisanel::app::planner

@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QString>
 
+#include "plan/plan_table.h"
+
 // How the planner writes the engine's figures for people: amounts with two decimals and the
 // locale's digit grouping, spans of months in years and months.
 namespace brisanel::app::planner {
@@ -16,5 +18,10 @@ QString durationText(int months);
 /// The saving at a glance: "3 years 2 months sooner, 12,345.67 less interest"; a plan that runs
 /// longer or costs more says "later" and "more interest".
 QString savedText(int monthsSaved, double interestSaved, const QLocale& locale = QLocale());
+
+/// One of a run's figures as the window and its document show it: an amount, a count in the
+/// locale's digits, or "not repaid" for the end month of a loan not repaid.
+QString figureText(const plan::FigureRow& figure, const plan::Totals& totals,
+                   const QLocale& locale = QLocale());
 
 }  // namespace brisanel::app::planner

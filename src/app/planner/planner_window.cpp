@@ -491,7 +491,7 @@ void PlannerWindow::showResult(plan::PlanResult result, std::optional<int> finis
     showCharts();
     yearModel_->show(result_, years_);
     QStringList notes;
-    for (const std::string& note : result_->notes) notes.append(QString::fromStdString(note));
+    for (const plan::Note& note : result_->notes) notes.append(QString::fromStdString(note.text));
     showMessages(notes);
     if (!finishBy) {
         extraNeeded_->clear();

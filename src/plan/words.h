@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "plan/plan.h"
+
+// The words that name a plan's event kinds and policies, once for the window, its document, the
+// plan file and the command line.
+namespace brisanel::plan {
+
+struct KindWords {
+    EventKind kind;
+    std::string_view name;    ///< for people: "One-time extra payment"
+    std::string_view word;    ///< in a plan file's "kind"
+    std::string_view option;  ///< brisanel-calc plan's option, without its dashes
+    std::string_view value;   ///< the name of the value: "amount", or "rate" for a rate change
+};
+
+/// In the order the window lists them.
+inline constexpr std::array<KindWords, 4> kEventKinds{{
+    {EventKind::MonthlyExtra, "Monthly extra payment", "monthly", "extra", "amount"},
+    {EventKind::YearlyExtra, "Yearly extra payment", "yearly", "yearly", "amount"},
+    {EventKind::OneTimeExtra, "One-time extra payment", "lump", "lump", "amount"},
+    {EventKind::RateChange, "Rate change", "rate", "rate-change", "rate"},
+}};
+
+const KindWords& wordsOf(EventKind kind);
+
+struct PolicyWords {
+    Policy policy;
+    std::string_view name;  ///< for people
+    std::string_view word;  ///< in a plan file's "policy" and brisanel-calc's --keep
+};
+
+/// The default first.
+inline constexpr std::array<PolicyWords, 2> kPolicies{{
+    {Policy::KeepInstalment, "Shorter loan, same instalment", "instalment"},
+    {Policy::KeepEndMonth, "Same end, lower instalment", "end"},
+}};
+
+const PolicyWords& wordsOf(Policy policy);
+/// The policy a file or command-line word names, if any.
+const PolicyWords* policyNamed(std::string_view word);
+
+}  // namespace brisanel::plan
