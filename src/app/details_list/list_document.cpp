@@ -13,6 +13,7 @@
 
 #include "app/a4_pdf.h"
 #include "app/latin1.h"
+#include "app/page_writer.h"
 
 namespace brisanel::app {
 namespace {
@@ -86,59 +87,6 @@ std::vector<Piece> headerPieces(std::string_view header, const std::vector<qreal
     return pieces;
 }
 
-QFont documentFont() {
-    QFont font(QStringLiteral("Liberation Mono"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(9);
-    return font;
-}
-
-// Draws rows of text on a page of `rows` rows plus two: a gap and the page number.
-class PageWriter {
-public:
-    PageWriter(QPainter& painter, const QPagedPaintDevice& device)
-        : painter_(painter),
-          width_(device.width()),
-          pitch_(device.height() / qreal(kRowsPerPage + 2)),
-          plain_(documentFont()),
-          bold_(plain_),
-          metrics_(plain_, &device) {
-        bold_.setBold(true);
-        painter_.setFont(plain_);
-    }
-
-    const QFontMetricsF& metrics() const { return metrics_; }
-
-    void text(int row, qreal x, const QString& text, bool bold = false) {
-        if (bold) painter_.setFont(bold_);
-        painter_.drawText(QPointF(x, baseline(row)), text);
-        if (bold) painter_.setFont(plain_);
-    }
-
-    void rule(int row) {
-        const qreal y = (row + 1) * pitch_ - pitch_ / 6;
-        painter_.setPen(QPen(Qt::black, pitch_ / 24));
-        painter_.drawLine(QPointF(0, y), QPointF(width_, y));
-    }
-
-    void pageNumber(int page, int pages) {
-        const QString text = QStringLiteral("Page %1 of %2").arg(page).arg(pages);
-        this->text(kRowsPerPage + 1, (width_ - metrics_.horizontalAdvance(text)) / 2, text);
-    }
-
-private:
-    qreal baseline(int row) const {
-        return row * pitch_ + (pitch_ + metrics_.ascent() - metrics_.descent()) / 2;
-    }
-
-    QPainter& painter_;
-    qreal width_;
-    qreal pitch_;
-    QFont plain_;
-    QFont bold_;
-    QFontMetricsF metrics_;
-};
-
 // The captions with a colon at the left, their texts in a column after the longest caption.
 class FigureWriter {
 public:
@@ -149,7 +97,7 @@ public:
                 widest = std::max(widest, page.metrics().horizontalAdvance(figure.caption + ':'));
             }
         }
-        textAt_ = widest + kColumnGap * page.metrics().horizontalAdvance(QLatin1Char('0'));
+        textAt_ = widest + kColumnGap * page.character();
     }
 
     // Writes the figures from `row` on; returns the row after them.
@@ -172,7 +120,7 @@ bool drawListDocument(QPagedPaintDevice& device, const ListDocument& document,
                       const QPageRanges& pages) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
-    PageWriter page(painter, device);
+    PageWriter page(painter, device, kRowsPerPage, 9);
     const std::vector<qreal> starts = columnStarts(document.lines, page.metrics());
     const std::vector<Piece> header = headerPieces(document.header, starts);
 

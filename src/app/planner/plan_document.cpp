@@ -16,6 +16,7 @@
 
 #include "app/a4_pdf.h"
 #include "app/latin1.h"
+#include "app/page_writer.h"
 #include "app/planner/plan_charts.h"
 #include "app/planner/plan_texts.h"
 #include "plan/words.h"
@@ -215,14 +216,6 @@ Table scheduleTable(const plan::PlanRows& rows) {
     return table;
 }
 
-QFont documentFont(bool bold = false) {
-    QFont font(QStringLiteral("Liberation Mono"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(8);
-    font.setBold(bold);
-    return font;
-}
-
 // The three charts drawn one under another over the page's rows.
 void drawCharts(QPainter& painter, const PlanDocument& document, qreal width, qreal height) {
     PlanCharts charts;
@@ -257,29 +250,19 @@ bool drawPlanDocument(QPagedPaintDevice& device, const PlanDocument& document) {
 
     QPainter painter;
     if (!painter.begin(&device)) return false;
-    const QFont plain = documentFont();
-    const QFont bold = documentFont(true);
-    const QFontMetricsF metrics(plain, &device);
-    const qreal width = device.width();
-    const qreal pitch = device.height() / qreal(kRowsPerPage + 2);
-    const qreal character = metrics.horizontalAdvance(QLatin1Char('0'));
-    const auto baseline = [&](int row) {
-        return row * pitch + (pitch + metrics.ascent() - metrics.descent()) / 2;
-    };
-    painter.setFont(plain);
+    PageWriter writer(painter, device, kRowsPerPage, 8);
+    const qreal character = writer.character();
     const int count = static_cast<int>(pages.size());
     for (int number = 1; number <= count; ++number) {
         if (number > 1 && !device.newPage()) return false;
         const Page& page = pages[static_cast<std::size_t>(number - 1)];
         if (page.charts) {
             painter.save();
-            drawCharts(painter, document, width, kRowsPerPage * pitch);
+            drawCharts(painter, document, writer.width(), writer.textHeight());
             painter.restore();
-            painter.setFont(plain);
+            writer.restoreFont();
         }
         for (const Placed& placed : page.rows) {
-            if (placed.line->bold) painter.setFont(bold);
-            const qreal y = baseline(placed.row);
             const auto& cells = placed.line->cells;
             const auto& ends = placed.table->ends;
             for (std::size_t c = 0; c < cells.size(); ++c) {
@@ -289,14 +272,10 @@ bool drawPlanDocument(QPagedPaintDevice& device, const PlanDocument& document) {
                 } else if (c > 0) {
                     x = (ends[c] - cells[c].size()) * character;
                 }
-                painter.drawText(QPointF(x, y), cells[c]);
+                writer.text(placed.row, x, cells[c], placed.line->bold);
             }
-            if (placed.line->bold) painter.setFont(plain);
         }
-        const QString footer = QStringLiteral("Page %1 of %2").arg(number).arg(count);
-        painter.drawText(
-            QPointF((width - metrics.horizontalAdvance(footer)) / 2, baseline(kRowsPerPage + 1)),
-            footer);
+        writer.pageNumber(number, count);
     }
     return painter.end();
 }
