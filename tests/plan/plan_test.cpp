@@ -105,6 +105,68 @@ TEST(PlanFigures, EachPolicyAnswersALumpAndARateChange) {
     }
 }
 
+// Each kind of event falls in its own months: a yearly extra every 12 months from its month, a
+// monthly extra from its first month to its last, a lump once; of two rates set in one month the
+// last given holds.
+TEST(PlanFigures, EachEventFallsInItsMonths) {
+    PlanInputs inputs = loanOver("5000", "12", "36");
+    inputs.events = {{Kind::YearlyExtra, 100, 2, {}},  {Kind::MonthlyExtra, 10, 5, 7},
+                     {Kind::OneTimeExtra, 0.5, 9, {}}, {Kind::RateChange, 6, 3, {}},
+                     {Kind::RateChange, 18, 3, {}},    {Kind::RateChange, 9, 20, {}},
+                     {Kind::RateChange, 7, 20, {}}};
+    const PlanResult result = resultOf(inputs);
+    std::vector<std::pair<int, std::string>> extras;
+    for (const PlanRow& row : result.plan.rows) {
+        if (row.extra > 0.005) extras.emplace_back(row.month, cents(row.extra));
+    }
+    EXPECT_EQ(extras, (std::vector<std::pair<int, std::string>>{{2, "100.00"},
+                                                                {5, "10.00"},
+                                                                {6, "10.00"},
+                                                                {7, "10.00"},
+                                                                {9, "0.50"},
+                                                                {14, "100.00"},
+                                                                {26, "100.00"}}));
+    EXPECT_EQ(result.plan.rows[1].annualRate, 12);
+    EXPECT_EQ(result.plan.rows[2].annualRate, 18);
+    EXPECT_EQ(result.plan.rows[18].annualRate, 18);
+    EXPECT_EQ(result.plan.rows[19].annualRate, 7);
+}
+
+// 1000 at 12 % over 12 months with 50 more every month. Keeping the end works the instalment out
+// again after each extra over the months left; the extras still to come end it in month 10.
+TEST(PlanFigures, KeepingTheEndAnswersEveryRecurringExtra) {
+    PlanInputs inputs = loanOver("1000", "12", "12");
+    inputs.events = {{Kind::MonthlyExtra, 50, {}, {}}};
+    inputs.policy = Policy::KeepEndMonth;
+    const PlanResult result = resultOf(inputs);
+    EXPECT_EQ(result.plan.totals.endMonth, 10);
+    std::vector<std::string> instalments;
+    for (std::size_t i = 0; i < 4; ++i)
+        instalments.push_back(cents(result.plan.rows[i].instalment));
+    EXPECT_EQ(instalments, (std::vector<std::string>{"88.85", "84.03", "78.75", "72.91"}));
+    EXPECT_EQ(cents(result.plan.totals.interest), "47.68");
+    EXPECT_EQ(cents(result.plan.totals.lastInstalment), "10.20");
+    // The extra that clears it by month 6, under each policy.
+    for (const auto& [policy, extra] :
+         {std::pair{Policy::KeepEndMonth, "115.30"}, std::pair{Policy::KeepInstalment, "83.70"}}) {
+        PlanInputs finishing = loanOver("1000", "12", "12");
+        finishing.policy = policy;
+        finishing.finishBy = 6;
+        EXPECT_EQ(cents(resultOf(finishing).extraNeeded.value()), extra);
+    }
+}
+
+// A balance that leaves the double range ends the plan with the panels' message, even when only
+// the month's interest, not the instalment, overflows.
+TEST(PlanFigures, ABalanceBeyondTheDoubleRangeFailsThePlan) {
+    PlanInputs inputs = loanPaying("1.6e308", "1", "1e306");
+    inputs.events = {{Kind::RateChange, 200, 2, {}}};
+    const PlanOutcome out = computePlan(inputs);
+    EXPECT_EQ(out.ending, calc::Ending::Failed);
+    EXPECT_EQ(out.message, "Check your input data.");
+    EXPECT_EQ(out.result, std::nullopt);
+}
+
 TEST(PlanFigures, AnUncoveredInstalmentIsNamedAndTheMonthLimitStopsTheLoan) {
     PlanInputs inputs = loanPaying("1000", "12", "15");
     inputs.events = {{Kind::RateChange, 24, 3, {}}, {Kind::OneTimeExtra, 5, 1801, {}}};
