@@ -25,7 +25,12 @@ inline constexpr std::array<KindWords, 4> kEventKinds{{
     {EventKind::RateChange, "Rate change", "rate", "rate-change", "rate"},
 }};
 
-const KindWords& wordsOf(EventKind kind);
+constexpr const KindWords& wordsOf(EventKind kind) {
+    for (const KindWords& words : kEventKinds) {
+        if (words.kind == kind) return words;
+    }
+    return kEventKinds.front();  // every kind is listed
+}
 
 struct PolicyWords {
     Policy policy;
@@ -39,8 +44,16 @@ inline constexpr std::array<PolicyWords, 2> kPolicies{{
     {Policy::KeepEndMonth, "Same end, lower instalment", "end"},
 }};
 
-const PolicyWords& wordsOf(Policy policy);
+constexpr const PolicyWords& wordsOf(Policy policy) {
+    return policy == Policy::KeepEndMonth ? kPolicies[1] : kPolicies[0];
+}
+
 /// The policy a file or command-line word names, if any.
-const PolicyWords* policyNamed(std::string_view word);
+constexpr const PolicyWords* policyNamed(std::string_view word) {
+    for (const PolicyWords& words : kPolicies) {
+        if (words.word == word) return &words;
+    }
+    return nullptr;
+}
 
 }  // namespace brisanel::plan

@@ -22,9 +22,9 @@ TEST(NumericBoxRule, ReadsDecimalNumbersAndAnyOtherTextAsZero) {
         EXPECT_TRUE(isNumeric(text)) << text;
         EXPECT_DOUBLE_EQ(readNumber(text), value) << text;
     }
-    for (const char* text : {"",    " ",   "abc", ".",     "+",    "-",     "1e",    "1e+",
-                             "1E-", "e5",  ".e1", "1e2.5", "1e 2", "12a",   "1,000", "0x10",
-                             "inf", "nan", "1 2", "--1",   "$5",   "1.2.3", "+-1",   "1e+-2"}) {
+    for (const char* text : {"",    " ",   "abc",   ".",     "+",   "-",     "1e",   "1e+",   "1E-",
+                             "e5",  ".e1", "1e2.5", "1e 2",  "12a", "1,000", "0x10", "inf",   "nan",
+                             "1 2", "--1", "$5",    "1.2.3", "+-1", "1e+-2", "12a5", "1.5e2x"}) {
         EXPECT_FALSE(isNumeric(text)) << text;
         EXPECT_EQ(readNumber(text), 0.0) << text;
     }
