@@ -88,8 +88,19 @@ sleep 0.5
 copied=$(xclip -o -selection clipboard -t text/csv 2>/dev/null || true)
 [[ "$copied" == "month,opening_balance,"*$'\n'"1,5000,"* ]] ||
     fail "ctrl+shift+c copied no table: ${copied:0:100}"
+
+# The real save dialog gives a name typed with a dot of its own the plan's suffix too.
+focus "$planner"
+xdotool key ctrl+s
+dialog=$(shown "Save Plan") || exit 1
+focus "$dialog"
+xdotool key ctrl+a && xdotool type --delay 30 "loan.v2" && xdotool key Return
+for _ in $(seq 100); do [ -f "$work/loan.v2.json" ] && break; sleep 0.1; done
+[ -f "$work/loan.v2.json" ] || fail "\"loan.v2\" was not saved as loan.v2.json: $(ls "$work")"
+
+focus "$planner"
 xdotool key Escape
-gone "New plan - Loan planner - Brisanel & Repayment"
+gone "loan.v2.json - Loan planner - Brisanel & Repayment"
 
 # The main window's Ctrl+S from its box: the save asks for the list's name.
 expect_dialog "$main" ctrl+s "Brisanel"
