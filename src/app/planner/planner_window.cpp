@@ -447,6 +447,11 @@ void PlannerWindow::setInputs(const plan::PlanInputs& inputs) {
         finishBy_->setText(inputs.finishBy ? QString::number(*inputs.finishBy) : QString());
     }
     termNote_.clear();
+    // A plan started or opened shows its years closed, from the top.
+    yearTree_->collapseAll();
+    yearTree_->setCurrentIndex({});
+    openYears_.clear();
+    currentYear_ = topYear_ = YearPlace(-1, -1);
     recompute();
 }
 
