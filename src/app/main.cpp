@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/dialogs/dialogs.h"
+#include "app/translations.h"
 #include "app/window/fonts.h"
 #include "app/window/frm_interest.h"
 
@@ -8,6 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Lets Wayland desktops match the window to its launcher and icon.
     QGuiApplication::setDesktopFileName("example.norvikal.Brisanel");
+    brisanel::app::installTranslations(app);
     brisanel::app::QtDialogs dialogs;
 
     // A new text box first lays out its text in the application's font, before it takes the font

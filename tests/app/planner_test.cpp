@@ -6,7 +6,9 @@
 #include <QProcess>
 #include <QTest>
 
+#include "app/contrast.h"
 #include "app/planner/plan_texts.h"
+#include "app/planner/year_model.h"
 #include "plan/plan.h"
 #include "plan/plan_file.h"
 #include "plan/plan_table.h"
@@ -165,6 +167,7 @@ TEST_F(Planner, ShowsTheEnginesFiguresAndRowsAsTheUserTypes) {
               amountText(in<QLineEdit>("txtTerm")->text().toDouble()));
     term->setCurrentIndex(0);
     EXPECT_EQ(in<QLineEdit>("txtTerm")->text(), "48");
+    EXPECT_EQ(text("lblMessages"), "");  // nothing changed to speak of
 
     // Insert in the table opens a monthly extra's amount for typing; each key counts.
     events()->setFocus();
@@ -383,6 +386,220 @@ TEST_F(Planner, KeysReturnEscapeInsertDeleteAndEveryControlNamed) {
     press(Qt::Key_Escape, shown);  // the table has the focus now: Escape closes, asking first
     expectTold({kSaveQuestion});
     EXPECT_FALSE(shown->isVisible());
+}
+
+// ---- Keys from every focus -----------------------------------------------------------------
+
+// A box that asks for every key with Ctrl, as a QLineEdit asks for Ctrl+E, Ctrl+K and Ctrl+U in
+// the X11 key scheme (the offscreen platform's scheme gives it none of them).
+class GreedyBox final : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier) {
+            event->accept();
+            return true;
+        }
+        return QLineEdit::event(event);
+    }
+};
+
+TEST_F(Planner, MenuKeysWorkFromABoxThatAsksForThemInEitherWindow) {
+    choose("mnEMI");
+    for (const auto& [box, text] : {std::pair{20, "5000"}, {19, "48"}, {18, "12"}, {17, "0"}})
+        type(box, text);
+    showActive();
+    auto* mainBox = new GreedyBox(window->centralWidget());
+    mainBox->setFocus();
+    press(Qt::ControlModifier | Qt::Key_L);
+    ASSERT_NE(planner(), nullptr);
+    ASSERT_TRUE(planner()->isVisible());
+
+    showActive(planner());
+    auto* box = new GreedyBox(planner()->centralWidget());
+    box->show();
+    box->setFocus();
+    QGuiApplication::clipboard()->clear();
+    for (Qt::Key key : {Qt::Key_E, Qt::Key_S, Qt::Key_O})
+        press(Qt::ControlModifier | key, planner());
+    ASSERT_EQ(dialogs.suggestions.size(), 3);
+    EXPECT_TRUE(dialogs.suggestions[0].startsWith("Export PDF | "));
+    EXPECT_TRUE(dialogs.suggestions[1].startsWith("Save Plan | "));
+    EXPECT_TRUE(dialogs.suggestions[2].startsWith("Open Plan | "));
+    press(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_C, planner());
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat("text/csv"));
+    EXPECT_EQ(box->text(), "");
+}
+
+// ---- Views that follow the typing ----------------------------------------------------------
+
+TEST_F(Planner, TheYearlyTreeKeepsItsOpenYearsSelectionAndScrollAsTheUserTypes) {
+    openEmi();  // 4 years
+    auto* tree = in<QTreeView>("treeYears");
+    QAbstractItemModel* model = tree->model();
+    tree->expand(model->index(1, 0));
+    tree->expand(model->index(2, 0));
+    tree->setCurrentIndex(model->index(3, 0, model->index(1, 0)));
+    QScrollBar* scroll = tree->verticalScrollBar();
+    scroll->setValue(scroll->maximum());
+    const int scrolled = scroll->value();
+    ASSERT_GT(scrolled, 0);
+    const auto expectKept = [&](const char* after) {
+        EXPECT_FALSE(tree->isExpanded(model->index(0, 0))) << after;
+        EXPECT_TRUE(tree->isExpanded(model->index(1, 0))) << after;
+        EXPECT_TRUE(tree->isExpanded(model->index(2, 0))) << after;
+        EXPECT_EQ(tree->currentIndex().parent().row(), 1) << after;
+        EXPECT_EQ(tree->currentIndex().row(), 3) << after;
+        EXPECT_EQ(scroll->value(), scrolled) << after;
+    };
+    in<QLineEdit>("txtPrincipal")->setText("6000");
+    expectKept("a new principal");
+    EXPECT_EQ(model->index(0, planner::YearModel::Instalments).data().toString(), "1,896.04");
+    in<QLineEdit>("txtPrincipal")->setText("");  // refused while it is typed again
+    in<QLineEdit>("txtPrincipal")->setText("6000");
+    expectKept("the principal typed again");
+    in<QLineEdit>("txtTerm")->setText("54");  // a fifth year of 6 months
+    ASSERT_EQ(model->rowCount(), 5);
+    expectKept("a fifth year");
+}
+
+TEST_F(Planner, SwitchingHowTheLoanIsRepaidSaysHowTheLoanChanged) {
+    openFrom("mnRecovery", {{5, "8000"}, {7, "9.5"}, {8, "0"}, {11, "300"}});
+    EXPECT_EQ(text("lblBaseMonths"), "31");
+    auto* term = in<QComboBox>("cmbTerm");
+    term->setCurrentIndex(0);
+    EXPECT_EQ(in<QLineEdit>("txtTerm")->text(), "31");
+    EXPECT_EQ(text("lblBaseFirstInstalment"), "292.04");
+    EXPECT_EQ(text("lblMessages"),
+              "The loan changed with the switch: now 31 months at 292.04 a month, before 31 "
+              "months at 300.00.");
+    EXPECT_TRUE(planner()->isWindowModified());
+    in<QLineEdit>("txtRate")->setText("9.50");  // the note goes with the next edit
+    EXPECT_EQ(text("lblMessages"), "");
+    term->setCurrentIndex(1);  // what was typed for the instalment is back
+    EXPECT_EQ(in<QLineEdit>("txtTerm")->text(), "300");
+    EXPECT_EQ(text("lblMessages"),
+              "The loan changed with the switch: now 31 months at 300.00 a month, before 31 "
+              "months at 292.04.");
+}
+
+// ---- Texts and colours ---------------------------------------------------------------------
+
+TEST_F(Planner, TextsFromThePanelKeepTheirCharactersAndCountsReadInEnglish) {
+    openFrom("mnEMI", {{20, "1200"}, {19, "12"}, {18, "6"}, {17, "½"}});
+    ASSERT_NE(planner(), nullptr);
+    EXPECT_EQ(in<QLineEdit>("txtStartAfter")->text(), "½");
+    EXPECT_TRUE(in<QChartView>("chartYears")
+                    ->accessibleDescription()
+                    .startsWith("Principal and interest per loan year, 1 year: the most interest"));
+    using planner::durationText;
+    EXPECT_EQ(durationText(0), "0 months");
+    EXPECT_EQ(durationText(1), "1 month");
+    EXPECT_EQ(durationText(12), "1 year");
+    EXPECT_EQ(durationText(-13), "1 year 1 month");
+    EXPECT_EQ(durationText(26), "2 years 2 months");
+    EXPECT_EQ(planner::savedText(13, 1234.5, QLocale(QLocale::English)),
+              "1 year 1 month sooner, 1,234.50 less interest");
+}
+
+// WCAG 2's contrast ratio, worked out here apart from the window's own.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+TEST_F(Planner, WarningsAndChartLinesReadOnALightAndADarkPalette) {
+    openEmi();
+    QPalette light(QColor(239, 239, 239));
+    light.setColor(QPalette::Base, Qt::white);
+    QPalette dark(QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(42, 42, 42));
+    for (const QPalette& palette : {light, dark}) {
+        planner()->setPalette(palette);
+        const QPalette shown = in<QLabel>("lblMessages")->palette();
+        const QColor warning = shown.color(QPalette::WindowText);
+        EXPECT_GE(contrast(warning, palette.color(QPalette::Window)), 4.5)
+            << warning.name().toStdString();
+        EXPECT_GT(warning.red(), 2 * warning.green())
+            << warning.name().toStdString();  // still a red
+        for (const char* name : {"chartBalance", "chartYears"}) {
+            QChart* chart = in<QChartView>(name)->chart();
+            EXPECT_EQ(chart->backgroundBrush().color(), palette.color(QPalette::Base));
+            for (QAbstractSeries* series : chart->series()) {
+                if (auto* line = qobject_cast<QLineSeries*>(series)) {
+                    const QColor colour = line->pen().color();
+                    EXPECT_GE(contrast(colour, palette.color(QPalette::Base)), 4.5)
+                        << name << " " << colour.name().toStdString();
+                }
+            }
+        }
+    }
+}
+
+// ---- Files ---------------------------------------------------------------------------------
+
+TEST_F(Planner, SavingNamesTheRowsWithoutAnAmountAndTheUserMayCancel) {
+    openEmi();
+    in<QPushButton>("btnAddEvent")->click();
+    setCell(0, 1, "1000");
+    setCell(0, 2, "12");
+    in<QPushButton>("btnAddEvent")->click();  // no amount yet
+    setCell(1, 2, "20");
+    const Told question{
+        "Row 2 of the events has no amount or rate yet and will not be saved. Save the plan "
+        "without it?",
+        MessageIcon::Exclamation, MessageButtons::OkCancel};
+    dialogs.savePath = folder.folder.filePath("kept");
+    dialogs.answers = {Answer::Cancel};
+    press(Qt::ControlModifier | Qt::Key_S, planner());
+    expectTold({question});
+    EXPECT_TRUE(dialogs.suggestions.isEmpty());
+    EXPECT_FALSE(QFile::exists(folder.folder.filePath("kept.json")));
+
+    dialogs.answers = {Answer::Ok};
+    in<QAction>("actSavePlan")->trigger();
+    expectTold({question});
+    auto read = plan::readPlanFile(folder.folder.filePath("kept.json"));
+    ASSERT_TRUE(std::holds_alternative<plan::PlanInputs>(read));
+    EXPECT_EQ(std::get<plan::PlanInputs>(read).events.size(), 1u);
+    EXPECT_TRUE(planner()->isWindowModified());  // the row on screen is not in the file
+}
+
+TEST_F(Planner, FileDialogsStartBesideThePlanAndGiveItsSuffix) {
+    openEmi();
+    const auto askAll = [this] {
+        dialogs.suggestions.clear();
+        for (const char* command : {"actExportPlanPdf", "actSavePlan", "actOpenPlan"})
+            in<QAction>(command)->trigger();
+        return dialogs.suggestions;
+    };
+    const QString here = QDir::currentPath();
+    EXPECT_EQ(askAll(),
+              QStringList({"Export PDF | " + here + "/plan.pdf | pdf",
+                           "Save Plan | " + here + "/plan.json | json", "Open Plan | " + here}));
+    ASSERT_TRUE(QDir(here).mkdir("plans"));
+    const QString plans = here + "/plans";
+    dialogs.savePath = plans + "/loan.v2";
+    in<QAction>("actSavePlan")->trigger();
+    EXPECT_TRUE(QFile::exists(plans + "/loan.v2.json"));
+    dialogs.savePath.clear();
+    EXPECT_EQ(askAll(), QStringList({"Export PDF | " + plans + "/loan.v2.pdf | pdf",
+                                     "Save Plan | " + plans + "/loan.v2.json | json",
+                                     "Open Plan | " + plans}));
+    // The rule the real dialog applies to a name typed in it.
+    EXPECT_EQ(withSuffix("loan.v2", "json"), "loan.v2.json");
+    EXPECT_EQ(withSuffix("LOAN.JSON", "json"), "LOAN.JSON");
+    EXPECT_EQ(withSuffix("loan.json.pdf", ""), "loan.json.pdf");
 }
 
 }  // namespace

@@ -22,19 +22,24 @@ struct ShownMessage {
 /// Cancel for a question and an empty text for a prompt when the queue is empty.
 class ScriptedDialogs final : public Dialogs {
 public:
-    // Export PDF saves as `savePath`, Print prints into `printPath` as a PDF; empty: cancelled.
-    QString saveFileName(const QString&, const QString&, const QString&) override {
-        return savePath;
+    // Export PDF saves as `savePath`, given the default suffix as the real dialog gives it;
+    // Print prints into `printPath` as a PDF; empty: cancelled.
+    QString saveFileName(const QString& title, const QString& suggested, const QString&,
+                         const QString& defaultSuffix = {}) override {
+        suggestions.push_back(title + " | " + suggested + " | " + defaultSuffix);
+        return savePath.isEmpty() ? savePath : withSuffix(savePath, defaultSuffix);
     }
     bool setUpPrinter(QPrinter& printer) override {
         printer.setOutputFileName(printPath);
         return !printPath.isEmpty();
     }
     // Open Plan opens `openPath`; empty: cancelled.
-    QString openFileName(const QString&, const QString&, const QString&) override {
+    QString openFileName(const QString& title, const QString& folder, const QString&) override {
+        suggestions.push_back(title + " | " + folder);
         return openPath;
     }
     QString savePath, printPath, openPath;
+    QStringList suggestions;  // "title | suggested path | default suffix" of each file dialog
 
     MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons) override {

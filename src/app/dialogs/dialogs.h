@@ -8,7 +8,7 @@ class QWidget;
 namespace brisanel::app {
 
 enum class MessageIcon { Information, Exclamation, Critical };
-enum class MessageButtons { Ok, YesNoCancel, SaveDiscardCancel };
+enum class MessageButtons { Ok, OkCancel, YesNoCancel, SaveDiscardCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel, Save, Discard };
 
 /// The modal message box, the one-line input prompt, the file and print dialogs, behind one seam so
@@ -24,10 +24,12 @@ public:
     /// Asks for one line of text; returns an empty text when the user cancels.
     virtual QString prompt(const QString& text, const QString& title) = 0;
 
-    /// Asks where to save a file, starting from the suggested path, whose suffix a name typed
-    /// without one is given; returns an empty text when the user cancels.
+    /// Asks where to save a file, starting from the suggested path; returns an empty text when the
+    /// user cancels. A name that does not end in `.defaultSuffix` is given it ("loan.v2" becomes
+    /// "loan.v2.json"); without a default suffix, a name typed without one takes the suggested
+    /// path's.
     virtual QString saveFileName(const QString& title, const QString& suggested,
-                                 const QString& filter) = 0;
+                                 const QString& filter, const QString& defaultSuffix = {}) = 0;
 
     /// Asks which existing file to open, starting in `folder`; returns an empty text when the user
     /// cancels.
@@ -41,6 +43,9 @@ public:
 /// The real dialogs: QMessageBox, QInputDialog, QFileDialog and QPrintDialog over the active
 /// window, or over the owner when no window is active (as after another dialog has just closed).
 /// A message keeps the lines it is given, unwrapped, as long as they fit the screen.
+/// `name` ending in `.suffix`, as it is or with the suffix added; an empty suffix adds none.
+QString withSuffix(const QString& name, const QString& suffix);
+
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget* owner = nullptr) : owner_(owner) {}
@@ -49,8 +54,8 @@ public:
 
     MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons) override;
-    QString saveFileName(const QString& title, const QString& suggested,
-                         const QString& filter) override;
+    QString saveFileName(const QString& title, const QString& suggested, const QString& filter,
+                         const QString& defaultSuffix = {}) override;
     QString openFileName(const QString& title, const QString& folder,
                          const QString& filter) override;
     bool setUpPrinter(QPrinter& printer) override;

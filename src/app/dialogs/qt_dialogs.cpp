@@ -45,7 +45,9 @@ MessageAnswer QtDialogs::message(const QString& text, const QString& title, Mess
                                       : icon == MessageIcon::Exclamation ? QMessageBox::Warning
                                                                          : QMessageBox::Critical;
     QMessageBox::StandardButtons boxButtons = QMessageBox::Ok;
-    if (buttons == MessageButtons::YesNoCancel) {
+    if (buttons == MessageButtons::OkCancel) {
+        boxButtons = QMessageBox::Ok | QMessageBox::Cancel;
+    } else if (buttons == MessageButtons::YesNoCancel) {
         boxButtons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     } else if (buttons == MessageButtons::SaveDiscardCancel) {
         boxButtons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
@@ -63,6 +65,8 @@ MessageAnswer QtDialogs::message(const QString& text, const QString& title, Mess
             return MessageAnswer::Save;
         case QMessageBox::Discard:
             return MessageAnswer::Discard;
+        case QMessageBox::Ok:
+            return MessageAnswer::Ok;
         default:
             return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }

@@ -7,17 +7,43 @@
 #include "app/dialogs/dialogs.h"
 
 namespace brisanel::app {
+namespace {
+
+// QFileDialog adds its default suffix only to a name without any ("loan", not "loan.v2"). This
+// one gives it to every name that does not end in it, before the dialog asks about replacing a
+// file, so that the question is about the file that will be written.
+class SuffixedFileDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (files.size() == 1 && !defaultSuffix().isEmpty()) {
+            const QString name = withSuffix(files.constFirst(), defaultSuffix());
+            if (name != files.constFirst()) selectFile(name);
+        }
+        QFileDialog::accept();
+    }
+};
+
+}  // namespace
+
+QString withSuffix(const QString& name, const QString& suffix) {
+    if (suffix.isEmpty() || name.endsWith('.' + suffix, Qt::CaseInsensitive)) return name;
+    return name + '.' + suffix;
+}
 
 QString QtDialogs::saveFileName(const QString& title, const QString& suggested,
-                                const QString& filter) {
-    QFileDialog dialog(parent(), title, suggested, filter);
+                                const QString& filter, const QString& defaultSuffix) {
+    SuffixedFileDialog dialog(parent(), title, suggested, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The dialog adds the suffix before it asks about replacing a file, so the question is about
-    // the file that would be written.
-    dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    // A name typed without a suffix takes the suggested file's when no default is given.
+    dialog.setDefaultSuffix(defaultSuffix.isEmpty() ? QFileInfo(suggested).suffix()
+                                                    : defaultSuffix);
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    return defaultSuffix.isEmpty() ? chosen : withSuffix(chosen, defaultSuffix);
 }
 
 QString QtDialogs::openFileName(const QString& title, const QString& folder,

@@ -11,12 +11,17 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/contrast.h"
 #include "app/planner/plan_texts.h"
 
 namespace brisanel::app::planner {
 namespace {
 
 constexpr int kMostYearLabels = 12;
+// The lines' colours, made lighter or darker until they read on the chart's background.
+const QColor kBaseLine(32, 96, 192);
+const QColor kPlanLine(224, 112, 0);
+const QColor kYearBalanceLine(160, 32, 32);
 
 QChart* newChart(const QString& title) {
     auto* chart = new QChart;
@@ -79,52 +84,62 @@ void setRange(QValueAxis* axis, double bottom, double top) {
 }  // namespace
 
 PlanCharts::PlanCharts() {
-    balance_ = newChart(QStringLiteral("Balance by month"));
+    balance_ = newChart(tr("Balance by month"));
     baseBalance_ = new QLineSeries;
-    baseBalance_->setName(QStringLiteral("Without events"));
+    baseBalance_->setName(tr("Without events"));
     planBalance_ = new QLineSeries;
-    planBalance_->setName(QStringLiteral("With the plan"));
-    monthAxis_ = valueAxis(QStringLiteral("Month"), "%d");
+    planBalance_->setName(tr("With the plan"));
+    monthAxis_ = valueAxis(tr("Month"), "%d");
     monthAxis_->setTickType(QValueAxis::TicksDynamic);
     monthAxis_->setTickAnchor(0);
     monthAxis_->setTickInterval(12);
-    balanceAxis_ = valueAxis(QStringLiteral("Balance"), "%.0f");
+    balanceAxis_ = valueAxis(tr("Balance"), "%.0f");
     balance_->addAxis(monthAxis_, Qt::AlignBottom);
     balance_->addAxis(balanceAxis_, Qt::AlignLeft);
     attach(balance_, baseBalance_, monthAxis_, balanceAxis_);
     attach(balance_, planBalance_, monthAxis_, balanceAxis_);
-    // Set once the chart's theme has given the series their colours.
-    baseBalance_->setPen(QPen(QColor(32, 96, 192), 3));
-    planBalance_->setPen(QPen(QColor(224, 112, 0), 2, Qt::DashLine));
 
-    years_ = newChart(QStringLiteral("Principal and interest per loan year"));
-    principal_ = new QBarSet(QStringLiteral("Principal"));
-    interest_ = new QBarSet(QStringLiteral("Interest"));
+    years_ = newChart(tr("Principal and interest per loan year"));
+    principal_ = new QBarSet(tr("Principal"));
+    interest_ = new QBarSet(tr("Interest"));
     auto* bars = new QStackedBarSeries;
     bars->append(principal_);
     bars->append(interest_);
     yearBalance_ = new QLineSeries;
-    yearBalance_->setName(QStringLiteral("Balance at the year's end"));
+    yearBalance_->setName(tr("Balance at the year's end"));
     yearAxis_ = new QCategoryAxis;
-    yearAxis_->setTitleText(QStringLiteral("Loan year"));
+    yearAxis_->setTitleText(tr("Loan year"));
     yearAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    amountAxis_ = valueAxis(QStringLiteral("Paid in the year"), "%.0f");
-    yearBalanceAxis_ = valueAxis(QStringLiteral("Balance"), "%.0f");
+    amountAxis_ = valueAxis(tr("Paid in the year"), "%.0f");
+    yearBalanceAxis_ = valueAxis(tr("Balance"), "%.0f");
     years_->addAxis(yearAxis_, Qt::AlignBottom);
     years_->addAxis(amountAxis_, Qt::AlignLeft);
     years_->addAxis(yearBalanceAxis_, Qt::AlignRight);
     attach(years_, bars, yearAxis_, amountAxis_);
     attach(years_, yearBalance_, yearAxis_, yearBalanceAxis_);
-    yearBalance_->setPen(QPen(QColor(160, 32, 32), 2));
     yearBalance_->setPointsVisible(true);
 
-    totals_ = newChart(QStringLiteral("Total principal and interest"));
+    totals_ = newChart(tr("Total principal and interest"));
     pie_ = new QPieSeries;
-    pie_->append(QStringLiteral("Principal"), 1);
-    pie_->append(QStringLiteral("Interest"), 0);
+    pie_->append(tr("Principal"), 1);
+    pie_->append(tr("Interest"), 0);
     for (QPieSlice* slice : pie_->slices()) slice->setLabelVisible(true);
     totals_->addSeries(pie_);
     totals_->legend()->hide();
+    setBackground(Qt::white);
+}
+
+void PlanCharts::setBackground(const QColor& background) {
+    const QChart::ChartTheme theme =
+        background.lightnessF() < 0.5 ? QChart::ChartThemeDark : QChart::ChartThemeLight;
+    for (QChart* chart : {balance_, years_, totals_}) {
+        if (chart->theme() != theme) chart->setTheme(theme);
+        chart->setBackgroundBrush(background);
+    }
+    // Set after the theme, which gives every series its own colours.
+    baseBalance_->setPen(QPen(readableOn(kBaseLine, background), 3));
+    planBalance_->setPen(QPen(readableOn(kPlanLine, background), 2, Qt::DashLine));
+    yearBalance_->setPen(QPen(readableOn(kYearBalanceLine, background), 2));
 }
 
 void PlanCharts::show(const plan::PlanResult* result, const plan::YearRows& years, int charts) {
@@ -139,7 +154,7 @@ void PlanCharts::showBalance(const plan::PlanResult* result, bool fill) {
             baseBalance_->clear();
             planBalance_->clear();
         }
-        balanceText_ = QStringLiteral("Balance by month: no plan to show.");
+        balanceText_ = tr("Balance by month: no plan to show.");
         return;
     }
     if (fill) {
@@ -173,9 +188,8 @@ void PlanCharts::showBalance(const plan::PlanResult* result, bool fill) {
     }
     const plan::PlanRow& first = result->plan.rows.front();
     const plan::PlanRow& end = result->plan.rows.back();
-    balanceText_ = QStringLiteral(
-                       "Balance by month: %1 at month %2 to %3 at month %4; base ends "
-                       "at month %5")
+    balanceText_ = tr("Balance by month: %1 at month %2 to %3 at month %4; base ends "
+                      "at month %5")
                        .arg(amountText(first.closingBalance))
                        .arg(first.month)
                        .arg(amountText(end.closingBalance))
@@ -188,17 +202,15 @@ void PlanCharts::showYears(const plan::PlanResult* result, const plan::YearRows&
     const plan::YearRows& shown = result ? years : none;
     if (fill) fillYears(shown);
     if (shown.empty()) {
-        yearsText_ = QStringLiteral("Principal and interest per loan year: no plan to show.");
+        yearsText_ = tr("Principal and interest per loan year: no plan to show.");
         return;
     }
     const auto most = std::max_element(
         shown.begin(), shown.end(),
         [](const plan::YearRow& a, const plan::YearRow& b) { return a.interest < b.interest; });
-    yearsText_ = QStringLiteral(
-                     "Principal and interest per loan year, %1 years: the most "
-                     "interest, %2, in year %3; the balance from %4 after year 1 to "
-                     "%5 after year %1")
-                     .arg(shown.size())
+    yearsText_ = tr("Principal and interest per loan year, %n year(s): the most interest, %1, in "
+                    "year %2; the balance from %3 after year 1 to %4 after year %n",
+                    "", static_cast<int>(shown.size()))
                      .arg(amountText(most->interest))
                      .arg(most->year)
                      .arg(amountText(shown.front().closingBalance))
@@ -245,10 +257,10 @@ void PlanCharts::showTotals(const plan::PlanResult* result, bool fill) {
         if (fill) {
             principal->setValue(0);
             interest->setValue(0);
-            principal->setLabel(QStringLiteral("Principal"));
-            interest->setLabel(QStringLiteral("Interest"));
+            principal->setLabel(tr("Principal"));
+            interest->setLabel(tr("Interest"));
         }
-        totalsText_ = QStringLiteral("Total principal and interest: no plan to show.");
+        totalsText_ = tr("Total principal and interest: no plan to show.");
         return;
     }
     const plan::Totals& totals = result->plan.totals;
@@ -256,13 +268,12 @@ void PlanCharts::showTotals(const plan::PlanResult* result, bool fill) {
     if (fill) {
         principal->setValue(std::max(repaid, 0.0));
         interest->setValue(std::max(totals.interest, 0.0));
-        principal->setLabel(QStringLiteral("Principal %1").arg(amountText(repaid)));
-        interest->setLabel(QStringLiteral("Interest %1").arg(amountText(totals.interest)));
+        principal->setLabel(tr("Principal %1").arg(amountText(repaid)));
+        interest->setLabel(tr("Interest %1").arg(amountText(totals.interest)));
     }
     const double share = totals.paid > 0 ? 100 * totals.interest / totals.paid : 0;
-    totalsText_ = QStringLiteral(
-                      "Total principal %1 against total interest %2: interest is %3% "
-                      "of all that is paid")
+    totalsText_ = tr("Total principal %1 against total interest %2: interest is %3% "
+                     "of all that is paid")
                       .arg(amountText(repaid), amountText(totals.interest),
                            QLocale().toString(share, 'f', 1));
 }

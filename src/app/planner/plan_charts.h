@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QCoreApplication>
 #include <QString>
 
 #include "plan/plan.h"
@@ -22,8 +24,15 @@ namespace brisanel::app::planner {
 /// The charts are handed to whoever shows them (a QChartView or a QGraphicsScene), which owns
 /// them from then on.
 class PlanCharts {
+    Q_DECLARE_TR_FUNCTIONS(PlanCharts)
+
 public:
+    /// Charts on white, as on paper.
     PlanCharts();
+
+    /// Charts drawn on `background`: the light or the dark chart theme by its lightness, and the
+    /// lines in colours that read on it at 4.5:1 at least.
+    void setBackground(const QColor& background);
 
     QChart* balance() const { return balance_; }
     QChart* years() const { return years_; }

@@ -1,9 +1,17 @@
 #include "app/planner/plan_texts.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <cstdlib>
 
 namespace brisanel::app::planner {
+namespace {
+
+QString tr(const char* text, int n = -1) {
+    return QCoreApplication::translate("PlanTexts", text, nullptr, n);
+}
+
+}  // namespace
 
 QString amountText(double value, const QLocale& locale) {
     // A rounded -0.00 reads as 0.00.
@@ -15,23 +23,23 @@ QString durationText(int months) {
     months = std::abs(months);
     const int years = months / 12;
     const int rest = months % 12;
-    const auto count = [](int n, const char* one, const char* many) {
-        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-    };
-    if (years == 0) return count(rest, "month", "months");
-    if (rest == 0) return count(years, "year", "years");
-    return count(years, "year", "years") + ' ' + count(rest, "month", "months");
+    if (years == 0) return tr("%n month(s)", rest);
+    if (rest == 0) return tr("%n year(s)", years);
+    //: A span of years and months: "3 years 2 months"
+    return tr("%1 %2").arg(tr("%n year(s)", years), tr("%n month(s)", rest));
 }
 
 QString savedText(int monthsSaved, double interestSaved, const QLocale& locale) {
-    const QString when = monthsSaved > 0   ? durationText(monthsSaved) + QStringLiteral(" sooner")
-                         : monthsSaved < 0 ? durationText(monthsSaved) + QStringLiteral(" later")
-                                           : QStringLiteral("ends in the same month");
+    const QString span = durationText(monthsSaved);
+    const QString when = monthsSaved > 0   ? tr("%1 sooner").arg(span)
+                         : monthsSaved < 0 ? tr("%1 later").arg(span)
+                                           : tr("ends in the same month");
     const QString amount = amountText(std::abs(interestSaved), locale);
-    const QString interest = amount == amountText(0, locale) ? QStringLiteral("the same interest")
-                             : interestSaved > 0 ? amount + QStringLiteral(" less interest")
-                                                 : amount + QStringLiteral(" more interest");
-    return when + QStringLiteral(", ") + interest;
+    const QString interest = amount == amountText(0, locale) ? tr("the same interest")
+                             : interestSaved > 0             ? tr("%1 less interest").arg(amount)
+                                                             : tr("%1 more interest").arg(amount);
+    //: The saving in time, then in interest
+    return tr("%1, %2").arg(when, interest);
 }
 
 QString figureText(const plan::FigureRow& figure, const plan::Totals& totals,

@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTreeView>
@@ -30,8 +31,9 @@
 #include <cmath>
 #include <tuple>
 
+#include "app/command_keys.h"
+#include "app/contrast.h"
 #include "app/dialogs/dialogs.h"
-#include "app/latin1.h"
 #include "app/planner/event_table.h"
 #include "app/planner/plan_document.h"
 #include "app/planner/plan_texts.h"
@@ -45,7 +47,18 @@ namespace brisanel::app::planner {
 namespace {
 
 const QString kTitle = QStringLiteral("Brisanel");
-const QString kPlanFilter = QStringLiteral("Plan files (*.json)");
+const QString kPlanSuffix = QStringLiteral("json");
+const QString kPdfSuffix = QStringLiteral("pdf");
+// The warnings' colour, made lighter or darker until it reads on the window's background.
+const QColor kWarning(160, 0, 0);
+
+// Where every file dialog of the planner starts: beside the plan's file and named after it, or in
+// the current folder as "plan" for a plan never saved or opened.
+QString suggestedPath(const QString& planFile, const QString& suffix) {
+    if (planFile.isEmpty()) return QDir::current().filePath(QStringLiteral("plan.") + suffix);
+    const QFileInfo file(planFile);
+    return file.dir().filePath(file.completeBaseName() + '.' + suffix);
+}
 
 // The figure rows: the caption and the end of the figure labels' names.
 struct FigureRow {
@@ -91,7 +104,7 @@ PlannerWindow::PlannerWindow(Dialogs& dialogs, QWidget* owner)
     : QMainWindow(owner, Qt::Window), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmPlanner"));
     setWindowIcon(pictures::coin());
-    setAccessibleName(QStringLiteral("Loan planner"));
+    setAccessibleName(tr("Loan planner"));
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName(QStringLiteral("splitPlanner"));
     // The form scrolls on a screen too small for all of it.
@@ -109,12 +122,9 @@ PlannerWindow::PlannerWindow(Dialogs& dialogs, QWidget* owner)
     column->addWidget(buildFigures());
     messages_ = new QLabel(form);
     messages_->setObjectName(QStringLiteral("lblMessages"));
-    messages_->setAccessibleDescription(QStringLiteral("Messages"));
+    messages_->setAccessibleDescription(tr("Messages"));
     messages_->setWordWrap(true);
     messages_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPalette warning = messages_->palette();
-    warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
-    messages_->setPalette(warning);
     column->addWidget(messages_);
     scroller->setWidget(form);
     scroller->setMinimumWidth(form->minimumSizeHint().width() +
@@ -126,8 +136,22 @@ PlannerWindow::PlannerWindow(Dialogs& dialogs, QWidget* owner)
     splitter->setSizes({470, 710});
     setCentralWidget(splitter);
     buildCommands();
+    new CommandKeys(this);  // the menu's keys from every box too
     setTabOrders();
+    applyColours();
     updateTitle();
+}
+
+void PlannerWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) applyColours();
+    QMainWindow::changeEvent(event);
+}
+
+void PlannerWindow::applyColours() {
+    QPalette warning = messages_->palette();
+    warning.setColor(QPalette::WindowText, readableOn(kWarning, palette().color(QPalette::Window)));
+    messages_->setPalette(warning);
+    charts_.setBackground(palette().color(QPalette::Base));
 }
 
 void PlannerWindow::showEvent(QShowEvent* event) {
@@ -145,24 +169,24 @@ void PlannerWindow::showEvent(QShowEvent* event) {
 PlannerWindow::~PlannerWindow() = default;
 
 QWidget* PlannerWindow::buildLoan() {
-    auto* group = new QGroupBox(QStringLiteral("Loan"), this);
+    auto* group = new QGroupBox(tr("Loan"), this);
     auto* layout = new QFormLayout(group);
-    principal_ = box("txtPrincipal", QStringLiteral("Principal loan amount"), group);
-    rate_ = box("txtRate", QStringLiteral("Annual interest rate in percent"), group);
-    startAfter_ = box("txtStartAfter", QStringLiteral("First instalment after months"), group);
+    principal_ = box("txtPrincipal", tr("Principal loan amount"), group);
+    rate_ = box("txtRate", tr("Annual interest rate in percent"), group);
+    startAfter_ = box("txtStartAfter", tr("First instalment after months"), group);
     termKind_ = new QComboBox(group);
     termKind_->setObjectName(QStringLiteral("cmbTerm"));
-    termKind_->setAccessibleName(QStringLiteral("Repaid by"));
-    termKind_->addItems({QStringLiteral("Number of months"), QStringLiteral("Monthly instalment")});
+    termKind_->setAccessibleName(tr("Repaid by"));
+    termKind_->addItems({tr("Number of months"), tr("Monthly instalment")});
     term_ = box("txtTerm", termKind_->itemText(0), group);
     const auto row = [&](const char* caption, QWidget* field) {
-        auto* label = new QLabel(QString::fromUtf8(caption), group);
+        auto* label = new QLabel(tr(caption), group);
         label->setBuddy(field);
         layout->addRow(label, field);
     };
-    row("Pri&ncipal", principal_);
-    row("Annual &rate %", rate_);
-    row("&Start after (months)", startAfter_);
+    row(QT_TR_NOOP("Pri&ncipal"), principal_);
+    row(QT_TR_NOOP("Annual &rate %"), rate_);
+    row(QT_TR_NOOP("&Start after (months)"), startAfter_);
     layout->addRow(termKind_, term_);
     for (QLineEdit* edit : {principal_, rate_, startAfter_, term_}) {
         connect(edit, &QLineEdit::textChanged, this, &PlannerWindow::edited);
@@ -172,13 +196,13 @@ QWidget* PlannerWindow::buildLoan() {
 }
 
 QWidget* PlannerWindow::buildEvents() {
-    auto* group = new QGroupBox(QStringLiteral("&Events"), this);
+    auto* group = new QGroupBox(tr("&Events"), this);
     auto* layout = new QVBoxLayout(group);
     events_ = new EventTable(group);
     events_->setObjectName(QStringLiteral("tblEvents"));
-    events_->setAccessibleName(QStringLiteral("Events"));
+    events_->setAccessibleName(tr("Events"));
     events_->setAccessibleDescription(
-        QStringLiteral("Extra payments and rate changes. Insert adds one, Delete removes it."));
+        tr("Extra payments and rate changes. Insert adds one, Delete removes it."));
     events_->setMinimumSize(400, 120);
     // Taller than that only with room to spare: the form scrolls only when the window is small.
     events_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
@@ -188,22 +212,22 @@ QWidget* PlannerWindow::buildEvents() {
     auto* buttons = new QHBoxLayout;
     const auto command = [&](const char* name, const char* caption, QKeySequence key,
                              const char* buttonName, const char* buttonCaption, auto handler) {
-        auto* action = new QAction(QString::fromUtf8(caption), events_);
+        auto* action = new QAction(tr(caption), events_);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(key);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);  // a box keeps its keys
         connect(action, &QAction::triggered, events_, handler);
         events_->addAction(action);
-        auto* button = new QPushButton(QString::fromUtf8(buttonCaption), group);
+        auto* button = new QPushButton(tr(buttonCaption), group);
         button->setObjectName(QString::fromLatin1(buttonName));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, events_, handler);
         buttons->addWidget(button);
     };
-    command("actAddEvent", "Add Event", Qt::Key_Insert, "btnAddEvent", "&Add (Insert)",
-            &EventTable::addEvent);
-    command("actRemoveEvent", "Remove Event", Qt::Key_Delete, "btnRemoveEvent", "Re&move (Delete)",
-            &EventTable::removeEvents);
+    command("actAddEvent", QT_TR_NOOP("Add Event"), Qt::Key_Insert, "btnAddEvent",
+            QT_TR_NOOP("&Add (Insert)"), &EventTable::addEvent);
+    command("actRemoveEvent", QT_TR_NOOP("Remove Event"), Qt::Key_Delete, "btnRemoveEvent",
+            QT_TR_NOOP("Re&move (Delete)"), &EventTable::removeEvents);
     events_->setContextMenuPolicy(Qt::ActionsContextMenu);
     buttons->addStretch();
     layout->addLayout(buttons);
@@ -211,13 +235,14 @@ QWidget* PlannerWindow::buildEvents() {
 }
 
 QWidget* PlannerWindow::buildPolicy() {
-    auto* group = new QGroupBox(QStringLiteral("After an extra payment"), this);
+    auto* group = new QGroupBox(tr("After an extra payment"), this);
     auto* layout = new QVBoxLayout(group);
     policy_ = new QButtonGroup(group);
     const char* names[] = {"optKeepInstalment", "optKeepEnd"};
-    const char* captions[] = {"Shorter loan, same &instalment", "Same en&d, lower instalment"};
+    const char* captions[] = {QT_TR_NOOP("Shorter loan, same &instalment"),
+                              QT_TR_NOOP("Same en&d, lower instalment")};
     for (int i = 0; i < 2; ++i) {
-        auto* option = new QRadioButton(QString::fromUtf8(captions[i]), group);
+        auto* option = new QRadioButton(tr(captions[i]), group);
         option->setObjectName(QString::fromLatin1(names[i]));
         policy_->addButton(option, i);
         layout->addWidget(option);
@@ -228,13 +253,13 @@ QWidget* PlannerWindow::buildPolicy() {
     });
 
     auto* finish = new QHBoxLayout;
-    finishBy_ = box("txtFinishBy", QStringLiteral("Finish by month"), group);
+    finishBy_ = box("txtFinishBy", tr("Finish by month"), group);
     finishBy_->setMaximumWidth(90);
-    auto* label = new QLabel(QStringLiteral("&Finish by month"), group);
+    auto* label = new QLabel(tr("&Finish by month"), group);
     label->setBuddy(finishBy_);
     extraNeeded_ = new QLabel(group);
     extraNeeded_->setObjectName(QStringLiteral("lblExtraNeeded"));
-    extraNeeded_->setAccessibleDescription(QStringLiteral("Extra per month needed"));
+    extraNeeded_->setAccessibleDescription(tr("Extra per month needed"));
     finish->addWidget(label);
     finish->addWidget(finishBy_);
     finish->addWidget(extraNeeded_, 1);
@@ -244,7 +269,7 @@ QWidget* PlannerWindow::buildPolicy() {
 }
 
 QWidget* PlannerWindow::buildFigures() {
-    auto* group = new QGroupBox(QStringLiteral("Without and with the plan"), this);
+    auto* group = new QGroupBox(tr("Without and with the plan"), this);
     auto* grid = new QGridLayout(group);
     for (int run = 0; run < 2; ++run) {
         auto* header = new QLabel(QString::fromLatin1(kRunCaptions[run]), group);
@@ -268,7 +293,7 @@ QWidget* PlannerWindow::buildFigures() {
     }
     saved_ = new QLabel(group);
     saved_->setObjectName(QStringLiteral("lblSaved"));
-    saved_->setAccessibleDescription(QStringLiteral("Saved by the plan"));
+    saved_->setAccessibleDescription(tr("Saved by the plan"));
     QFont bold = saved_->font();
     bold.setBold(true);
     saved_->setFont(bold);
@@ -283,18 +308,19 @@ QWidget* PlannerWindow::buildViews() {
     auto* splitter = new QSplitter(Qt::Vertical, this);
     views_ = new QTabWidget(splitter);
     views_->setObjectName(QStringLiteral("tabCharts"));
-    views_->setAccessibleName(QStringLiteral("Charts"));
+    views_->setAccessibleName(tr("Charts"));
     const std::array<QChart*, 3> charts = {charts_.balance(), charts_.years(), charts_.totals()};
     const char* names[] = {"chartBalance", "chartYears", "chartTotals"};
-    const char* captions[] = {"&Balance", "Per &year", "&Totals"};
+    const char* captions[] = {QT_TR_NOOP("&Balance"), QT_TR_NOOP("Per &year"),
+                              QT_TR_NOOP("&Totals")};
     for (std::size_t i = 0; i < charts.size(); ++i) {
         auto* view = new QChartView(charts[i], views_);
         view->setObjectName(QString::fromLatin1(names[i]));
-        view->setAccessibleName(charts[i]->title() + QStringLiteral(" chart"));
+        view->setAccessibleName(tr("%1 chart").arg(charts[i]->title()));
         view->setRenderHint(QPainter::Antialiasing);
         view->setMinimumSize(360, 260);
         chartViews_[i] = view;
-        views_->addTab(view, QString::fromLatin1(captions[i]));
+        views_->addTab(view, tr(captions[i]));
     }
     connect(views_, &QTabWidget::currentChanged, this, [this](int index) {
         const int chart = 1 << index;
@@ -305,9 +331,9 @@ QWidget* PlannerWindow::buildViews() {
     yearModel_ = new YearModel(this);
     yearTree_ = new QTreeView(splitter);
     yearTree_->setObjectName(QStringLiteral("treeYears"));
-    yearTree_->setAccessibleName(QStringLiteral("Yearly summary"));
+    yearTree_->setAccessibleName(tr("Yearly summary"));
     yearTree_->setAccessibleDescription(
-        QStringLiteral("A row per loan year; expand a year to see its months."));
+        tr("A row per loan year; expand a year to see its months."));
     yearTree_->setModel(yearModel_);
     yearTree_->setUniformRowHeights(true);
     yearTree_->setAlternatingRowColors(true);
@@ -316,6 +342,10 @@ QWidget* PlannerWindow::buildViews() {
     yearTree_->header()->setSectionResizeMode(YearModel::Period, QHeaderView::Stretch);
     yearTree_->header()->setMinimumSectionSize(70);
     yearTree_->header()->setResizeContentsPrecision(24);  // sized from the first years alone
+    connect(yearTree_, &QTreeView::expanded, this,
+            [this](const QModelIndex& year) { openYears_.insert(year.row()); });
+    connect(yearTree_, &QTreeView::collapsed, this,
+            [this](const QModelIndex& year) { openYears_.remove(year.row()); });
     splitter->addWidget(views_);
     splitter->addWidget(yearTree_);
     splitter->setStretchFactor(0, 3);
@@ -325,27 +355,28 @@ QWidget* PlannerWindow::buildViews() {
 }
 
 void PlannerWindow::buildCommands() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Plan"));
+    QMenu* menu = menuBar()->addMenu(tr("&Plan"));
     menu->setObjectName(QStringLiteral("mnPlan"));
     const auto command = [&](const char* name, const char* caption, QKeySequence key,
                              auto handler) {
-        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        QAction* action = menu->addAction(tr(caption));
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(key);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    command("actOpenPlan", "&Open Plan…", QKeySequence(Qt::CTRL | Qt::Key_O),
+    command("actOpenPlan", QT_TR_NOOP("&Open Plan…"), QKeySequence(Qt::CTRL | Qt::Key_O),
             &PlannerWindow::openPlan);
-    save_ = command("actSavePlan", "&Save Plan…", QKeySequence(Qt::CTRL | Qt::Key_S),
+    save_ = command("actSavePlan", QT_TR_NOOP("&Save Plan…"), QKeySequence(Qt::CTRL | Qt::Key_S),
                     &PlannerWindow::savePlan);
     menu->addSeparator();
-    exportPdf_ = command("actExportPlanPdf", "&Export PDF…", QKeySequence(Qt::CTRL | Qt::Key_E),
-                         &PlannerWindow::exportPdf);
-    copyTable_ = command("actCopyPlanTable", "&Copy as Table",
+    exportPdf_ = command("actExportPlanPdf", QT_TR_NOOP("&Export PDF…"),
+                         QKeySequence(Qt::CTRL | Qt::Key_E), &PlannerWindow::exportPdf);
+    copyTable_ = command("actCopyPlanTable", QT_TR_NOOP("&Copy as Table"),
                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &PlannerWindow::copyTable);
     menu->addSeparator();
-    command("actClosePlanner", "C&lose", QKeySequence(Qt::Key_Escape), &PlannerWindow::close);
+    command("actClosePlanner", QT_TR_NOOP("C&lose"), QKeySequence(Qt::Key_Escape),
+            &PlannerWindow::close);
 }
 
 void PlannerWindow::setTabOrders() {
@@ -390,10 +421,13 @@ std::variant<plan::PlanInputs, QString> PlannerWindow::currentInputs(QList<int>&
     return inputs;
 }
 
+// Fills the loan's boxes without taking it as an edit.
 void PlannerWindow::setLoan(const plan::LoanTexts& loan) {
-    principal_->setText(latin1(loan.principal));
-    rate_->setText(latin1(loan.rate));
-    startAfter_->setText(latin1(loan.startAfter));
+    const QSignalBlocker principal(principal_), rate(rate_), startAfter(startAfter_),
+        termKind(termKind_), term(term_);
+    principal_->setText(QString::fromStdString(loan.principal));
+    rate_->setText(QString::fromStdString(loan.rate));
+    startAfter_->setText(QString::fromStdString(loan.startAfter));
     const int kind = loan.months ? 0 : 1;
     termTexts_ = {};
     termTexts_[static_cast<std::size_t>(kind)] =
@@ -405,34 +439,57 @@ void PlannerWindow::setLoan(const plan::LoanTexts& loan) {
 }
 
 void PlannerWindow::setInputs(const plan::PlanInputs& inputs) {
-    filling_ = true;
     setLoan(inputs.loan);
     events_->setEvents(inputs.events);
-    policy_->button(inputs.policy == plan::Policy::KeepEndMonth ? 1 : 0)->setChecked(true);
-    finishBy_->setText(inputs.finishBy ? QString::number(*inputs.finishBy) : QString());
-    filling_ = false;
+    {
+        const QSignalBlocker policy(policy_), finishBy(finishBy_);
+        policy_->button(inputs.policy == plan::Policy::KeepEndMonth ? 1 : 0)->setChecked(true);
+        finishBy_->setText(inputs.finishBy ? QString::number(*inputs.finishBy) : QString());
+    }
+    termNote_.clear();
+    // A plan started or opened shows its years closed, from the top.
+    yearTree_->collapseAll();
+    yearTree_->setCurrentIndex({});
+    openYears_.clear();
+    currentYear_ = topYear_ = YearPlace(-1, -1);
     recompute();
 }
 
 // Switching between months and instalment keeps what was typed for each; a box never typed in
-// starts with the loan's own figure, so the loan stays the same.
+// starts with the loan's own figure. A loan of whole instalments with a smaller last one is not
+// a loan of that many equal months, so the loan can change: the window says so, with the months
+// and the instalment before and after, and the plan is changed.
 void PlannerWindow::termKindChanged() {
     const int kind = termKind_->currentIndex();
     if (kind == termKindShown_) return;
     termTexts_[static_cast<std::size_t>(termKindShown_)] = term_->text();
     termKindShown_ = kind;
     QString& shown = termTexts_[static_cast<std::size_t>(kind)];
-    if (shown.isEmpty() && result_) {
+    std::optional<std::pair<int, QString>> before;
+    if (result_) {
         const plan::Totals& base = result_->base.totals;
-        shown = kind == 0 ? QString::number(base.months)
-                          : QString::number(std::round(base.firstInstalment * 100) / 100, 'f', 2);
+        before.emplace(base.months, amountText(base.firstInstalment));
+        if (shown.isEmpty()) {
+            shown = kind == 0
+                        ? QString::number(base.months)
+                        : QString::number(std::round(base.firstInstalment * 100) / 100, 'f', 2);
+        }
     }
     term_->setAccessibleName(termKind_->currentText());
-    const bool wasFilling = filling_;
-    filling_ = true;
-    term_->setText(shown);
-    filling_ = wasFilling;
+    {
+        const QSignalBlocker term(term_);
+        term_->setText(shown);
+    }
     edited();
+    if (!before || !result_) return;
+    const plan::Totals& now = result_->base.totals;
+    const std::pair<int, QString> after(now.months, amountText(now.firstInstalment));
+    if (after == *before) return;
+    termNote_ = tr("The loan changed with the switch: now %n month(s) at %1 a month, before %2 at "
+                   "%3.",
+                   "", after.first)
+                    .arg(after.second, tr("%n month(s)", "", before->first), before->second);
+    refreshMessages();
 }
 
 void PlannerWindow::startFrom(const plan::LoanTexts& loan) {
@@ -441,9 +498,8 @@ void PlannerWindow::startFrom(const plan::LoanTexts& loan) {
         const bool changed =
             std::tie(was.principal, was.rate, was.startAfter, was.months, was.instalment) !=
             std::tie(loan.principal, loan.rate, loan.startAfter, loan.months, loan.instalment);
-        filling_ = true;
         setLoan(loan);
-        filling_ = false;
+        termNote_.clear();
         recompute();
         // A plan taken from a panel alone has nothing to lose; one opened or changed has.
         if (changed && (modified_ || !fileName_.isEmpty())) setModified(true);
@@ -458,7 +514,7 @@ void PlannerWindow::startFrom(const plan::LoanTexts& loan) {
 }
 
 void PlannerWindow::edited() {
-    if (filling_) return;
+    termNote_.clear();
     setModified(true);
     recompute();
 }
@@ -468,15 +524,12 @@ void PlannerWindow::recompute() {
     auto inputs = currentInputs(unfinished);
     QStringList rows;
     for (int row : unfinished) rows.append(QString::number(row));
-    unfinishedNote_ =
-        rows.isEmpty() ? QString()
-        : rows.size() == 1
-            ? QStringLiteral("Row %1 of the events is left out until it has an amount or rate.")
-                  .arg(rows[0])
-            : QStringLiteral(
-                  "Rows %1 of the events are left out until they have an amount or "
-                  "rate.")
-                  .arg(rows.join(QStringLiteral(", ")));
+    unfinishedRows_ = unfinished;
+    unfinishedNote_ = rows.isEmpty()
+                          ? QString()
+                          : tr("Row(s) %1 of the events left out until it has an amount or rate.",
+                               "", static_cast<int>(rows.size()))
+                                .arg(rows.join(QStringLiteral(", ")));
     if (auto* message = std::get_if<QString>(&inputs)) return showRefusal(*message);
     plan::PlanOutcome outcome = plan::computePlan(std::get<plan::PlanInputs>(inputs));
     if (!outcome.result) return showRefusal(QString::fromStdString(outcome.message));
@@ -489,17 +542,17 @@ void PlannerWindow::showResult(plan::PlanResult result, std::optional<int> finis
     years_ = plan::yearSummary(result_->plan.rows, result_->firstMonth);
     showFigures(result_.get());
     showCharts();
-    yearModel_->show(result_, years_);
+    showYears();
     QStringList notes;
     for (const plan::Note& note : result_->notes) notes.append(QString::fromStdString(note.text));
     showMessages(notes);
     if (!finishBy) {
         extraNeeded_->clear();
     } else if (result_->extraNeeded.value_or(0) <= 0) {
-        extraNeeded_->setText(QStringLiteral("no extra needed"));
+        extraNeeded_->setText(tr("no extra needed"));
     } else {
         extraNeeded_->setText(
-            QStringLiteral("needs %1 more each month").arg(amountText(*result_->extraNeeded)));
+            tr("needs %1 more each month").arg(amountText(*result_->extraNeeded)));
     }
     for (QAction* action : {save_, exportPdf_, copyTable_}) action->setEnabled(true);
 }
@@ -510,16 +563,52 @@ void PlannerWindow::showRefusal(const QString& message) {
     years_.clear();
     showFigures(nullptr);
     showCharts();
-    yearModel_->show(nullptr, {});
+    showYears();
     showMessages({message});
     extraNeeded_->clear();
     for (QAction* action : {save_, exportPdf_, copyTable_}) action->setEnabled(false);
 }
 
 void PlannerWindow::showMessages(QStringList messages) {
-    if (!unfinishedNote_.isEmpty()) messages.append(unfinishedNote_);
+    engineMessages_ = std::move(messages);
+    refreshMessages();
+}
+
+void PlannerWindow::refreshMessages() {
+    QStringList messages = engineMessages_;
+    for (const QString& note : {termNote_, unfinishedNote_}) {
+        if (!note.isEmpty()) messages.append(note);
+    }
     const QString text = messages.join('\n');
     if (messages_->text() != text) messages_->setText(text);
+}
+
+void PlannerWindow::showYears() {
+    const auto placeOf = [](const QModelIndex& index) {
+        if (!index.isValid()) return YearPlace(-1, -1);
+        return index.parent().isValid() ? YearPlace(index.parent().row(), index.row())
+                                        : YearPlace(index.row(), -1);
+    };
+    // An empty summary, as while a box is being retyped, leaves the places as they were.
+    if (yearModel_->rowCount() > 0) {
+        currentYear_ = placeOf(yearTree_->currentIndex());
+        currentYearColumn_ = std::max(yearTree_->currentIndex().column(), 0);
+        topYear_ = placeOf(yearTree_->indexAt(QPoint(0, 0)));
+    }
+    if (!yearModel_->show(result_, years_) || yearModel_->rowCount() == 0) return;
+    const auto indexAt = [this](YearPlace place, int column) {
+        const QModelIndex year = yearModel_->index(place.first, 0);
+        if (place.second < 0 || !year.isValid()) return yearModel_->index(place.first, column);
+        const int month = std::min(place.second, yearModel_->rowCount(year) - 1);
+        return yearModel_->index(month, column, year);
+    };
+    for (int year : std::as_const(openYears_)) yearTree_->expand(yearModel_->index(year, 0));
+    if (const QModelIndex current = indexAt(currentYear_, currentYearColumn_); current.isValid()) {
+        yearTree_->selectionModel()->setCurrentIndex(
+            current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    if (const QModelIndex top = indexAt(topYear_, 0); top.isValid())
+        yearTree_->scrollTo(top, QAbstractItemView::PositionAtTop);
 }
 
 void PlannerWindow::showCharts() {
@@ -565,9 +654,8 @@ void PlannerWindow::setModified(bool modified) {
 }
 
 void PlannerWindow::updateTitle() {
-    const QString name =
-        fileName_.isEmpty() ? QStringLiteral("New plan") : QFileInfo(fileName_).fileName();
-    setWindowTitle(QStringLiteral("%1[*] - Loan planner - Brisanel & Repayment").arg(name));
+    const QString name = fileName_.isEmpty() ? tr("New plan") : QFileInfo(fileName_).fileName();
+    setWindowTitle(tr("%1[*] - Loan planner - Brisanel & Repayment").arg(name));
     setWindowModified(modified_);
 }
 
@@ -577,8 +665,8 @@ void PlannerWindow::closeEvent(QCloseEvent* event) {
 
 bool PlannerWindow::settleChanges() {
     if (!modified_) return true;
-    switch (dialogs_.message(QStringLiteral("The plan has changed since it was last saved. Save "
-                                            "the changes?"),
+    switch (dialogs_.message(tr("The plan has changed since it was last saved. Save "
+                                "the changes?"),
                              kTitle, MessageIcon::Exclamation, MessageButtons::SaveDiscardCancel)) {
         case MessageAnswer::Save:
             return savePlan();
@@ -591,31 +679,44 @@ bool PlannerWindow::settleChanges() {
 
 bool PlannerWindow::savePlan() {
     if (!inputs_) {
-        dialogs_.message(QStringLiteral("The plan cannot be saved: %1").arg(messages_->text()),
-                         kTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+        dialogs_.message(tr("The plan cannot be saved: %1").arg(messages_->text()), kTitle,
+                         MessageIcon::Exclamation, MessageButtons::Ok);
         return false;
     }
-    const QString suggested =
-        fileName_.isEmpty() ? QDir::current().filePath(QStringLiteral("plan.json")) : fileName_;
-    QString name = dialogs_.saveFileName(QStringLiteral("Save Plan"), suggested, kPlanFilter);
+    // Nothing typed is lost without a word: the rows the file cannot hold are named first.
+    if (!unfinishedRows_.isEmpty()) {
+        QStringList rows;
+        for (int row : std::as_const(unfinishedRows_)) rows.append(QString::number(row));
+        const QString question =
+            tr("Row(s) %1 of the events has no amount or rate yet and will not be saved. Save "
+               "the plan without it?",
+               "", static_cast<int>(rows.size()))
+                .arg(rows.join(QStringLiteral(", ")));
+        if (dialogs_.message(question, kTitle, MessageIcon::Exclamation,
+                             MessageButtons::OkCancel) != MessageAnswer::Ok) {
+            return false;
+        }
+    }
+    const QString name =
+        dialogs_.saveFileName(tr("Save Plan"), suggestedPath(fileName_, kPlanSuffix),
+                              tr("Plan files (*.json)"), kPlanSuffix);
     if (name.isEmpty()) return false;
-    if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".json");
     if (const auto reason = plan::writePlanFile(name, *inputs_)) {
         dialogs_.message(saving::saveFailedMessage(name, *reason), kTitle, MessageIcon::Critical,
                          MessageButtons::Ok);
         return false;
     }
     fileName_ = name;
-    setModified(false);
+    // The rows left out are still on screen and not in the file.
+    setModified(!unfinishedRows_.isEmpty());
     updateTitle();
     return true;
 }
 
 void PlannerWindow::openPlan() {
     if (!settleChanges()) return;
-    const QString folder =
-        fileName_.isEmpty() ? QDir::currentPath() : QFileInfo(fileName_).absolutePath();
-    const QString name = dialogs_.openFileName(QStringLiteral("Open Plan"), folder, kPlanFilter);
+    const QString folder = QFileInfo(suggestedPath(fileName_, kPlanSuffix)).absolutePath();
+    const QString name = dialogs_.openFileName(tr("Open Plan"), folder, tr("Plan files (*.json)"));
     if (name.isEmpty()) return;
     auto read = plan::readPlanFile(name);
     if (auto* message = std::get_if<std::string>(&read)) {
@@ -631,18 +732,13 @@ void PlannerWindow::openPlan() {
 
 void PlannerWindow::exportPdf() {
     if (!result_ || !inputs_) return;
-    QString name = dialogs_.saveFileName(
-        QStringLiteral("Export PDF"),
-        QDir::current().filePath(fileName_.isEmpty()
-                                     ? QStringLiteral("plan.pdf")
-                                     : QFileInfo(fileName_).completeBaseName() + ".pdf"),
-        QStringLiteral("PDF files (*.pdf)"));
+    const QString name =
+        dialogs_.saveFileName(tr("Export PDF"), suggestedPath(fileName_, kPdfSuffix),
+                              tr("PDF files (*.pdf)"), kPdfSuffix);
     if (name.isEmpty()) return;
-    if (!name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) name += ".pdf";
     const QByteArray pdf = planPdf({*inputs_, *result_, years_});
-    const std::optional<QString> error = pdf.isEmpty()
-                                             ? QStringLiteral("the document could not be drawn")
-                                             : saving::writeListFile(name, pdf);
+    const std::optional<QString> error =
+        pdf.isEmpty() ? tr("the document could not be drawn") : saving::writeListFile(name, pdf);
     if (error) {
         dialogs_.message(saving::saveFailedMessage(name, *error), kTitle, MessageIcon::Critical,
                          MessageButtons::Ok);

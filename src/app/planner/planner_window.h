@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSet>
 #include <array>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <variant>
 
 #include "app/planner/plan_charts.h"
@@ -46,6 +48,7 @@ public:
     bool isPlanModified() const { return modified_; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -70,7 +73,14 @@ private:
     void recompute();
     void showResult(plan::PlanResult result, std::optional<int> finishBy);
     void showRefusal(const QString& message);
+    /// Shows the engine's messages, then the window's own notes.
     void showMessages(QStringList messages);
+    void refreshMessages();
+    /// Shows the yearly summary of `result_`; the open years, the current row and the top row in
+    /// view stay where they were, by loan year, also when the years are made anew.
+    void showYears();
+    /// Colours that read on the palette's backgrounds, light or dark.
+    void applyColours();
     void showFigures(const plan::PlanResult* result);
     /// Fills the chart in view and leaves the others to be filled when they come into view.
     void showCharts();
@@ -86,10 +96,12 @@ private:
 
     Dialogs& dialogs_;
     bool sized_ = false;
-    bool filling_ = false;
     bool modified_ = false;
     QString fileName_;
-    QString unfinishedNote_;  // the events table's rows left out for want of an amount
+    QList<int> unfinishedRows_;  // the events table's rows left out for want of an amount
+    QString unfinishedNote_;     // and what the window says of them
+    QString termNote_;           // how switching between months and instalment changed the loan
+    QStringList engineMessages_;
     std::optional<plan::PlanInputs> inputs_;  // the plan shown, when the engine took it
     std::shared_ptr<const plan::PlanResult> result_;
     plan::YearRows years_;
@@ -115,6 +127,12 @@ private:
     int staleCharts_ = 0;  // PlanCharts::Chart values of the charts not filled since the change
     YearModel* yearModel_ = nullptr;
     QTreeView* yearTree_ = nullptr;
+    // Rows of the yearly summary by (year row, month row or -1 for the year's own row).
+    using YearPlace = std::pair<int, int>;
+    QSet<int> openYears_;
+    YearPlace currentYear_{-1, -1};
+    int currentYearColumn_ = 0;
+    YearPlace topYear_{-1, -1};
     QAction* save_ = nullptr;
     QAction* exportPdf_ = nullptr;
     QAction* copyTable_ = nullptr;

@@ -1,5 +1,7 @@
 #include "app/planner/year_model.h"
 
+#include <algorithm>
+
 #include "app/planner/plan_texts.h"
 
 namespace brisanel::app::planner {
@@ -12,11 +14,27 @@ constexpr quintptr kYearId = 0;
 
 YearModel::YearModel(QObject* parent) : QAbstractItemModel(parent) {}
 
-void YearModel::show(std::shared_ptr<const plan::PlanResult> result, plan::YearRows years) {
-    beginResetModel();
+bool YearModel::show(std::shared_ptr<const plan::PlanResult> result, plan::YearRows years) {
+    if (!result) years.clear();
+    const bool sameShape = std::equal(
+        years_.begin(), years_.end(), years.begin(), years.end(),
+        [](const plan::YearRow& a, const plan::YearRow& b) { return a.rowCount == b.rowCount; });
+    if (!sameShape) beginResetModel();
     result_ = std::move(result);
-    years_ = result_ ? std::move(years) : plan::YearRows();
-    endResetModel();
+    years_ = std::move(years);
+    if (!sameShape) {
+        endResetModel();
+        return true;
+    }
+    const int count = rowCount();
+    if (count == 0) return false;
+    emit dataChanged(index(0, 0), index(count - 1, ColumnCount - 1));
+    for (int row = 0; row < count; ++row) {
+        const QModelIndex year = index(row, 0);
+        if (const int months = rowCount(year); months > 0)
+            emit dataChanged(index(0, 0, year), index(months - 1, ColumnCount - 1, year));
+    }
+    return false;
 }
 
 QModelIndex YearModel::index(int row, int column, const QModelIndex& parent) const {
@@ -57,7 +75,7 @@ QVariant YearModel::data(const QModelIndex& index, int role) const {
 QString YearModel::yearText(const plan::YearRow& year, int column) const {
     switch (column) {
         case Period:
-            return QStringLiteral("Year %1 (months %2 to %3)")
+            return tr("Year %1 (months %2 to %3)")
                 .arg(year.year)
                 .arg(year.firstMonth)
                 .arg(year.lastMonth);
@@ -79,7 +97,7 @@ QString YearModel::yearText(const plan::YearRow& year, int column) const {
 QString YearModel::monthText(const plan::PlanRow& row, int column) const {
     switch (column) {
         case Period:
-            return QStringLiteral("Month %1").arg(row.month);
+            return tr("Month %1").arg(row.month);
         case Instalments:
             return amountText(row.instalment);
         case Extras:
@@ -99,10 +117,11 @@ QString YearModel::monthText(const plan::PlanRow& row, int column) const {
 
 QVariant YearModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const kHeaders[] = {"Year / month", "Instalments", "Extras", "Interest",
-                                           "Principal",    "Balance",     "Rate"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(kHeaders[section])
-                                                 : QVariant();
+    static const char* const kHeaders[] = {QT_TR_NOOP("Year / month"), QT_TR_NOOP("Instalments"),
+                                           QT_TR_NOOP("Extras"),       QT_TR_NOOP("Interest"),
+                                           QT_TR_NOOP("Principal"),    QT_TR_NOOP("Balance"),
+                                           QT_TR_NOOP("Rate")};
+    return section >= 0 && section < ColumnCount ? tr(kHeaders[section]) : QVariant();
 }
 
 }  // namespace brisanel::app::planner

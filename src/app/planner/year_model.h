@@ -10,7 +10,7 @@ namespace brisanel::app::planner {
 
 /// The plan's loan years as a tree: a row per year with its months beneath it. The texts are made
 /// when a view asks for them, from the engine's rows and yearly summary, so a new plan costs a
-/// reset and no more.
+/// change of data, or a reset when its years are not the same in number or months, and no more.
 class YearModel final : public QAbstractItemModel {
     Q_OBJECT
 
@@ -19,8 +19,10 @@ public:
 
     explicit YearModel(QObject* parent = nullptr);
 
-    /// Shows the plan run of `result` by the years given; null shows nothing.
-    void show(std::shared_ptr<const plan::PlanResult> result, plan::YearRows years);
+    /// Shows the plan run of `result` by the years given; null shows nothing. Years as many as
+    /// before, each with as many months, change their data and keep the views' open rows and
+    /// selection; other years reset the model, and then it returns true.
+    bool show(std::shared_ptr<const plan::PlanResult> result, plan::YearRows years);
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;

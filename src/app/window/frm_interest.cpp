@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/command_keys.h"
 #include "app/details_list/tabbed_line_delegate.h"
 #include "app/dialogs/dialogs.h"
 #include "app/window/control_table.h"
@@ -298,6 +299,7 @@ void frmInterest::connectHandlers() {
 }
 
 void frmInterest::connectKeys() {
+    new CommandKeys(this);  // Ctrl+S and Ctrl+L from every box
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
             &frmInterest::saveListOfPanelInView);
     connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this,
