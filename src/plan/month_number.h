@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <optional>
 #include <string_view>
 
@@ -18,6 +19,7 @@ std::optional<int> monthOf(double value);
 std::optional<int> readMonth(std::string_view text);
 
 /// What is said of a text or number that is not a month.
-inline constexpr std::string_view kNotAMonth = "is not a whole number";
+inline constexpr std::string_view kNotAMonth =
+    QT_TRANSLATE_NOOP("brisanel::plan", "is not a whole number");
 
 }  // namespace brisanel::plan

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <span>
 #include <string>
@@ -33,21 +34,23 @@ struct FigureRow {
     double (*value)(const Totals&);
 };
 
-inline constexpr std::string_view kNotRepaidShort = "not repaid";
+inline constexpr std::string_view kNotRepaidShort =
+    QT_TRANSLATE_NOOP("brisanel::plan", "not repaid");
 
 /// In the order they are shown and written.
 inline constexpr std::array<FigureRow, 6> kFigureRows{{
-    {"Months", "months", FigureRow::Kind::Count,
+    {QT_TRANSLATE_NOOP("brisanel::plan", "Months"), "months", FigureRow::Kind::Count,
      [](const Totals& t) { return static_cast<double>(t.months); }},
-    {"End month", "end_month", FigureRow::Kind::EndMonth,
+    {QT_TRANSLATE_NOOP("brisanel::plan", "End month"), "end_month", FigureRow::Kind::EndMonth,
      [](const Totals& t) { return static_cast<double>(t.endMonth); }},
-    {"First instalment", "first_instalment", FigureRow::Kind::Amount,
-     [](const Totals& t) { return t.firstInstalment; }},
-    {"Last instalment", "last_instalment", FigureRow::Kind::Amount,
-     [](const Totals& t) { return t.lastInstalment; }},
-    {"Total interest", "interest", FigureRow::Kind::Amount,
+    {QT_TRANSLATE_NOOP("brisanel::plan", "First instalment"), "first_instalment",
+     FigureRow::Kind::Amount, [](const Totals& t) { return t.firstInstalment; }},
+    {QT_TRANSLATE_NOOP("brisanel::plan", "Last instalment"), "last_instalment",
+     FigureRow::Kind::Amount, [](const Totals& t) { return t.lastInstalment; }},
+    {QT_TRANSLATE_NOOP("brisanel::plan", "Total interest"), "interest", FigureRow::Kind::Amount,
      [](const Totals& t) { return t.interest; }},
-    {"Total paid", "paid", FigureRow::Kind::Amount, [](const Totals& t) { return t.paid; }},
+    {QT_TRANSLATE_NOOP("brisanel::plan", "Total paid"), "paid", FigureRow::Kind::Amount,
+     [](const Totals& t) { return t.paid; }},
 }};
 
 /// The figures of a run by name, in the order of kFigureRows: months, end_month,

@@ -1,17 +1,20 @@
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <string_view>
 
 #include "plan/plan.h"
 
 // The words that name a plan's event kinds and policies, once for the window, its document, the
-// plan file and the command line.
+// plan file and the command line. The names for people are marked for translation; the window
+// translates them in the context "brisanel::plan".
 namespace brisanel::plan {
 
 struct KindWords {
     EventKind kind;
-    std::string_view name;    ///< for people: "One-time extra payment"
+    std::string_view
+        name;  ///< for people: QT_TRANSLATE_NOOP("brisanel::plan", "One-time extra payment")
     std::string_view word;    ///< in a plan file's "kind"
     std::string_view option;  ///< brisanel-calc plan's option, without its dashes
     std::string_view value;   ///< the name of the value: "amount", or "rate" for a rate change
@@ -19,10 +22,13 @@ struct KindWords {
 
 /// In the order the window lists them.
 inline constexpr std::array<KindWords, 4> kEventKinds{{
-    {EventKind::MonthlyExtra, "Monthly extra payment", "monthly", "extra", "amount"},
-    {EventKind::YearlyExtra, "Yearly extra payment", "yearly", "yearly", "amount"},
+    {EventKind::MonthlyExtra, QT_TRANSLATE_NOOP("brisanel::plan", "Monthly extra payment"),
+     "monthly", "extra", "amount"},
+    {EventKind::YearlyExtra, QT_TRANSLATE_NOOP("brisanel::plan", "Yearly extra payment"), "yearly",
+     "yearly", "amount"},
     {EventKind::OneTimeExtra, "One-time extra payment", "lump", "lump", "amount"},
-    {EventKind::RateChange, "Rate change", "rate", "rate-change", "rate"},
+    {EventKind::RateChange, QT_TRANSLATE_NOOP("brisanel::plan", "Rate change"), "rate",
+     "rate-change", "rate"},
 }};
 
 constexpr const KindWords& wordsOf(EventKind kind) {
@@ -40,8 +46,10 @@ struct PolicyWords {
 
 /// The default first.
 inline constexpr std::array<PolicyWords, 2> kPolicies{{
-    {Policy::KeepInstalment, "Shorter loan, same instalment", "instalment"},
-    {Policy::KeepEndMonth, "Same end, lower instalment", "end"},
+    {Policy::KeepInstalment, QT_TRANSLATE_NOOP("brisanel::plan", "Shorter loan, same instalment"),
+     "instalment"},
+    {Policy::KeepEndMonth, QT_TRANSLATE_NOOP("brisanel::plan", "Same end, lower instalment"),
+     "end"},
 }};
 
 constexpr const PolicyWords& wordsOf(Policy policy) {

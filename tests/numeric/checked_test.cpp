@@ -12,6 +12,7 @@ namespace brisanel::numeric {
 namespace {
 
 constexpr double kMax = std::numeric_limits<double>::max();
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 TEST(CheckedArithmetic, EachOperationReportsItsFailure) {
     const std::pair<std::function<void()>, Failure> cases[] = {
@@ -26,6 +27,9 @@ TEST(CheckedArithmetic, EachOperationReportsItsFailure) {
         {[] { checked::div(0, 0); }, Failure::InvalidOperation},
         {[] { checked::pow(-2, 0.5); }, Failure::InvalidOperation},
         {[] { checked::add(std::nan(""), 1); }, Failure::InvalidOperation},
+        // One operand already infinite is an overflow, even where the result would not be.
+        {[] { checked::div(1, kInfinity); }, Failure::Overflow},
+        {[] { checked::mul(kInfinity, 0); }, Failure::Overflow},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         try {

@@ -55,6 +55,8 @@ TEST(PlanFile, AFileWithAnythingWrongIsRefusedWithThePlaceAndTheProblem) {
          "loan.rate: Rate of interest must be a positive value upto 200."},
         {R"({"brisanel_plan": 1, "loan": {"principal": 1000, "rate": 12, "emi": 5}})",
          "loan: Check Principal amount, rate and EMI."},
+        {R"({"brisanel_plan": 1, "loan": {"principal": 1, "rate": 1, "start_after": -32769, "months": 9}})",
+         "loan.start_after: must be a whole number from -32768 to 32767"},
         {R"({"brisanel_plan": 1, "loan": {"principal": 1000, "rate": 12, "start_after": -1, "emi": 50}})",
          "loan.start_after: Repayment start time must be a positive integer."},
         {R"({"brisanel_plan": 1, "loan": {"principal": 5000, "rate": 9, "months": 4, "emi": 9}})",

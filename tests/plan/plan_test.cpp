@@ -169,11 +169,14 @@ TEST(PlanFigures, ABalanceBeyondTheDoubleRangeFailsThePlan) {
 
 TEST(PlanFigures, AnUncoveredInstalmentIsNamedAndTheMonthLimitStopsTheLoan) {
     PlanInputs inputs = loanPaying("1000", "12", "15");
-    inputs.events = {{Kind::RateChange, 24, 3, {}}, {Kind::OneTimeExtra, 5, 1801, {}}};
+    inputs.events = {{Kind::RateChange, 24, 3, {}},
+                     {Kind::OneTimeExtra, 5, 1801, {}},
+                     {Kind::OneTimeExtra, 7, 1800, {}}};
     const PlanResult result = resultOf(inputs);
     EXPECT_TRUE(result.limitReached());
     EXPECT_EQ(result.plan.rows.size(), 1800u);
     EXPECT_EQ(result.plan.rows.back().month, 1800);
+    EXPECT_EQ(result.plan.rows.back().extra, 7);  // the last month worked out still takes events
     EXPECT_EQ(result.notes,
               (std::vector<Note>{
                   {NoteKind::Uncovered,
@@ -256,6 +259,15 @@ TEST(PlanFigures, FinishByFindsTheLeastWholeCentThatIsEnough) {
     PlanInputs now = loanPaying("1000", "12", "11");
     now.finishBy = 1;
     EXPECT_EQ(cents(resultOf(now).extraNeeded.value()), "999.00");
+    // One cent is the least answer there is: 100 at 1 % a month owes 101.00 in its first month.
+    PlanInputs cent = loanPaying("100", "12", "100.99");
+    cent.finishBy = 1;
+    EXPECT_EQ(cents(resultOf(cent).extraNeeded.value()), "0.01");
+    // A loan whose cents leave the double range is searched in whole units, and still answers.
+    PlanInputs vast = loanOver("1e307", "12", "12");
+    vast.finishBy = 1;
+    const double needed = resultOf(vast).extraNeeded.value();
+    EXPECT_NEAR(needed / 1e307, 1.01 - 0.0888487887, 1e-9);
 }
 
 // With no events the plan repays as the EMI panel's schedule does, month for month: for every loan

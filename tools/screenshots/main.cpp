@@ -40,7 +40,8 @@ public:
         messages.append(text);
         return {};
     }
-    QString saveFileName(const QString& title, const QString&, const QString&) override {
+    QString saveFileName(const QString& title, const QString&, const QString&,
+                         const QString&) override {
         messages.append(title);
         return {};
     }

@@ -10,7 +10,7 @@
 #include <set>
 #include <tuple>
 
-#include "app/latin1.h"
+#include "app/planner/plan_texts.h"
 #include "export/table_csv.h"
 #include "numeric/failure.h"
 #include "numeric/number_rules.h"
@@ -24,7 +24,7 @@ using plan::kEventKinds;
 constexpr int kKindRole = Qt::UserRole;  // the kind's place in kEventKinds
 
 QString kindText(plan::EventKind kind) {
-    return latin1(plan::wordsOf(kind).name);
+    return planText(plan::wordsOf(kind).name);
 }
 
 int placeOf(plan::EventKind kind) {
@@ -41,7 +41,7 @@ public:
         auto* self = const_cast<EventDelegate*>(this);
         if (index.column() == EventTable::Kind) {
             auto* list = new QComboBox(parent);
-            for (const plan::KindWords& words : kEventKinds) list->addItem(latin1(words.name));
+            for (const plan::KindWords& words : kEventKinds) list->addItem(planText(words.name));
             list->setAccessibleName(QStringLiteral("Kind of event"));
             connect(list, &QComboBox::currentIndexChanged, self,
                     [self, list] { emit self->commitData(list); });
@@ -73,7 +73,7 @@ public:
         if (auto* list = qobject_cast<QComboBox*>(editor)) {
             const int kind = list->currentIndex();
             if (model->data(index, kKindRole).toInt() == kind) return;
-            model->setData(index, latin1(kEventKinds[static_cast<std::size_t>(kind)].name),
+            model->setData(index, planText(kEventKinds[static_cast<std::size_t>(kind)].name),
                            Qt::DisplayRole);
             model->setData(index, kind, kKindRole);
             return;
@@ -185,11 +185,11 @@ std::variant<std::vector<plan::Event>, QString> EventTable::events(QList<int>* u
         plan::Event event;
         event.kind = kindAt(row);
         // "Rate change in row 2: the month "x" is not a whole number."
-        const auto refuse = [&](const char* what, const QString& text, std::string_view problem) {
+        const auto refuse = [&](const char* what, const QString& text, const QString& problem) {
             return QStringLiteral("%1 in row %2: the %3 \"%4\" %5.")
                 .arg(kindText(event.kind))
                 .arg(row + 1)
-                .arg(QLatin1String(what), text, latin1(problem));
+                .arg(QLatin1String(what), text, problem);
         };
         const QString value = cellText(item(row, Value));
         if (value.isEmpty()) {
@@ -199,17 +199,17 @@ std::variant<std::vector<plan::Event>, QString> EventTable::events(QList<int>* u
         const std::string text = value.toStdString();
         try {
             if (!numeric::isNumeric(text))
-                return refuse("amount or rate", value, "is not a number");
+                return refuse("amount or rate", value, tr("is not a number"));
             event.value = numeric::readNumber(text);
         } catch (const numeric::ArithmeticError&) {
-            return refuse("amount or rate", value, "is not a number");
+            return refuse("amount or rate", value, tr("is not a number"));
         }
         for (const auto& [column, month, what] :
              {std::tuple{Month, &event.month, "month"}, {Until, &event.until, "until month"}}) {
             const QString text = cellText(item(row, column));
             if (text.isEmpty()) continue;
             *month = plan::readMonth(text.toStdString());
-            if (!*month) return refuse(what, text, plan::kNotAMonth);
+            if (!*month) return refuse(what, text, planText(plan::kNotAMonth));
         }
         events.push_back(event);
     }

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "app/a4_pdf.h"
-#include "app/latin1.h"
 #include "app/page_writer.h"
 #include "app/planner/plan_charts.h"
 #include "app/planner/plan_texts.h"
@@ -135,7 +134,7 @@ Table summary(const PlanDocument& document) {
         add(QStringLiteral("Monthly instalment:"),
             QString::fromStdString(inputs.loan.instalment.value_or("")));
     }
-    add(QStringLiteral("After an extra payment:"), latin1(plan::wordsOf(inputs.policy).name));
+    add(QStringLiteral("After an extra payment:"), planText(plan::wordsOf(inputs.policy).name));
     if (inputs.finishBy) {
         add(QStringLiteral("Finish by month:"),
             QStringLiteral("%1, needs %2 more each month")
@@ -158,7 +157,7 @@ Table figures(const plan::PlanResult& result) {
     table.header.push_back(
         {{QString(), QStringLiteral("Without events"), QStringLiteral("With the plan")}, true});
     for (const plan::FigureRow& figure : plan::kFigureRows) {
-        table.lines.push_back({{latin1(figure.caption), figureText(figure, result.base.totals),
+        table.lines.push_back({{planText(figure.caption), figureText(figure, result.base.totals),
                                 figureText(figure, result.plan.totals)}});
     }
     return table;

@@ -42,13 +42,18 @@ QString savedText(int monthsSaved, double interestSaved, const QLocale& locale) 
     return tr("%1, %2").arg(when, interest);
 }
 
+QString planText(std::string_view text) {
+    // The tables' texts are literals, so their views end where the literal does.
+    return QCoreApplication::translate("brisanel::plan", text.data());
+}
+
 QString figureText(const plan::FigureRow& figure, const plan::Totals& totals,
                    const QLocale& locale) {
     using Kind = plan::FigureRow::Kind;
     const double value = figure.value(totals);
     if (figure.kind == Kind::Amount) return amountText(value, locale);
     if (figure.kind == Kind::EndMonth && !totals.cleared) {
-        return QString::fromLatin1(plan::kNotRepaidShort);
+        return planText(plan::kNotRepaidShort);
     }
     return locale.toString(static_cast<int>(value));
 }

@@ -2,12 +2,17 @@
 
 #include <QLocale>
 #include <QString>
+#include <string_view>
 
 #include "plan/plan_table.h"
 
 // How the planner writes the engine's figures for people: amounts with two decimals and the
 // locale's digit grouping, spans of months in years and months.
 namespace brisanel::app::planner {
+
+/// A text of the plan engine's word tables (a figure's caption, an event kind's or a policy's
+/// name) in the user's language.
+QString planText(std::string_view text);
 
 /// "12,345.67" in an English locale, "12.345,67" in a German one.
 QString amountText(double value, const QLocale& locale = QLocale());

@@ -40,8 +40,10 @@
 #include "app/planner/year_model.h"
 #include "app/window/pictures.h"
 #include "export/list_file.h"
+#include "plan/month_number.h"
 #include "plan/plan_file.h"
 #include "plan/plan_table.h"
+#include "plan/words.h"
 
 namespace brisanel::app::planner {
 namespace {
@@ -60,19 +62,22 @@ QString suggestedPath(const QString& planFile, const QString& suffix) {
     return file.dir().filePath(file.completeBaseName() + '.' + suffix);
 }
 
-// The figure rows: the caption and the end of the figure labels' names.
-struct FigureRow {
-    const char* caption;
-    const char* name;
-};
-constexpr FigureRow kFigureRows[] = {
-    {"First instalment", "FirstInstalment"},
-    {"Last instalment", "LastInstalment"},
-    {"Months", "Months"},
-    {"End month", "EndMonth"},
-    {"Total interest", "Interest"},
-    {"Total paid", "Paid"},
-};
+// The figure labels are named for the run and the figure: "lblBaseFirstInstalment" shows the
+// base's first_instalment.
+QString figureName(const char* run, std::string_view column) {
+    QString name = QStringLiteral("lbl") + QLatin1String(run);
+    bool capital = true;
+    for (char c : column) {
+        if (c == '_') {
+            capital = true;
+            continue;
+        }
+        name += capital ? QChar(c).toUpper() : QChar(c);
+        capital = false;
+    }
+    return name;
+}
+
 constexpr const char* kRuns[] = {"Base", "Plan"};
 constexpr const char* kRunCaptions[] = {"Without events", "With the plan"};
 
@@ -238,12 +243,15 @@ QWidget* PlannerWindow::buildPolicy() {
     auto* group = new QGroupBox(tr("After an extra payment"), this);
     auto* layout = new QVBoxLayout(group);
     policy_ = new QButtonGroup(group);
-    const char* names[] = {"optKeepInstalment", "optKeepEnd"};
-    const char* captions[] = {QT_TR_NOOP("Shorter loan, same &instalment"),
-                              QT_TR_NOOP("Same en&d, lower instalment")};
+    // Each option's name and the letter of its mnemonic, in the order of the policies' words.
+    constexpr std::pair<const char*, char> kOptions[] = {{"optKeepInstalment", 'i'},
+                                                         {"optKeepEnd", 'd'}};
     for (int i = 0; i < 2; ++i) {
-        auto* option = new QRadioButton(tr(captions[i]), group);
-        option->setObjectName(QString::fromLatin1(names[i]));
+        const auto& [name, mnemonic] = kOptions[i];
+        QString caption = planText(plan::kPolicies[static_cast<std::size_t>(i)].name);
+        caption.insert(caption.indexOf(QLatin1Char(mnemonic)), u'&');
+        auto* option = new QRadioButton(caption, group);
+        option->setObjectName(QString::fromLatin1(name));
         policy_->addButton(option, i);
         layout->addWidget(option);
     }
@@ -279,13 +287,13 @@ QWidget* PlannerWindow::buildFigures() {
         header->setFont(bold);
         grid->addWidget(header, 0, run + 1);
     }
-    for (int row = 0; row < static_cast<int>(std::size(kFigureRows)); ++row) {
-        const QString caption = QString::fromLatin1(kFigureRows[row].caption);
+    for (int row = 0; row < static_cast<int>(plan::kFigureRows.size()); ++row) {
+        const plan::FigureRow& row_ = plan::kFigureRows[static_cast<std::size_t>(row)];
+        const QString caption = planText(row_.caption);
         grid->addWidget(new QLabel(caption, group), row + 1, 0);
         for (int run = 0; run < 2; ++run) {
             QLabel* label = figure(
-                QStringLiteral("lbl%1%2").arg(QLatin1String(kRuns[run]),
-                                              QLatin1String(kFigureRows[row].name)),
+                figureName(kRuns[run], row_.column),
                 QStringLiteral("%1: %2").arg(QLatin1String(kRunCaptions[run]), caption), group);
             figures_[static_cast<std::size_t>(run)][static_cast<std::size_t>(row)] = label;
             grid->addWidget(label, row + 1, run + 1);
@@ -298,7 +306,7 @@ QWidget* PlannerWindow::buildFigures() {
     bold.setBold(true);
     saved_->setFont(bold);
     saved_->setWordWrap(true);
-    grid->addWidget(saved_, static_cast<int>(std::size(kFigureRows)) + 1, 0, 1, 3);
+    grid->addWidget(saved_, static_cast<int>(plan::kFigureRows.size()) + 1, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
     return group;
@@ -409,14 +417,12 @@ std::variant<plan::PlanInputs, QString> PlannerWindow::currentInputs(QList<int>&
     if (auto* message = std::get_if<QString>(&events)) return *message;
     inputs.events = std::get<std::vector<plan::Event>>(std::move(events));
     inputs.policy =
-        policy_->checkedId() == 1 ? plan::Policy::KeepEndMonth : plan::Policy::KeepInstalment;
+        plan::kPolicies[static_cast<std::size_t>(std::max(0, policy_->checkedId()))].policy;
     if (const QString month = finishBy_->text().trimmed(); !month.isEmpty()) {
-        bool whole = false;
-        const double number = month.toDouble(&whole);
-        if (!whole || number != std::floor(number) || std::abs(number) > 1e9) {
-            return QStringLiteral("Finish by month: \"%1\" is not a whole number.").arg(month);
+        inputs.finishBy = plan::readMonth(month.toStdString());
+        if (!inputs.finishBy) {
+            return tr("Finish by month: \"%1\" %2.").arg(month, planText(plan::kNotAMonth));
         }
-        inputs.finishBy = static_cast<int>(number);
     }
     return inputs;
 }
@@ -443,7 +449,8 @@ void PlannerWindow::setInputs(const plan::PlanInputs& inputs) {
     events_->setEvents(inputs.events);
     {
         const QSignalBlocker policy(policy_), finishBy(finishBy_);
-        policy_->button(inputs.policy == plan::Policy::KeepEndMonth ? 1 : 0)->setChecked(true);
+        policy_->button(static_cast<int>(&plan::wordsOf(inputs.policy) - plan::kPolicies.data()))
+            ->setChecked(true);
         finishBy_->setText(inputs.finishBy ? QString::number(*inputs.finishBy) : QString());
     }
     termNote_.clear();
@@ -632,14 +639,9 @@ void PlannerWindow::showFigures(const plan::PlanResult* result) {
             continue;
         }
         const plan::Totals& totals = run == 0 ? result->base.totals : result->plan.totals;
-        const QLocale locale;
-        labels[0]->setText(amountText(totals.firstInstalment));
-        labels[1]->setText(amountText(totals.lastInstalment));
-        labels[2]->setText(locale.toString(totals.months));
-        labels[3]->setText(totals.cleared ? locale.toString(totals.endMonth)
-                                          : QStringLiteral("not repaid"));
-        labels[4]->setText(amountText(totals.interest));
-        labels[5]->setText(amountText(totals.paid));
+        for (std::size_t row = 0; row < labels.size(); ++row) {
+            labels[row]->setText(figureText(plan::kFigureRows[row], totals));
+        }
     }
     if (!result || result->limitReached() || !result->base.totals.cleared) {
         saved_->clear();

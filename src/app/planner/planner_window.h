@@ -10,6 +10,7 @@
 
 #include "app/planner/plan_charts.h"
 #include "plan/plan.h"
+#include "plan/plan_table.h"
 #include "plan/year_summary.h"
 
 class QAction;
@@ -118,7 +119,7 @@ private:
     QLineEdit* finishBy_ = nullptr;
     QLabel* extraNeeded_ = nullptr;
     // The figures of the base (0) and the plan (1), in the order of the figure rows.
-    std::array<std::array<QLabel*, 6>, 2> figures_{};
+    std::array<std::array<QLabel*, plan::kFigureRows.size()>, 2> figures_{};
     QLabel* saved_ = nullptr;
     QLabel* messages_ = nullptr;
     QTabWidget* views_ = nullptr;
