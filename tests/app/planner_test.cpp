@@ -477,6 +477,9 @@ TEST_F(Planner, TheYearlyTreeKeepsItsOpenYearsSelectionAndScrollAsTheUserTypes) 
     in<QLineEdit>("txtTerm")->setText("54");  // a fifth year of 6 months
     ASSERT_EQ(model->rowCount(), 5);
     expectKept("a fifth year");
+    EXPECT_EQ(model->index(4, 0).data().toString(), "Year 5 (months 49 to 54)");
+    in<QLineEdit>("txtTerm")->setText("49");
+    EXPECT_EQ(model->index(4, 0).data().toString(), "Year 5 (month 49)");
 }
 
 TEST_F(Planner, SwitchingHowTheLoanIsRepaidSaysHowTheLoanChanged) {

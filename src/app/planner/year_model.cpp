@@ -75,6 +75,10 @@ QVariant YearModel::data(const QModelIndex& index, int role) const {
 QString YearModel::yearText(const plan::YearRow& year, int column) const {
     switch (column) {
         case Period:
+            // A last year of a single month names that month alone.
+            if (year.firstMonth == year.lastMonth) {
+                return tr("Year %1 (month %2)").arg(year.year).arg(year.firstMonth);
+            }
             return tr("Year %1 (months %2 to %3)")
                 .arg(year.year)
                 .arg(year.firstMonth)
