@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/dialogs/dialogs.h"
+#include "app/translations.h"
 #include "app/window/frm_interest.h"
 
 namespace {
@@ -147,6 +148,7 @@ QPixmap plannerWithPlan(frmInterest& window) {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    brisanel::app::installTranslations(app);
     if (argc != 2) {
         std::fprintf(stderr, "usage: brisanel_screenshots FOLDER\n");
         return 2;
