@@ -89,7 +89,7 @@ double readNumber(std::string_view text) {
     // takes no plus sign.
     std::string_view number = trimmed(text);
     if (number.front() == '+') number.remove_prefix(1);
-    double value = 0;
+    double value{};
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         if (beyondLargest(number)) throw ArithmeticError(Failure::Overflow);

@@ -21,9 +21,10 @@ double extraNeeded(const LoanStart& loan, const EventCalendar& calendar, Policy 
     if (endsBy(0)) return 0;
     double works = std::ceil(owed * perUnit) + 1;
     double fails = 0;
-    while (works - fails > 1) {
-        const double middle = std::floor((works + fails) / 2);
-        if (middle <= fails || middle >= works) break;  // beyond whole counts in a double
+    // Halves the span until no whole count lies strictly inside it: when the two are one apart,
+    // or when the counts are beyond those a double holds one by one.
+    for (double middle = std::floor((works + fails) / 2); fails < middle && middle < works;
+         middle = std::floor((works + fails) / 2)) {
         (endsBy(middle) ? works : fails) = middle;
     }
     return works / perUnit;

@@ -4,7 +4,6 @@ namespace brisanel::plan {
 
 YearRows yearSummary(std::span<const PlanRow> rows, int firstMonth) {
     YearRows years;
-    years.reserve(rows.size() / 12 + 1);
     double cumulative = 0;
     for (std::size_t index = 0; index < rows.size(); ++index) {
         const PlanRow& row = rows[index];

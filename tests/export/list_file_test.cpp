@@ -142,12 +142,15 @@ TEST_F(ListFileOnDisk, AWriteThatRunsOutOfSpaceKeepsTheOldFileWhole) {
     const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &capped), 0);
     const auto replaced = writeListFile("plan.txt", big);
-    const auto fresh = writeListFile("fresh.txt", big);
+    Conversation yes(true);
+    const bool fresh = saveList("fresh", {"T", "H", {big.toStdString()}}, yes);
     setrlimit(RLIMIT_FSIZE, &saved);
     signal(SIGXFSZ, oldHandler);
 
     EXPECT_FALSE(replaced.value_or("").isEmpty());
-    EXPECT_TRUE(fresh.has_value());
+    EXPECT_FALSE(fresh);  // a failed write is never reported as saved
+    ASSERT_EQ(yes.told.size(), 1);
+    EXPECT_EQ(yes.told[0].first, SaveNotice::Failed);
     EXPECT_EQ(bytes("plan.txt"), "the list saved before\r\n");
     EXPECT_EQ(entries(), QStringList{"plan.txt"});  // no partial temporary or new file
 }

@@ -37,6 +37,11 @@ TEST(PlanFile, WhatIsWrittenReadsBackAsTheSamePlan) {
     paying.policy = Policy::KeepInstalment;
     paying.finishBy.reset();
     EXPECT_EQ(std::get<PlanInputs>(parsePlanFile(planFileContents(paying))), paying);
+
+    // A file holds the numbers the boxes read: a start box's 2.5 is month 2, as the panels round.
+    PlanInputs rounded = paying;
+    rounded.loan.startAfter = "2.5";
+    EXPECT_EQ(std::get<PlanInputs>(parsePlanFile(planFileContents(rounded))).loan.startAfter, "2");
 }
 
 TEST(PlanFile, AFileWithAnythingWrongIsRefusedWithThePlaceAndTheProblem) {
