@@ -53,6 +53,7 @@ TEST(Endings, RefusalsInCheckOrderWriteNothing) {
         {emi("1000", "12", "0", "twelve"), m::kRateUpTo200},
         {recovery("", "0", "-1", "0"), m::kPrincipalPositive},
         {recovery("5000", "x", "-1", "0"), m::kRateUpTo200},
+        {recovery("5000", "200.5", "-1", "0"), m::kRateUpTo200},
         {recovery("5000", "12.50", "-1", "0"), m::kStartNotNegative},
         {recovery("5000", "12.50", "0", "letters"), m::kEmiPositive},
         {rate(Period::Monthly, "0", "-1", "0"), m::kPrincipalPositive},
