@@ -132,6 +132,9 @@ std::vector<CommandDefinition> buildDefinitions() {
              {"by-year", "", "", false, "add one row per loan year"},
              {"plan", "FILE", "", false,
               "start from a plan file (JSON); the options given add to it or override it"},
+             {"write-plan", "FILE", "", false,
+              "also write the plan the options describe to FILE as a plan file, whole or not "
+              "at all, for the planner window and --plan"},
              {"format", "FORMAT", "text", false,
               "text (the figures side by side, amounts with two decimals), csv or json (full "
               "precision)"},

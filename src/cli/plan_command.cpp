@@ -175,11 +175,6 @@ bool dated(const plan::PlanResult& result) {
     return !result.plan.rows.empty() && result.plan.rows.front().date.isValid();
 }
 
-plan::Frequency frequencyOf(const Request& request) {
-    if (!request.has("frequency")) return plan::Frequency::Monthly;
-    return plan::named(plan::kFrequencies, request.value("frequency"))->frequency;
-}
-
 // The summary's years as --year-start counts them.
 plan::YearRows yearsOf(const plan::PlanResult& result, const Request& request) {
     const plan::YearStart start = request.has("year-start")
@@ -201,7 +196,7 @@ std::string captionOf(const plan::FigureRow& figure, plan::Frequency frequency) 
 void writeText(const plan::PlanResult& result, const Request& request, std::ostream& out) {
     const plan::Totals& base = result.base.totals;
     const plan::Totals& planned = result.plan.totals;
-    const plan::Frequency frequency = frequencyOf(request);
+    const plan::Frequency frequency = result.frequency;
     const plan::FrequencyWords& words = plan::wordsOf(frequency);
     const bool withDates = dated(result);
     const std::vector<int> side{-16, 14, 14};
@@ -320,7 +315,7 @@ bool textColumn(std::string_view column) {
 
 void writeJson(const plan::PlanResult& result, const Request& request, std::ostream& out) {
     const bool withDates = dated(result);
-    const plan::Frequency frequency = frequencyOf(request);
+    const plan::Frequency frequency = result.frequency;
     out << "{\n  \"command\": \"plan\",";
     // A plan on the default schedule keeps the fields it always had.
     if (withDates || frequency != plan::Frequency::Monthly) {
@@ -387,6 +382,15 @@ int runPlan(const Request& request, std::ostream& out, std::ostream& err) {
     if (!out) {
         complain(err, "the results could not be written to standard output");
         return kExitNotWritten;
+    }
+    // The plan as a file, for the window and --plan: only one the engine takes.
+    if (request.has("write-plan")) {
+        const QString name = QString::fromLocal8Bit(std::string(request.value("write-plan")));
+        if (const auto reason = plan::writePlanFile(name, inputs)) {
+            complain(err, "--write-plan " + std::string(request.value("write-plan")) + ": " +
+                              reason->toStdString());
+            return kExitNotSaved;
+        }
     }
     if (result.limitReached()) {
         complain(err, plan::kNotRepaid);

@@ -436,6 +436,7 @@ void compute(const PlanInputs& inputs, PlanOutcome& out) {
     PlanResult& result = out.result.emplace();
     result.firstMonth = first;
     result.perYear = loan->perYear;
+    result.frequency = options.frequency;
     const EventCalendar none({}, first, loan->perYear, fractions);
     result.base = runLoan(*loan, none, inputs.policy, 0, 0, true);
     const int baseEnd = result.base.totals.endMonth;

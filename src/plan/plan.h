@@ -132,7 +132,8 @@ struct Note {
 struct PlanResult {
     int firstMonth = 1;  ///< the first instalment's month: the start delay + 1
     int perYear = 12;    ///< payment periods a year
-    Run base;            ///< the same loan with no events
+    Frequency frequency = Frequency::Monthly;
+    Run base;  ///< the same loan with no events
     Run plan;
     int monthsSaved = 0;       ///< base months - plan months: negative when the plan runs longer
     double interestSaved = 0;  ///< base interest - plan interest

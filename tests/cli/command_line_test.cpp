@@ -56,7 +56,7 @@ std::string usage(const std::string& command) {
          "[--day-count RULE] [--year-start START] "
          "[--extra AMOUNT[@FROM[-TO]]] [--yearly AMOUNT@MONTH] [--lump AMOUNT@MONTH] "
          "[--rate-change RATE@MONTH] [--keep POLICY] [--finish-by MONTH] [--schedule] [--by-year] "
-         "[--plan FILE] [--format FORMAT]"},
+         "[--plan FILE] [--write-plan FILE] [--format FORMAT]"},
     };
     return "Usage: brisanel-calc " + command + " " + kOptions.at(command) + "\n";
 }
@@ -402,6 +402,27 @@ TEST(PlanFile, OptionsBesideItAddToItOrOverrideIt) {
             .out);
     EXPECT_EQ(calc({"plan", "--plan", "missing.json"}).err,
               "brisanel-calc: missing.json: No such file or directory\n");
+
+    // A plan written by --write-plan, the lender's schedule and dates with it, gives the same
+    // figures through --plan; a file that cannot be written is said, with status 4.
+    const std::string written = folder.filePath("written.json").toStdString();
+    const Words lender = {
+        "plan",       "--principal", "10000",       "--rate",      "6",
+        "--payments", "52",          "--frequency", "fortnightly", "--first-payment",
+        "2027-01-15", "--day-count", "actual/365",  "--lump",      "500@2027-06-01",
+        "--schedule"};
+    const Result direct = calc(with(lender, {"--write-plan", written}));
+    EXPECT_EQ(direct.status, 0) << direct.err;
+    const Result reread = calc({"plan", "--plan", written, "--schedule"});
+    EXPECT_EQ(reread.err, "");
+    EXPECT_EQ(reread.out, direct.out);
+    // The lump of 1 June falls on the next payment, 4 June.
+    EXPECT_NE(reread.out.find("    11  2027-06-04        8168.26        18.80       204.30       "
+                              "500.00"),
+              std::string::npos);
+    const Result unwritable = calc(with(lender, {"--write-plan", "/nonexistent/p.json"}));
+    EXPECT_EQ(unwritable.status, 4);
+    EXPECT_EQ(unwritable.err.rfind("brisanel-calc: --write-plan /nonexistent/p.json: ", 0), 0u);
 }
 
 // The built program itself: its arguments, standard output and exit status.
