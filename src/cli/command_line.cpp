@@ -7,7 +7,9 @@
 #include <cctype>
 #include <utility>
 
+#include "plan/payment_dates.h"
 #include "plan/words.h"
+#include "plan/year_summary.h"
 
 namespace brisanel::cli {
 
@@ -94,8 +96,23 @@ std::vector<CommandDefinition> buildDefinitions() {
              {"months", "MONTHS", "", false,
               "repayment duration months: the instalment is the emi command's"},
              {"emi", "AMOUNT", "", false, "the instalment, as the recovery command takes it"},
+             {"payments", "N", "", false,
+              "the term in payment periods, at any frequency (instead of --months)"},
              {"start-after", "MONTHS", "", false,
-              "repayment starts after this many whole months (0 unless the plan file says)"},
+              "repayment starts after this many whole periods (0 unless the plan file says)"},
+             {"frequency", "FREQUENCY", "", false,
+              "monthly (the default), fortnightly, weekly or quarterly; the rate of a period is "
+              "the annual rate divided by the payments a year"},
+             {"first-payment", "DATE", "", false,
+              "the first instalment's date (YYYY-MM-DD); every row then has its date"},
+             {"loan-date", "DATE", "", false,
+              "the date the loan is paid out (one period before the first by default)"},
+             {"day-count", "RULE", "", false,
+              "periodic (the default), 30/360, actual/365, actual/360 or actual/actual: a "
+              "period's interest for its share of a year between two dates"},
+             {"year-start", "START", "", false,
+              "loan (the default), calendar, or MM-DD for a fiscal year (04-06, the UK tax "
+              "year), for --by-year"},
              {plan::wordsOf(plan::EventKind::MonthlyExtra).option, "AMOUNT[@FROM[-TO]]", "", false,
               "pay AMOUNT more every month from FROM to TO (the first and last months of the loan "
               "when left out)",
@@ -115,6 +132,9 @@ std::vector<CommandDefinition> buildDefinitions() {
              {"by-year", "", "", false, "add one row per loan year"},
              {"plan", "FILE", "", false,
               "start from a plan file (JSON); the options given add to it or override it"},
+             {"write-plan", "FILE", "", false,
+              "also write the plan the options describe to FILE as a plan file, whole or not "
+              "at all, for the planner window and --plan"},
              {"format", "FORMAT", "text", false,
               "text (the figures side by side, amounts with two decimals), csv or json (full "
               "precision)"},
@@ -157,6 +177,13 @@ std::string refusedChoice(const std::string& option, const std::string& value) {
     if (option == "compounding") known = periodNamed(value).has_value();
     if (option == "format") known = value == "text" || value == "csv" || value == "json";
     if (option == "keep") known = plan::policyNamed(value) != nullptr;
+    if (option == "frequency") known = plan::named(plan::kFrequencies, value) != nullptr;
+    if (option == "day-count") known = plan::named(plan::kDayCounts, value) != nullptr;
+    if (option == "year-start") known = plan::readYearStart(value).has_value();
+    if (option == "first-payment" || option == "loan-date") {
+        known = plan::readDate(value).has_value();
+        if (!known) return "--" + option + " " + value + ": not a date (YYYY-MM-DD)";
+    }
     if (known) return {};
     return "invalid value '" + value + "' for --" + option;
 }
@@ -260,6 +287,13 @@ ParsedCommandLine parseOptions(const CommandDefinition& definition,
     }
     if (request.has("months") && request.has("emi")) {
         return UsageError{"--months and --emi exclude each other", definition.command};
+    }
+    if (request.has("payments") && (request.has("months") || request.has("emi"))) {
+        return UsageError{"--payments, --months and --emi exclude each other", definition.command};
+    }
+    if (request.has("months") && request.has("frequency") &&
+        request.value("frequency") != "monthly") {
+        return UsageError{"--months is for monthly payments: give --payments", definition.command};
     }
     return request;
 }

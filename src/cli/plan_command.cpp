@@ -12,6 +12,7 @@
 #include "cli/run.h"
 #include "numeric/number_rules.h"
 #include "plan/month_number.h"
+#include "plan/payment_dates.h"
 #include "plan/plan.h"
 #include "plan/plan_file.h"
 #include "plan/plan_table.h"
@@ -53,14 +54,29 @@ Event parseEvent(const plan::KindWords& words, const std::string& text) {
         return event;
     }
     std::string_view months = std::string_view(text).substr(at + 1);
-    // The dash between the months, not a sign in front of the first.
-    const std::size_t dash = monthly ? months.find('-', 1) : std::string_view::npos;
-    event.month = plan::readMonth(months.substr(0, dash));
-    if (!event.month) throw fail("the month " + std::string(plan::kNotAMonth));
+    // A date (YYYY-MM-DD) may stand for a month; the dash between two is the one after it.
+    const bool byDate = months.size() >= 10 && months[4] == '-' && months[7] == '-';
+    const std::size_t dash = !monthly ? std::string_view::npos
+                             : byDate ? (months.size() > 10 ? 10 : std::string_view::npos)
+                                      : months.find('-', 1);
+    if (byDate) {
+        event.date = plan::readDate(months.substr(0, dash));
+        if (!event.date) throw fail("the date is not a date (YYYY-MM-DD)");
+    } else {
+        event.month = plan::readMonth(months.substr(0, dash));
+        if (!event.month) throw fail("the month " + std::string(plan::kNotAMonth));
+    }
     if (dash != std::string_view::npos) {
-        event.until = plan::readMonth(months.substr(dash + 1));
-        if (!event.until) throw fail("the last month " + std::string(plan::kNotAMonth));
-        if (*event.until < *event.month) throw fail("the last month is before the first");
+        const std::string_view last = months.substr(dash + 1);
+        if (byDate) {
+            event.untilDate = plan::readDate(last);
+            if (!event.untilDate) throw fail("the last date is not a date (YYYY-MM-DD)");
+            if (*event.untilDate < *event.date) throw fail("the last date is before the first");
+        } else {
+            event.until = plan::readMonth(last);
+            if (!event.until) throw fail("the last month " + std::string(plan::kNotAMonth));
+            if (*event.until < *event.month) throw fail("the last month is before the first");
+        }
     }
     return event;
 }
@@ -81,14 +97,14 @@ plan::PlanInputs specOf(const Request& request) {
     if (request.has("principal")) inputs.loan.principal = request.value("principal");
     if (request.has("rate")) inputs.loan.rate = request.value("rate");
     if (request.has("start-after")) inputs.loan.startAfter = request.value("start-after");
-    if (request.has("months")) {
-        inputs.loan.months = request.value("months");
+    if (request.has("months") || request.has("payments")) {
+        inputs.loan.months = request.value(request.has("months") ? "months" : "payments");
         inputs.loan.instalment.reset();
     } else if (request.has("emi")) {
         inputs.loan.instalment = request.value("emi");
         inputs.loan.months.reset();
     } else if (!fromFile) {
-        throw Malformed{"missing --months or --emi"};
+        throw Malformed{"missing --months, --payments or --emi"};
     }
     for (const plan::KindWords& words : plan::kEventKinds) {
         for (const std::string& text : request.list(std::string(words.option))) {
@@ -102,11 +118,34 @@ plan::PlanInputs specOf(const Request& request) {
         }
     }
     if (request.has("finish-by")) {
-        const auto month = plan::readMonth(request.value("finish-by"));
-        if (!month)
-            throw Malformed{"--finish-by " + std::string(request.value("finish-by")) +
-                            ": the month " + std::string(plan::kNotAMonth)};
-        inputs.finishBy = month;
+        const std::string_view text = request.value("finish-by");
+        if (const auto date = plan::readDate(text)) {
+            inputs.finishByDate = date;
+            inputs.finishBy.reset();
+        } else {
+            inputs.finishBy = plan::readMonth(text);
+            if (!inputs.finishBy)
+                throw Malformed{"--finish-by " + std::string(text) + ": the month " +
+                                std::string(plan::kNotAMonth)};
+        }
+    }
+    // The lender's schedule; the words were checked when the command line was read.
+    plan::ScheduleOptions& schedule = inputs.schedule;
+    if (request.has("frequency")) {
+        schedule.frequency = plan::named(plan::kFrequencies, request.value("frequency"))->frequency;
+    }
+    if (request.has("day-count")) {
+        schedule.dayCount = plan::named(plan::kDayCounts, request.value("day-count"))->dayCount;
+    }
+    if (request.has("first-payment"))
+        schedule.firstPayment = plan::readDate(request.value("first-payment"));
+    if (request.has("loan-date")) schedule.loanDate = plan::readDate(request.value("loan-date"));
+    if (request.has("year-start")) {
+        const plan::YearStart start = *plan::readYearStart(request.value("year-start"));
+        if (start.kind != plan::YearStart::Kind::Loan && !schedule.firstPayment) {
+            throw Malformed{"--year-start " + std::string(request.value("year-start")) +
+                            " needs --first-payment"};
+        }
     }
     return inputs;
 }
@@ -131,9 +170,35 @@ std::string row(const std::vector<std::string>& fields, const std::vector<int>& 
     return line + '\n';
 }
 
+// Whether the plan's rows have dates.
+bool dated(const plan::PlanResult& result) {
+    return !result.plan.rows.empty() && result.plan.rows.front().date.isValid();
+}
+
+// The summary's years as --year-start counts them.
+plan::YearRows yearsOf(const plan::PlanResult& result, const Request& request) {
+    const plan::YearStart start = request.has("year-start")
+                                      ? *plan::readYearStart(request.value("year-start"))
+                                      : plan::YearStart{};
+    return plan::yearSummary(result.plan.rows, result.firstMonth, result.perYear, start);
+}
+
+// A figure's caption, counting the plan's periods: "Weeks" and "End week" for a weekly plan.
+std::string captionOf(const plan::FigureRow& figure, plan::Frequency frequency) {
+    const plan::FrequencyWords& words = plan::wordsOf(frequency);
+    if (frequency == plan::Frequency::Monthly || figure.kind == plan::FigureRow::Kind::Amount) {
+        return std::string(figure.caption);
+    }
+    if (figure.kind == plan::FigureRow::Kind::Count) return std::string(words.periods);
+    return "End " + std::string(words.period);
+}
+
 void writeText(const plan::PlanResult& result, const Request& request, std::ostream& out) {
     const plan::Totals& base = result.base.totals;
     const plan::Totals& planned = result.plan.totals;
+    const plan::Frequency frequency = result.frequency;
+    const plan::FrequencyWords& words = plan::wordsOf(frequency);
+    const bool withDates = dated(result);
     const std::vector<int> side{-16, 14, 14};
     out << row({"", "Base", "Plan"}, side);
     for (const plan::FigureRow& figure : plan::kFigureRows) {
@@ -143,39 +208,56 @@ void writeText(const plan::PlanResult& result, const Request& request, std::ostr
                        ? twoDecimals(value)
                        : std::to_string(static_cast<int>(value));
         };
-        out << row({std::string(figure.caption), shown(base), shown(planned)}, side);
+        out << row({captionOf(figure, frequency), shown(base), shown(planned)}, side);
     }
-    out << "\nMonths saved: " << result.monthsSaved
+    if (withDates) {
+        out << row({"End date", plan::isoDate(base.endDate), plan::isoDate(planned.endDate)}, side);
+    }
+    out << '\n'
+        << words.periods << " saved: " << result.monthsSaved
         << "\nInterest saved: " << twoDecimals(result.interestSaved) << '\n';
     if (result.extraNeeded)
-        out << "Extra per month needed: " << twoDecimals(*result.extraNeeded) << '\n';
+        out << "Extra per " << words.period << " needed: " << twoDecimals(*result.extraNeeded)
+            << '\n';
     if (const auto warning = result.warning()) out << "Warning: " << *warning << '\n';
     for (const std::string& note : result.unreached()) out << "Note: " << note << '\n';
     if (request.details) {
-        const std::vector<int> widths{6, 14, 12, 12, 12, 12, 14, 7};
-        out << '\n'
-            << row({"Month", "Opening", "Interest", "Instalment", "Extra", "Principal", "Closing",
-                    "Rate"},
-                   widths);
+        std::vector<int> widths{6, 14, 12, 12, 12, 12, 14, 7};
+        std::vector<std::string> header{std::string(words.period),
+                                        "Opening",
+                                        "Interest",
+                                        "Instalment",
+                                        "Extra",
+                                        "Principal",
+                                        "Closing",
+                                        "Rate"};
+        header[0][0] = static_cast<char>(std::toupper(static_cast<unsigned char>(header[0][0])));
+        if (withDates) {
+            widths.insert(widths.begin() + 1, 11);
+            header.insert(header.begin() + 1, "Date");
+        }
+        out << '\n' << row(header, widths);
         for (const plan::PlanRow& month : result.plan.rows) {
-            out << row({std::to_string(month.month), twoDecimals(month.openingBalance),
-                        twoDecimals(month.interest), twoDecimals(month.instalment),
-                        twoDecimals(month.extra), twoDecimals(month.principalRepaid),
-                        twoDecimals(month.closingBalance), saving::fullPrecision(month.annualRate)},
-                       widths);
+            std::vector<std::string> fields{
+                std::to_string(month.month),       twoDecimals(month.openingBalance),
+                twoDecimals(month.interest),       twoDecimals(month.instalment),
+                twoDecimals(month.extra),          twoDecimals(month.principalRepaid),
+                twoDecimals(month.closingBalance), saving::fullPrecision(month.annualRate)};
+            if (withDates) fields.insert(fields.begin() + 1, plan::isoDate(month.date));
+            out << row(fields, widths);
         }
     } else if (request.byYear) {
-        const std::vector<int> widths{4, 6, 6, 14, 12, 12, 14, 14, 14};
+        const std::vector<int> widths{withDates ? 7 : 4, 6, 6, 14, 12, 12, 14, 14, 14};
         out << '\n'
             << row({"Year", "From", "To", "Instalments", "Extras", "Interest", "Principal",
                     "Closing", "Interest so far"},
                    widths);
-        for (const plan::YearRow& year : plan::yearSummary(result.plan.rows, result.firstMonth)) {
-            out << row({std::to_string(year.year), std::to_string(year.firstMonth),
-                        std::to_string(year.lastMonth), twoDecimals(year.instalments),
-                        twoDecimals(year.extras), twoDecimals(year.interest),
-                        twoDecimals(year.principalRepaid), twoDecimals(year.closingBalance),
-                        twoDecimals(year.cumulativeInterest)},
+        for (const plan::YearRow& year : yearsOf(result, request)) {
+            out << row({withDates ? year.label : std::to_string(year.year),
+                        std::to_string(year.firstMonth), std::to_string(year.lastMonth),
+                        twoDecimals(year.instalments), twoDecimals(year.extras),
+                        twoDecimals(year.interest), twoDecimals(year.principalRepaid),
+                        twoDecimals(year.closingBalance), twoDecimals(year.cumulativeInterest)},
                        widths);
         }
     }
@@ -184,9 +266,11 @@ void writeText(const plan::PlanResult& result, const Request& request, std::ostr
 // The rows asked for, as columns and texts at full precision.
 std::pair<std::vector<std::string>, saving::TextRows> rowTexts(const plan::PlanResult& result,
                                                                const Request& request) {
-    if (request.details) return {plan::monthColumns(), plan::monthTexts(result.plan.rows)};
-    return {plan::yearColumns(),
-            plan::yearTexts(plan::yearSummary(result.plan.rows, result.firstMonth))};
+    const bool withDates = dated(result);
+    if (request.details) {
+        return {plan::monthColumns(withDates), plan::monthTexts(result.plan.rows, withDates)};
+    }
+    return {plan::yearColumns(withDates), plan::yearTexts(yearsOf(result, request), withDates)};
 }
 
 void writeCsv(const plan::PlanResult& result, const Request& request, std::ostream& out) {
@@ -212,17 +296,33 @@ void writeCsv(const plan::PlanResult& result, const Request& request, std::ostre
     out << csvRecord(names) << csvRecord(values);
 }
 
-std::string totalsJson(const plan::Totals& totals) {
+std::string totalsJson(const plan::Totals& totals, bool withDates) {
     std::vector<std::pair<std::string, std::string>> members;
     const std::vector<std::string> columns = plan::totalsColumns();
     const std::vector<std::string> texts = plan::totalsTexts(totals);
     for (std::size_t i = 0; i < columns.size(); ++i) members.emplace_back(columns[i], texts[i]);
+    if (withDates) {
+        members.emplace_back("first_date", jsonString(plan::isoDate(totals.firstDate)));
+        members.emplace_back("end_date", jsonString(plan::isoDate(totals.endDate)));
+    }
     return jsonObject(members);
 }
 
+// The columns whose values are texts, not numbers.
+bool textColumn(std::string_view column) {
+    return column == "date" || column == "label" || column == "first_date" || column == "last_date";
+}
+
 void writeJson(const plan::PlanResult& result, const Request& request, std::ostream& out) {
-    out << "{\n  \"command\": \"plan\",\n  \"base\": " << totalsJson(result.base.totals)
-        << ",\n  \"plan\": " << totalsJson(result.plan.totals) << ",\n  \"saved\": "
+    const bool withDates = dated(result);
+    const plan::Frequency frequency = result.frequency;
+    out << "{\n  \"command\": \"plan\",";
+    // A plan on the default schedule keeps the fields it always had.
+    if (withDates || frequency != plan::Frequency::Monthly) {
+        out << "\n  \"frequency\": " << jsonString(plan::wordsOf(frequency).word) << ',';
+    }
+    out << "\n  \"base\": " << totalsJson(result.base.totals, withDates)
+        << ",\n  \"plan\": " << totalsJson(result.plan.totals, withDates) << ",\n  \"saved\": "
         << jsonObject({{"months", std::to_string(result.monthsSaved)},
                        {"interest", fullPrecision(result.interestSaved)}});
     if (result.extraNeeded) out << ",\n  \"extra_needed\": " << fullPrecision(*result.extraNeeded);
@@ -240,7 +340,9 @@ void writeJson(const plan::PlanResult& result, const Request& request, std::ostr
         for (std::size_t i = 0; i < texts.size(); ++i) {
             std::vector<std::pair<std::string, std::string>> members;
             for (std::size_t column = 0; column < columns.size(); ++column) {
-                members.emplace_back(columns[column], texts[i][column]);
+                const std::string& text = texts[i][column];
+                members.emplace_back(columns[column],
+                                     textColumn(columns[column]) ? jsonString(text) : text);
             }
             out << (i == 0 ? "\n    " : ",\n    ") << jsonObject(members);
         }
@@ -280,6 +382,15 @@ int runPlan(const Request& request, std::ostream& out, std::ostream& err) {
     if (!out) {
         complain(err, "the results could not be written to standard output");
         return kExitNotWritten;
+    }
+    // The plan as a file, for the window and --plan: only one the engine takes.
+    if (request.has("write-plan")) {
+        const QString name = QString::fromLocal8Bit(std::string(request.value("write-plan")));
+        if (const auto reason = plan::writePlanFile(name, inputs)) {
+            complain(err, "--write-plan " + std::string(request.value("write-plan")) + ": " +
+                              reason->toStdString());
+            return kExitNotSaved;
+        }
     }
     if (result.limitReached()) {
         complain(err, plan::kNotRepaid);

@@ -6,6 +6,8 @@
 #include "calc/emi.h"
 #include "calc/messages.h"
 #include "calc/recovery.h"
+#include "details/schedule.h"
+#include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/number_rules.h"
 #include "plan/engine.h"
@@ -23,7 +25,7 @@ constexpr double kHalfCent = 0.005;
 // The instalment that repays `balance` over `months` at the monthly rate; a month or less left
 // repays it all in the next month. 1 - (1 + r)^-n is worked out through log1p and expm1, which keep
 // its digits for rates too small to change 1 + r; a rate of 0 leaves equal parts.
-double annuity(double balance, double rate, int months) {
+double annuity(double balance, double rate, double months) {
     if (months < 1) months = 1;
     const double part = -std::expm1(-months * std::log1p(rate));
     return part == 0 ? balance / months : balance * rate / part;
@@ -31,8 +33,11 @@ double annuity(double balance, double rate, int months) {
 
 }  // namespace
 
-EventCalendar::EventCalendar(const std::vector<Event>& events, int firstMonth)
-    : extras_(kMonthLimit, 0.0), rates_(kMonthLimit, std::nan("")) {
+EventCalendar::EventCalendar(const std::vector<Event>& events, int firstMonth, int perYear,
+                             std::vector<double> fractions)
+    : extras_(kMonthLimit, 0.0),
+      rates_(kMonthLimit, std::nan("")),
+      fractions_(std::move(fractions)) {
     const int lastMonth = firstMonth + kMonthLimit - 1;
     for (const Event& event : events) {
         const int month = event.month.value_or(firstMonth);
@@ -45,7 +50,7 @@ EventCalendar::EventCalendar(const std::vector<Event>& events, int firstMonth)
                 break;
             }
             case EventKind::YearlyExtra:
-                for (int t = month; t <= lastMonth; t += 12) {
+                for (int t = month; t <= lastMonth; t += perYear) {
                     if (t >= firstMonth) extras_[t - firstMonth] += event.value;
                 }
                 break;
@@ -62,6 +67,27 @@ EventCalendar::EventCalendar(const std::vector<Event>& events, int firstMonth)
     }
 }
 
+std::optional<int> PeriodDates::onOrAfter(QDate date) const {
+    const auto found = std::lower_bound(dates.begin() + 1, dates.end(), date);
+    if (found == dates.end()) return std::nullopt;
+    return static_cast<int>(found - dates.begin());
+}
+
+std::optional<int> PeriodDates::onOrBefore(QDate date) const {
+    const auto after = std::upper_bound(dates.begin() + 1, dates.end(), date);
+    if (after == dates.begin() + 1) return std::nullopt;
+    return static_cast<int>(after - dates.begin()) - 1;
+}
+
+std::vector<double> PeriodDates::fractions(DayCount dayCount, int from, int to) const {
+    std::vector<double> shares;
+    for (int period = std::max(from, 1); period <= to; ++period) {
+        const auto k = static_cast<std::size_t>(period);
+        shares.push_back(yearFraction(dayCount, dates[k - 1], dates[k]));
+    }
+    return shares;
+}
+
 Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy, int baseEnd,
             double extraEveryMonth, bool keepRows) {
     Run run;
@@ -69,7 +95,7 @@ Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy,
     Totals& totals = run.totals;
     double balance = loan.balance;
     double annualRate = loan.annualRate;
-    double rate = loan.monthlyRate;
+    double rate = loan.periodRate;
     double instalment = loan.instalment;
     const bool keepEnd = policy == Policy::KeepEndMonth;
 
@@ -77,13 +103,16 @@ Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy,
         const int month = loan.firstMonth + index;
         if (const double change = calendar.rateChange(index); !std::isnan(change)) {
             annualRate = change;
-            rate = annualRate / 1200;
+            rate = annualRate / (100.0 * loan.perYear);
             if (keepEnd) instalment = annuity(balance, rate, baseEnd - month + 1);
         }
-        const double interest = balance * rate;
+        // A period's interest is the period's rate, or the annual rate for its share of a year.
+        const double fraction = calendar.fraction(index);
+        const bool periodic = std::isnan(fraction);
+        const double interest = periodic ? balance * rate : balance * (annualRate / 100) * fraction;
         const double extras = calendar.extra(index) + extraEveryMonth;
         // Grown as the EMI schedule grows it, so that without events the two agree to the bit.
-        const double owed = (1 + rate) * balance;
+        const double owed = periodic ? (1 + rate) * balance : balance + interest;
         if (!std::isfinite(owed) || !std::isfinite(instalment)) {
             throw numeric::ArithmeticError(numeric::Failure::Overflow);
         }
@@ -144,9 +173,14 @@ std::optional<std::string> eventRefusal(const Event& event, int firstMonth) {
 
 std::string describe(const Event& event) {
     std::string text(wordsOf(event.kind).name);
+    const auto month = [](std::optional<int> period, std::optional<QDate> date) {
+        return date ? isoDate(*date) : "month " + std::to_string(period.value_or(0));
+    };
     if (event.kind == EventKind::MonthlyExtra) {
-        if (event.month) text += " from month " + std::to_string(*event.month);
-        if (event.until) text += " to month " + std::to_string(*event.until);
+        if (event.month || event.date) text += " from " + month(event.month, event.date);
+        if (event.until || event.untilDate) text += " to " + month(event.until, event.untilDate);
+    } else if (event.date) {
+        text += " on " + isoDate(*event.date);
     } else if (event.month) {
         text += " in month " + std::to_string(*event.month);
     }
@@ -214,35 +248,73 @@ LoanRefusal refusalOf(const calc::Outcome& outcome) {
 
 }  // namespace
 
-std::variant<LoanStart, LoanRefusal> checkLoan(const LoanTexts& texts) {
+std::variant<LoanStart, LoanRefusal> checkLoan(const LoanTexts& texts, Frequency frequency) {
+    const int perYear = periodsPerYear(frequency);
+    const bool monthly = frequency == Frequency::Monthly;
     if (texts.months) {
         const calc::EmiOutcome emi =
             calc::computeEmi({texts.principal, *texts.months, texts.startAfter, texts.rate});
         if (emi.failed()) return refusalOf(emi);
         const details::EmiFigures& figures = *emi.figures;
-        return LoanStart{figures.principal, numeric::readNumber(texts.rate), figures.monthlyRate,
-                         figures.amount, figures.startDelay + 1};
+        const double annualRate = numeric::readNumber(texts.rate);
+        if (monthly) {
+            return LoanStart{figures.principal,      annualRate,
+                             figures.monthlyRate,    figures.amount,
+                             figures.startDelay + 1, perYear};
+        }
+        // The panel's checks hold for periods as for months; the figures are the period's.
+        LoanStart loan{0, annualRate, 0, 0, figures.startDelay + 1, perYear};
+        calc::Outcome status;
+        calc::trapFailures(status, {std::nullopt, calc::messages::kCheckInput}, [&] {
+            using namespace numeric::checked;
+            loan.periodRate = div(annualRate, 100.0 * perYear);
+            loan.balance = mul(numeric::readNumber(texts.principal),
+                               pow(add(1, loan.periodRate), figures.startDelay));
+            loan.instalment = annuity(loan.balance, loan.periodRate, figures.months);
+            if (!std::isfinite(loan.instalment)) {
+                throw numeric::ArithmeticError(numeric::Failure::Overflow);
+            }
+        });
+        if (status.failed()) return refusalOf(status);
+        return loan;
     }
     const std::string instalment = texts.instalment.value_or("");
     const calc::RecoveryInputs inputs{texts.principal, texts.rate, texts.startAfter, instalment};
-    const calc::RecoveryOutcome recovery = calc::computeRecovery(inputs);
-    if (recovery.failed()) return refusalOf(recovery);
-    // The panel repaid it, so its checks pass again and its figures stay in range.
-    calc::Outcome checked;
-    const auto loan = calc::checkRecoveryLoan(inputs, checked);
-    return LoanStart{loan->principalAfterWait, numeric::readNumber(texts.rate), loan->monthlyRate,
-                     loan->instalment, loan->startDelay + 1};
+    if (monthly) {
+        const calc::RecoveryOutcome recovery = calc::computeRecovery(inputs);
+        if (recovery.failed()) return refusalOf(recovery);
+    }
+    // The panel's checks; at another frequency, then its repayment at the period's rate.
+    calc::Outcome status;
+    std::optional<LoanStart> loan;
+    calc::trapFailures(status, {numeric::Failure::TableLimit, calc::messages::kCheckRecovery}, [&] {
+        const auto checked = calc::checkRecoveryLoan(inputs, status);
+        if (!checked) return;
+        loan = LoanStart{checked->principalAfterWait, numeric::readNumber(texts.rate),
+                         checked->monthlyRate,        checked->instalment,
+                         checked->startDelay + 1,     perYear};
+        if (monthly) return;
+        using namespace numeric::checked;
+        loan->periodRate = div(loan->annualRate, 100.0 * perYear);
+        loan->balance = mul(numeric::readNumber(texts.principal),
+                            pow(add(1, loan->periodRate), checked->startDelay));
+        details::ScheduleRows rows;
+        details::appendRecoverySchedule(rows, loan->balance, loan->periodRate, loan->instalment);
+    });
+    if (status.failed()) return refusalOf(status);
+    return *loan;
 }
 
 namespace {
 
-// The events that the plan never reaches: after the month the loan ends in, or, when the month
-// limit stopped it, after the last month worked out.
-void noteUnreached(const std::vector<Event>& events, const Totals& plan, std::vector<Note>& notes) {
-    const std::string why = plan.cleared
-                                ? ": the loan ends in month " + std::to_string(plan.endMonth) + "."
-                                : ": the plan stops at month " + std::to_string(plan.endMonth) +
-                                      " with the loan still owing.";
+// The events that the plan never reaches: after the period the loan ends in, or, when the limit
+// stopped it, after the last period worked out.
+void noteUnreached(const std::vector<Event>& events, const Totals& plan, const std::string& period,
+                   std::vector<Note>& notes) {
+    const std::string why =
+        plan.cleared ? ": the loan ends in " + period + " " + std::to_string(plan.endMonth) + "."
+                     : ": the plan stops at " + period + " " + std::to_string(plan.endMonth) +
+                           " with the loan still owing.";
     for (const Event& event : events) {
         if (event.month && *event.month > plan.endMonth) {
             notes.push_back({NoteKind::Unreached, describe(event) + " is not reached" + why});
@@ -250,44 +322,155 @@ void noteUnreached(const std::vector<Event>& events, const Totals& plan, std::ve
     }
 }
 
+// What a period is called in the notes: a month, a week, or else a payment.
+std::string periodWord(Frequency frequency) {
+    return std::string(wordsOf(frequency).period);
+}
+
+// Every period's date from the loan date, period 0, to the last the month limit allows.
+PeriodDates layOutDates(const ScheduleOptions& options, int firstMonth) {
+    PeriodDates dates;
+    const int last = firstMonth + kMonthLimit - 1;
+    dates.dates.reserve(static_cast<std::size_t>(std::max(last, 0) + 1));
+    for (int period = 0; period <= last; ++period) {
+        dates.dates.push_back(
+            paymentDate(*options.firstPayment, options.frequency, period - firstMonth));
+    }
+    if (options.loanDate) dates.dates[0] = *options.loanDate;
+    return dates;
+}
+
+// Lays an event's dates on periods: its date on the first period paid on or after it, its last
+// date on the last period paid on or before it.
+std::optional<std::string> layOnPeriods(Event& event, const PeriodDates& dates, int firstMonth,
+                                        QDate firstPayment) {
+    const std::string name = describe(event) + ": ";
+    if (event.date) {
+        if (*event.date < firstPayment) {
+            return name + "the date is before the first payment, " + isoDate(firstPayment) + ".";
+        }
+        event.month = dates.onOrAfter(*event.date).value_or(firstMonth + kMonthLimit);
+    }
+    if (event.untilDate) {
+        if (event.date && *event.untilDate < *event.date) {
+            return name + "the last date is before the first.";
+        }
+        if (*event.untilDate < firstPayment) {
+            return name + "the last date is before the first payment, " + isoDate(firstPayment) +
+                   ".";
+        }
+        event.until = dates.onOrBefore(*event.untilDate);
+    }
+    return std::nullopt;
+}
+
 void compute(const PlanInputs& inputs, PlanOutcome& out) {
     const auto refuse = [&out](std::string message, calc::Ending ending = calc::Ending::Refused) {
         out.ending = ending;
         out.message = std::move(message);
     };
-    auto checked = checkLoan(inputs.loan);
+    const ScheduleOptions& options = inputs.schedule;
+    auto checked = checkLoan(inputs.loan, options.frequency);
     if (auto* refusal = std::get_if<LoanRefusal>(&checked)) {
         return refuse(std::move(refusal->message), refusal->ending);
     }
-    const LoanStart* loan = &std::get<LoanStart>(checked);
-    for (const Event& event : inputs.events) {
-        if (auto refusal = eventRefusal(event, loan->firstMonth)) return refuse(*refusal);
+    LoanStart* loan = &std::get<LoanStart>(checked);
+    const int first = loan->firstMonth;
+
+    // The lender's calendar, when there are dates.
+    const bool dated = options.firstPayment.has_value();
+    if (!dated && options.dayCount != DayCount::Periodic) {
+        return refuse("A day count needs a first payment date.");
     }
-    if (inputs.finishBy && *inputs.finishBy < loan->firstMonth) {
-        return refuse(finishByRefusal(loan->firstMonth));
+    if (!dated && options.loanDate) return refuse("A loan date needs a first payment date.");
+    if (!dated && inputs.finishByDate)
+        return refuse("A date to finish by needs a first payment date.");
+    if (dated && first < 1) {
+        return refuse("A loan with payment dates cannot start before its first period.");
+    }
+    PeriodDates dates;
+    if (dated) dates = layOutDates(options, first);
+    if (options.loanDate) {
+        const QDate period1 = paymentDate(*options.firstPayment, options.frequency, 1 - first);
+        if (!(*options.loanDate < period1) || options.loanDate->daysTo(period1) > 366) {
+            return refuse("The loan date must be before the first period's date, " +
+                          isoDate(period1) + ", and at most 366 days before it.");
+        }
+    }
+    std::vector<Event> events = inputs.events;
+    for (Event& event : events) {
+        if ((event.date || event.untilDate) && !dated) {
+            return refuse(describe(event) + ": a date needs a first payment date.");
+        }
+        if (dated) {
+            if (auto refusal = layOnPeriods(event, dates, first, *options.firstPayment)) {
+                return refuse(*refusal);
+            }
+        }
+        if (auto refusal = eventRefusal(event, first)) return refuse(*refusal);
+    }
+    std::optional<int> finishBy = inputs.finishBy;
+    if (inputs.finishByDate) {
+        if (*inputs.finishByDate < *options.firstPayment) {
+            return refuse("The date to finish by must not be before the first payment, " +
+                          isoDate(*options.firstPayment) + ".");
+        }
+        finishBy = dates.onOrBefore(*inputs.finishByDate);
+    }
+    if (finishBy && *finishBy < first) return refuse(finishByRefusal(first));
+
+    // Under a day count the waiting periods add their interest by it; the instalment stays the
+    // one worked out at the period's rate.
+    std::vector<double> fractions;
+    if (dated && options.dayCount != DayCount::Periodic) {
+        using namespace numeric::checked;
+        double balance = numeric::readNumber(inputs.loan.principal);
+        const std::vector<double> waiting = dates.fractions(options.dayCount, 1, first - 1);
+        for (double fraction : waiting) {
+            balance = add(balance, mul(balance, mul(div(loan->annualRate, 100), fraction)));
+        }
+        if (first > 1) loan->balance = balance;
+        fractions = dates.fractions(options.dayCount, first, first + kMonthLimit - 1);
     }
 
     PlanResult& result = out.result.emplace();
-    result.firstMonth = loan->firstMonth;
-    const EventCalendar none({}, loan->firstMonth);
+    result.firstMonth = first;
+    result.perYear = loan->perYear;
+    result.frequency = options.frequency;
+    const EventCalendar none({}, first, loan->perYear, fractions);
     result.base = runLoan(*loan, none, inputs.policy, 0, 0, true);
     const int baseEnd = result.base.totals.endMonth;
-    const EventCalendar calendar(inputs.events, loan->firstMonth);
+    const EventCalendar calendar(events, first, loan->perYear, fractions);
     result.plan = runLoan(*loan, calendar, inputs.policy, baseEnd, 0, true);
+    if (dated) {
+        for (Run* run : {&result.base, &result.plan}) {
+            for (PlanRow& row : run->rows)
+                row.date = dates.dates[static_cast<std::size_t>(row.month)];
+            run->totals.firstDate = run->rows.front().date;
+            run->totals.endDate = run->rows.back().date;
+        }
+    }
     const Totals& plan = result.plan.totals;
     result.monthsSaved = result.base.totals.months - plan.months;
     result.interestSaved = result.base.totals.interest - plan.interest;
-    if (inputs.finishBy) {
-        result.extraNeeded = extraNeeded(*loan, calendar, inputs.policy, baseEnd, *inputs.finishBy);
+    if (finishBy) {
+        result.extraNeeded = extraNeeded(*loan, calendar, inputs.policy, baseEnd, *finishBy);
     }
 
+    const std::string period = periodWord(options.frequency);
     if (result.plan.uncoveredMonth) {
         result.notes.push_back(
-            {NoteKind::Uncovered, "From month " + std::to_string(*result.plan.uncoveredMonth) +
-                                      " the instalment does not cover the month's interest."});
+            {NoteKind::Uncovered,
+             "From " + period + " " + std::to_string(*result.plan.uncoveredMonth) +
+                 " the instalment does not cover the " + period + "'s interest."});
     }
-    if (!plan.cleared) result.notes.push_back({NoteKind::NotRepaid, std::string(kNotRepaid)});
-    noteUnreached(inputs.events, plan, result.notes);
+    if (!plan.cleared) {
+        result.notes.push_back(
+            {NoteKind::NotRepaid, options.frequency == Frequency::Monthly
+                                      ? std::string(kNotRepaid)
+                                      : "The loan is not repaid within 1800 payments."});
+    }
+    noteUnreached(events, plan, period, result.notes);
 }
 
 }  // namespace

@@ -9,8 +9,12 @@ double extraNeeded(const LoanStart& loan, const EventCalendar& calendar, Policy 
     // An extra of everything owed in the first month clears the loan then: the balance with the
     // interest at the rate in force, as the month works it out.
     const double change = calendar.rateChange(0);
+    const double fraction = calendar.fraction(0);
     const double owed =
-        (1 + (std::isnan(change) ? loan.monthlyRate : change / 1200)) * loan.balance;
+        std::isnan(fraction)
+            ? (1 + (std::isnan(change) ? loan.periodRate : change / (100.0 * loan.perYear))) *
+                  loan.balance
+            : loan.balance * (1 + (std::isnan(change) ? loan.annualRate : change) / 100 * fraction);
     // The search counts whole cents, or whole units for a loan whose cents leave the double range.
     const double perUnit = std::isfinite(owed * 100) ? 100 : 1;
     const auto endsBy = [&](double count) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <optional>
 #include <span>
 #include <string>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "calc/outcome.h"
+#include "plan/payment_dates.h"
 
 // The loan planner: a loan as the "Find EMI" or "Recovery Months" panel reads it, plus extra
 // payments and rate changes, repaid month by month as exact cash flows and set against the same
@@ -15,7 +17,8 @@ namespace brisanel::plan {
 
 /// The loan's box texts, read by the panels' rules and checked with their messages. Exactly one
 /// of months and instalment is used: months as on "Find EMI" (the instalment is that panel's),
-/// else the instalment as on "Recovery Months".
+/// else the instalment as on "Recovery Months". At another frequency than monthly, `months` and
+/// `startAfter` count payment periods.
 struct LoanTexts {
     std::string principal;
     std::string rate;              ///< annual percent
@@ -29,13 +32,17 @@ struct LoanTexts {
 enum class EventKind { MonthlyExtra, YearlyExtra, OneTimeExtra, RateChange };
 
 /// One event of a plan. `value` is an amount, or the new annual rate in percent for a rate change.
-/// `month` is the event's month, or a monthly extra's first month (the first instalment's when
-/// left out); `until` is a monthly extra's last month (the end of the loan when left out).
+/// `month` is the event's period, or a monthly extra's first period (the first instalment's when
+/// left out); `until` is a monthly extra's last period (the end of the loan when left out). With
+/// payment dates a date may stand for either: `date` falls on the first period paid on or after
+/// it, `untilDate` on the last period paid on or before it.
 struct Event {
     EventKind kind = EventKind::OneTimeExtra;
     double value = 0;
     std::optional<int> month;
     std::optional<int> until;
+    std::optional<QDate> date = std::nullopt;
+    std::optional<QDate> untilDate = std::nullopt;
 
     bool operator==(const Event&) const = default;
 };
@@ -44,11 +51,24 @@ struct Event {
 /// end month stays and the instalment is worked out again.
 enum class Policy { KeepInstalment, KeepEndMonth };
 
+/// How the lender keeps the schedule. Every option at its default keeps the monthly grid with no
+/// dates, where a period is a month and its interest is the monthly rate's.
+struct ScheduleOptions {
+    Frequency frequency = Frequency::Monthly;
+    std::optional<QDate> firstPayment;  ///< the first instalment's date
+    std::optional<QDate> loanDate;      ///< period 0's date: one period before period 1 if left out
+    DayCount dayCount = DayCount::Periodic;  ///< a day count other than Periodic needs dates
+
+    bool operator==(const ScheduleOptions&) const = default;
+};
+
 struct PlanInputs {
     LoanTexts loan;
     std::vector<Event> events;
     Policy policy = Policy::KeepInstalment;
-    std::optional<int> finishBy;  ///< a month to be clear by: the extra per month it needs
+    std::optional<int> finishBy;  ///< a period to be clear by: the extra per period it needs
+    ScheduleOptions schedule = {};
+    std::optional<QDate> finishByDate = std::nullopt;  ///< the last period paid by then, instead
 
     bool operator==(const PlanInputs&) const = default;
 };
@@ -68,6 +88,7 @@ struct PlanRow {
     double principalRepaid = 0;
     double closingBalance = 0;
     double annualRate = 0;  ///< the annual rate in percent in force in the month
+    QDate date = {};        ///< the payment's date, when the plan has dates
 };
 
 using PlanRows = std::vector<PlanRow>;
@@ -81,6 +102,8 @@ struct Totals {
     double interest = 0;   ///< every month's interest
     double paid = 0;       ///< every instalment and extra paid
     bool cleared = false;  ///< false when the month limit stopped the run
+    QDate firstDate;       ///< the first and last payments' dates, when the plan has dates
+    QDate endDate;
 
     /// The principal repaid: all that was paid less the interest.
     double principal() const { return paid - interest; }
@@ -108,7 +131,9 @@ struct Note {
 
 struct PlanResult {
     int firstMonth = 1;  ///< the first instalment's month: the start delay + 1
-    Run base;            ///< the same loan with no events
+    int perYear = 12;    ///< payment periods a year
+    Frequency frequency = Frequency::Monthly;
+    Run base;  ///< the same loan with no events
     Run plan;
     int monthsSaved = 0;       ///< base months - plan months: negative when the plan runs longer
     double interestSaved = 0;  ///< base interest - plan interest
@@ -140,6 +165,7 @@ struct PlanOutcome {
 PlanOutcome computePlan(const PlanInputs& inputs);
 
 /// The message refusing the event, if the event is refused; firstMonth is the first instalment's.
+/// Its dates must have been laid on periods already.
 std::optional<std::string> eventRefusal(const Event& event, int firstMonth);
 
 /// The event in a sentence: "One-time extra payment in month 24".

@@ -16,6 +16,7 @@
 #include "plan/engine.h"
 #include "plan/finish_by.h"
 #include "plan/month_number.h"
+#include "plan/payment_dates.h"
 #include "plan/words.h"
 
 namespace brisanel::plan {
@@ -94,6 +95,42 @@ public:
         return month(name, *value);
     }
 
+    // A month, or from version 2 on a date (YYYY-MM-DD) in its place.
+    void monthOrDate(const char* name, const QJsonValue& value, bool datesAllowed,
+                     std::optional<int>& month, std::optional<QDate>& date) const {
+        if (datesAllowed && value.isString()) {
+            date = readDate(text(value.toString()));
+            if (!date) refuse(placeOf(name), "must be a whole number or a date (YYYY-MM-DD)");
+            return;
+        }
+        month = this->month(name, value);
+    }
+
+    std::optional<QDate> optionalDate(const char* name) {
+        const auto value = take(name);
+        if (!value) return std::nullopt;
+        const auto date = value->isString() ? readDate(text(value->toString())) : std::nullopt;
+        if (!date) refuse(placeOf(name), "must be a date (YYYY-MM-DD)");
+        return date;
+    }
+
+    // One of a table's words.
+    template <typename Words>
+    const typename Words::value_type& word(const char* name, const Words& table) {
+        const auto value = take(name);
+        const auto* found =
+            value && value->isString() ? named(table, text(value->toString())) : nullptr;
+        if (!found) {
+            std::string list;
+            for (std::size_t i = 0; i < table.size(); ++i) {
+                if (i > 0) list += i + 1 == table.size() ? " or " : ", ";
+                list += '"' + std::string(table[i].word) + '"';
+            }
+            refuse(placeOf(name), "must be " + list);
+        }
+        return *found;
+    }
+
     // Every member has been read: anything left is unknown.
     void finish() const {
         if (object_.isEmpty()) return;
@@ -107,6 +144,8 @@ public:
     }
 
     std::string where() const { return path_.empty() ? "the file" : path_; }
+
+    bool has(const char* name) const { return object_.contains(QLatin1String(name)); }
 
 private:
     QJsonObject object_;
@@ -131,7 +170,7 @@ std::string choices(const Words& list, Field field) {
 
 // The loan's numbers as its boxes' texts, checked by the panels' own checks: a loan they refuse
 // refuses the file, at the field the refusal is about. Returns the first instalment's month.
-int readLoan(const QJsonValue& value, LoanTexts& texts) {
+int readLoan(const QJsonValue& value, LoanTexts& texts, Frequency frequency) {
     Members loan(value, "loan");
     texts.principal = boxText(loan.number("principal", loan.require("principal")));
     texts.rate = boxText(loan.number("rate", loan.require("rate")));
@@ -146,7 +185,7 @@ int readLoan(const QJsonValue& value, LoanTexts& texts) {
     if (months) texts.months = boxText(loan.number("months", *months));
     if (emi) texts.instalment = boxText(loan.number("emi", *emi));
     loan.finish();
-    const auto checked = checkLoan(texts);
+    const auto checked = checkLoan(texts, frequency);
     if (const auto* refusal = std::get_if<LoanRefusal>(&checked)) {
         const std::string_view field = fieldName(refusal->field);
         refuse(field.empty() ? "loan" : loan.placeOf(std::string(field).c_str()), refusal->message);
@@ -154,7 +193,7 @@ int readLoan(const QJsonValue& value, LoanTexts& texts) {
     return std::get<LoanStart>(checked).firstMonth;
 }
 
-Event readEvent(const QJsonValue& value, const std::string& path, int firstMonth) {
+Event readEvent(const QJsonValue& value, const std::string& path, int firstMonth, bool dates) {
     Members members(value, path);
     const QJsonValue kindValue = members.require("kind");
     const auto words = std::ranges::find_if(kEventKinds, [&](const KindWords& kind) {
@@ -168,12 +207,18 @@ Event readEvent(const QJsonValue& value, const std::string& path, int firstMonth
     const std::string valueName(words->value);
     event.value = members.number(valueName.c_str(), members.require(valueName.c_str()));
     if (event.kind == EventKind::MonthlyExtra) {
-        event.month = members.optionalMonth("from");
-        event.until = members.optionalMonth("to");
+        if (const auto from = members.take("from")) {
+            members.monthOrDate("from", *from, dates, event.month, event.date);
+        }
+        if (const auto to = members.take("to")) {
+            members.monthOrDate("to", *to, dates, event.until, event.untilDate);
+        }
     } else {
-        event.month = members.month("month", members.require("month"));
+        members.monthOrDate("month", members.require("month"), dates, event.month, event.date);
     }
     members.finish();
+    // An event by date is checked once the dates are laid out, by the engine.
+    if (event.date || event.untilDate) return event;
     if (auto refusal = eventRefusal(event, firstMonth)) refuse(path, *refusal);
     return event;
 }
@@ -181,12 +226,28 @@ Event readEvent(const QJsonValue& value, const std::string& path, int firstMonth
 PlanInputs readPlan(const QJsonDocument& document) {
     Members top(document.isObject() ? QJsonValue(document.object()) : QJsonValue(), "");
     const QJsonValue version = top.require("brisanel_plan");
-    if (!version.isDouble() || version.toDouble() != kPlanFileVersion) {
-        refuse("brisanel_plan",
-               "must be " + std::to_string(kPlanFileVersion) + ", the version this program reads");
+    if (!version.isDouble() ||
+        (version.toDouble() != 1 && version.toDouble() != kPlanFileVersion)) {
+        refuse("brisanel_plan", "must be 1 or " + std::to_string(kPlanFileVersion) +
+                                    ", the versions this program reads");
     }
+    // Version 2 adds the lender's schedule and dates in place of months.
+    const bool version2 = version.toDouble() == 2;
     PlanInputs inputs;
-    const int firstMonth = readLoan(top.require("loan"), inputs.loan);
+    if (const auto given = version2 ? top.take("schedule") : std::nullopt) {
+        Members schedule(*given, "schedule");
+        ScheduleOptions& options = inputs.schedule;
+        if (schedule.has("frequency")) {
+            options.frequency = schedule.word("frequency", kFrequencies).frequency;
+        }
+        options.firstPayment = schedule.optionalDate("first_payment");
+        options.loanDate = schedule.optionalDate("loan_date");
+        if (schedule.has("day_count")) {
+            options.dayCount = schedule.word("day_count", kDayCounts).dayCount;
+        }
+        schedule.finish();
+    }
+    const int firstMonth = readLoan(top.require("loan"), inputs.loan, inputs.schedule.frequency);
     if (const auto policy = top.take("policy")) {
         const PolicyWords* words =
             policy->isString() ? policyNamed(text(policy->toString())) : nullptr;
@@ -197,15 +258,23 @@ PlanInputs readPlan(const QJsonDocument& document) {
         if (!events->isArray()) refuse("events", "must be a list");
         const QJsonArray list = events->toArray();
         for (qsizetype index = 0; index < list.size(); ++index) {
-            inputs.events.push_back(
-                readEvent(list[index], "events[" + std::to_string(index) + "]", firstMonth));
+            inputs.events.push_back(readEvent(list[index], "events[" + std::to_string(index) + "]",
+                                              firstMonth, version2));
         }
     }
     if (const auto finishBy = top.take("finish_by")) {
-        inputs.finishBy = top.month("finish_by", *finishBy);
-        if (*inputs.finishBy < firstMonth) refuse("finish_by", finishByRefusal(firstMonth));
+        top.monthOrDate("finish_by", *finishBy, version2, inputs.finishBy, inputs.finishByDate);
+        if (inputs.finishBy && *inputs.finishBy < firstMonth) {
+            refuse("finish_by", finishByRefusal(firstMonth));
+        }
     }
     top.finish();
+    // What only the dates tell (a loan date too early, an event before the first payment) is
+    // the engine's to say, in its words.
+    if (version2) {
+        const PlanOutcome checked = computePlan(inputs);
+        if (checked.ending == calc::Ending::Refused) refuse("plan", checked.message);
+    }
     return inputs;
 }
 
@@ -263,19 +332,51 @@ QByteArray planFileContents(const PlanInputs& inputs) {
         const KindWords& words = wordsOf(event.kind);
         QJsonObject object{{"kind", QString::fromUtf8(words.word)}};
         object.insert(QString::fromUtf8(words.value), event.value);
+        const auto when = [](std::optional<int> month, std::optional<QDate> date) {
+            return date ? QJsonValue(QString::fromStdString(isoDate(*date)))
+                        : QJsonValue(month.value_or(0));
+        };
         if (event.kind == EventKind::MonthlyExtra) {
-            if (event.month) object.insert("from", *event.month);
-            if (event.until) object.insert("to", *event.until);
-        } else if (event.month) {
-            object.insert("month", *event.month);
+            if (event.month || event.date) object.insert("from", when(event.month, event.date));
+            if (event.until || event.untilDate) {
+                object.insert("to", when(event.until, event.untilDate));
+            }
+        } else if (event.month || event.date) {
+            object.insert("month", when(event.month, event.date));
         }
         events.append(object);
     }
-    QJsonObject top{{"brisanel_plan", kPlanFileVersion},
+    // A plan on the default schedule without dates is written as version 1, as it always was.
+    const ScheduleOptions& options = inputs.schedule;
+    const bool version2 = options != ScheduleOptions{} || inputs.finishByDate ||
+                          std::ranges::any_of(inputs.events, [](const Event& event) {
+                              return event.date || event.untilDate;
+                          });
+    QJsonObject top{{"brisanel_plan", version2 ? kPlanFileVersion : 1},
                     {"loan", loan},
                     {"policy", QString::fromUtf8(wordsOf(inputs.policy).word)},
                     {"events", events}};
-    if (inputs.finishBy) top.insert("finish_by", *inputs.finishBy);
+    if (inputs.finishByDate) {
+        top.insert("finish_by", QString::fromStdString(isoDate(*inputs.finishByDate)));
+    } else if (inputs.finishBy) {
+        top.insert("finish_by", *inputs.finishBy);
+    }
+    if (version2) {
+        QJsonObject schedule{{"frequency", QString::fromUtf8(wordsOf(options.frequency).word)}};
+        if (options.firstPayment) {
+            schedule.insert("first_payment",
+                            QString::fromStdString(isoDate(*options.firstPayment)));
+        }
+        if (options.loanDate) {
+            schedule.insert("loan_date", QString::fromStdString(isoDate(*options.loanDate)));
+        }
+        for (const DayCountWords& words : kDayCounts) {
+            if (words.dayCount == options.dayCount) {
+                schedule.insert("day_count", QString::fromUtf8(words.word));
+            }
+        }
+        top.insert("schedule", schedule);
+    }
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 

@@ -22,9 +22,20 @@
 //
 // "loan" holds "months" or "emi", not both; "policy" is "instalment" (the default) or "end";
 // "start_after", "events", "from", "to" and "finish_by" may be left out.
+//
+// Version 2 adds the lender's schedule, and dates (YYYY-MM-DD) wherever a month may be named:
+//
+//   {"brisanel_plan": 2, ...,
+//    "schedule": {"frequency": "fortnightly", "first_payment": "2027-01-15",
+//                 "loan_date": "2027-01-01", "day_count": "actual/365"},
+//    "events": [{"kind": "lump", "amount": 5000, "month": "2028-03-15"}],
+//    "finish_by": "2035-12-31"}
+//
+// Every member of "schedule" may be left out. A plan that needs none of it is written as
+// version 1, which this program still reads as it always has.
 namespace brisanel::plan {
 
-inline constexpr int kPlanFileVersion = 1;
+inline constexpr int kPlanFileVersion = 2;
 
 /// What is wrong with a plan file: where (a line and column, or a field's path such as
 /// "events[2].month") and what.

@@ -4,37 +4,46 @@ namespace brisanel::plan {
 
 using saving::fullPrecision;
 
-std::vector<std::string> monthColumns() {
-    return {"month", "opening_balance",  "interest",        "instalment",
-            "extra", "principal_repaid", "closing_balance", "rate"};
+std::vector<std::string> monthColumns(bool dated) {
+    std::vector<std::string> columns{"month", "opening_balance",  "interest",        "instalment",
+                                     "extra", "principal_repaid", "closing_balance", "rate"};
+    if (dated) columns.insert(columns.begin() + 1, "date");
+    return columns;
 }
 
-saving::TextRows monthTexts(std::span<const PlanRow> rows) {
+saving::TextRows monthTexts(std::span<const PlanRow> rows, bool dated) {
     saving::TextRows texts;
     texts.reserve(rows.size());
     for (const PlanRow& row : rows) {
-        texts.push_back({std::to_string(row.month), fullPrecision(row.openingBalance),
-                         fullPrecision(row.interest), fullPrecision(row.instalment),
-                         fullPrecision(row.extra), fullPrecision(row.principalRepaid),
-                         fullPrecision(row.closingBalance), fullPrecision(row.annualRate)});
+        auto& text = texts.emplace_back(std::vector<std::string>{
+            std::to_string(row.month), fullPrecision(row.openingBalance),
+            fullPrecision(row.interest), fullPrecision(row.instalment), fullPrecision(row.extra),
+            fullPrecision(row.principalRepaid), fullPrecision(row.closingBalance),
+            fullPrecision(row.annualRate)});
+        if (dated) text.insert(text.begin() + 1, isoDate(row.date));
     }
     return texts;
 }
 
-std::vector<std::string> yearColumns() {
-    return {"year",     "first_month",      "last_month",      "instalments",        "extras",
-            "interest", "principal_repaid", "closing_balance", "cumulative_interest"};
+std::vector<std::string> yearColumns(bool dated) {
+    std::vector<std::string> columns{
+        "year",     "first_month",      "last_month",      "instalments",        "extras",
+        "interest", "principal_repaid", "closing_balance", "cumulative_interest"};
+    if (dated) columns.insert(columns.end(), {"label", "first_date", "last_date"});
+    return columns;
 }
 
-saving::TextRows yearTexts(std::span<const YearRow> rows) {
+saving::TextRows yearTexts(std::span<const YearRow> rows, bool dated) {
     saving::TextRows texts;
     texts.reserve(rows.size());
     for (const YearRow& row : rows) {
-        texts.push_back({std::to_string(row.year), std::to_string(row.firstMonth),
-                         std::to_string(row.lastMonth), fullPrecision(row.instalments),
-                         fullPrecision(row.extras), fullPrecision(row.interest),
-                         fullPrecision(row.principalRepaid), fullPrecision(row.closingBalance),
-                         fullPrecision(row.cumulativeInterest)});
+        auto& text = texts.emplace_back(std::vector<std::string>{
+            std::to_string(row.year), std::to_string(row.firstMonth), std::to_string(row.lastMonth),
+            fullPrecision(row.instalments), fullPrecision(row.extras), fullPrecision(row.interest),
+            fullPrecision(row.principalRepaid), fullPrecision(row.closingBalance),
+            fullPrecision(row.cumulativeInterest)});
+        if (dated)
+            text.insert(text.end(), {row.label, isoDate(row.firstDate), isoDate(row.lastDate)});
     }
     return texts;
 }
@@ -56,8 +65,8 @@ std::vector<std::string> totalsTexts(const Totals& totals) {
     return texts;
 }
 
-std::string scheduleCsv(std::span<const PlanRow> rows) {
-    return saving::csvTable(monthColumns(), monthTexts(rows));
+std::string scheduleCsv(std::span<const PlanRow> rows, bool dated) {
+    return saving::csvTable(monthColumns(dated), monthTexts(rows, dated));
 }
 
 }  // namespace brisanel::plan

@@ -15,14 +15,15 @@
 // "Copy as Table" alike.
 namespace brisanel::plan {
 
-/// month, opening_balance, interest, instalment, extra, principal_repaid, closing_balance, rate.
-std::vector<std::string> monthColumns();
-saving::TextRows monthTexts(std::span<const PlanRow> rows);
+/// month, opening_balance, interest, instalment, extra, principal_repaid, closing_balance, rate;
+/// `month` counts periods at any frequency. A plan with dates has a date after the month.
+std::vector<std::string> monthColumns(bool dated = false);
+saving::TextRows monthTexts(std::span<const PlanRow> rows, bool dated = false);
 
 /// year, first_month, last_month, instalments, extras, interest, principal_repaid,
-/// closing_balance, cumulative_interest.
-std::vector<std::string> yearColumns();
-saving::TextRows yearTexts(std::span<const YearRow> rows);
+/// closing_balance, cumulative_interest; a plan with dates adds label, first_date and last_date.
+std::vector<std::string> yearColumns(bool dated = false);
+saving::TextRows yearTexts(std::span<const YearRow> rows, bool dated = false);
 
 /// One of the figures of a run, as the window, its document and the command line show it and the
 /// csv and json formats name it.
@@ -59,6 +60,6 @@ std::vector<std::string> totalsColumns();
 std::vector<std::string> totalsTexts(const Totals& totals);
 
 /// The month-by-month schedule as a CSV document.
-std::string scheduleCsv(std::span<const PlanRow> rows);
+std::string scheduleCsv(std::span<const PlanRow> rows, bool dated = false);
 
 }  // namespace brisanel::plan

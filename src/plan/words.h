@@ -64,4 +64,48 @@ constexpr const PolicyWords* policyNamed(std::string_view word) {
     return nullptr;
 }
 
+struct FrequencyWords {
+    Frequency frequency;
+    std::string_view word;     ///< in a plan file and brisanel-calc's --frequency
+    std::string_view periods;  ///< what the figures count: "Months", "Weeks", "Payments"
+    std::string_view period;   ///< one of them, in a sentence: "month", "week", "payment"
+};
+
+inline constexpr std::array<FrequencyWords, 4> kFrequencies{{
+    {Frequency::Monthly, "monthly", QT_TRANSLATE_NOOP("brisanel::plan", "Months"), "month"},
+    {Frequency::Fortnightly, "fortnightly", QT_TRANSLATE_NOOP("brisanel::plan", "Payments"),
+     "payment"},
+    {Frequency::Weekly, "weekly", QT_TRANSLATE_NOOP("brisanel::plan", "Weeks"), "week"},
+    {Frequency::Quarterly, "quarterly", QT_TRANSLATE_NOOP("brisanel::plan", "Payments"), "payment"},
+}};
+
+constexpr const FrequencyWords& wordsOf(Frequency frequency) {
+    for (const FrequencyWords& words : kFrequencies) {
+        if (words.frequency == frequency) return words;
+    }
+    return kFrequencies.front();
+}
+
+struct DayCountWords {
+    DayCount dayCount;
+    std::string_view word;  ///< in a plan file and brisanel-calc's --day-count
+};
+
+inline constexpr std::array<DayCountWords, 5> kDayCounts{{
+    {DayCount::Periodic, "periodic"},
+    {DayCount::Thirty360, "30/360"},
+    {DayCount::Actual365, "actual/365"},
+    {DayCount::Actual360, "actual/360"},
+    {DayCount::ActualActual, "actual/actual"},
+}};
+
+/// The entry of a words table whose word is `word`, if any.
+template <typename Words>
+constexpr const typename Words::value_type* named(const Words& table, std::string_view word) {
+    for (const auto& words : table) {
+        if (words.word == word) return &words;
+    }
+    return nullptr;
+}
+
 }  // namespace brisanel::plan

@@ -1,32 +1,57 @@
 #pragma once
 
+#include <QDate>
+#include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "plan/plan.h"
 
 namespace brisanel::plan {
 
-/// One loan year: year y holds the months firstMonth + 12(y - 1) to firstMonth + 12y - 1. The
-/// last year may be short.
+/// How the summary's years are counted: loan years of f periods from the first instalment, or,
+/// for a plan with dates, calendar years or fiscal years starting on a month and day.
+struct YearStart {
+    enum class Kind { Loan, Calendar, Fiscal };
+    Kind kind = Kind::Loan;
+    int month = 1;  ///< a fiscal year's first day
+    int day = 1;
+
+    bool operator==(const YearStart&) const = default;
+};
+
+/// "loan", "calendar" or a fiscal year's first day as MM-DD ("04-06", the UK tax year), if the
+/// text is one of those; 02-29 starts no year.
+std::optional<YearStart> readYearStart(std::string_view text);
+
+/// One year of the summary. A loan year y holds the periods firstMonth + f(y - 1) to
+/// firstMonth + fy - 1; a calendar or fiscal year the periods paid within it. The first and last
+/// years may be short.
 struct YearRow {
-    int year = 0;
-    int firstMonth = 0;  ///< the first and last months of the year that the plan reaches
+    int year = 0;       ///< the loan year, or the calendar year a calendar or fiscal year starts in
+    std::string label;  ///< "3", "2027", or "2027/28" for a year that does not start in January
+    int firstMonth = 0;  ///< the first and last periods of the year that the plan reaches
     int lastMonth = 0;
+    QDate firstDate;  ///< their dates, when the plan has dates
+    QDate lastDate;
     double instalments = 0;
     double extras = 0;
     double interest = 0;
     double principalRepaid = 0;
-    double closingBalance = 0;  ///< owed at the end of the year's last month
+    double closingBalance = 0;  ///< owed at the end of the year's last period
     double cumulativeInterest = 0;
-    /// The year's months in the plan's rows: rows[firstRow, firstRow + rowCount).
+    /// The year's periods in the plan's rows: rows[firstRow, firstRow + rowCount).
     std::size_t firstRow = 0;
     std::size_t rowCount = 0;
 };
 
 using YearRows = std::vector<YearRow>;
 
-/// The plan's months added up by loan year, counted from the first instalment month.
-YearRows yearSummary(std::span<const PlanRow> rows, int firstMonth);
+/// The plan's periods added up by year: loan years of `perYear` periods counted from the first
+/// instalment, or calendar or fiscal years by the rows' dates (which they must have).
+YearRows yearSummary(std::span<const PlanRow> rows, int firstMonth, int perYear = 12,
+                     YearStart start = {});
 
 }  // namespace brisanel::plan

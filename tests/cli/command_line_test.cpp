@@ -51,10 +51,12 @@ std::string usage(const std::string& command) {
          "--principal AMOUNT --amount AMOUNT --duration PERIOD --compounding PERIOD [--growth] "
          "[--format FORMAT] [--save NAME] [--force]"},
         {"plan",
-         "[--principal AMOUNT] [--rate PERCENT] [--months MONTHS] [--emi AMOUNT] [--start-after "
-         "MONTHS] [--extra AMOUNT[@FROM[-TO]]] [--yearly AMOUNT@MONTH] [--lump AMOUNT@MONTH] "
+         "[--principal AMOUNT] [--rate PERCENT] [--months MONTHS] [--emi AMOUNT] [--payments N] "
+         "[--start-after MONTHS] [--frequency FREQUENCY] [--first-payment DATE] [--loan-date DATE] "
+         "[--day-count RULE] [--year-start START] "
+         "[--extra AMOUNT[@FROM[-TO]]] [--yearly AMOUNT@MONTH] [--lump AMOUNT@MONTH] "
          "[--rate-change RATE@MONTH] [--keep POLICY] [--finish-by MONTH] [--schedule] [--by-year] "
-         "[--plan FILE] [--format FORMAT]"},
+         "[--plan FILE] [--write-plan FILE] [--format FORMAT]"},
     };
     return "Usage: brisanel-calc " + command + " " + kOptions.at(command) + "\n";
 }
@@ -191,10 +193,40 @@ const std::vector<Case> kCases = {
      "brisanel-calc: Check your input data.\n"},
     {{"plan", "--principal", "1000", "--rate", "12"},
      2,
-     "brisanel-calc: missing --months or --emi\n"},
+     "brisanel-calc: missing --months, --payments or --emi\n"},
     {with(kPlan, {"--months", "12"}), 2, refused("plan", "--months and --emi exclude each other")},
     {with(kPlan, {"--schedule", "--by-year"}), 2,
      refused("plan", "--schedule and --by-year exclude each other")},
+    // The lender's schedule: a weekly loan counts weeks; dates on every row under a day count.
+    {{"plan", "--principal", "10000", "--rate", "5.2", "--payments", "104", "--frequency",
+      "weekly"},
+     0,
+     "",
+     "                           Base           Plan\n"
+     "Weeks                       104            104\n"
+     "End week                    104            104\n"
+     "First instalment         101.29         101.29\n",
+     true},
+    {{"plan", "--principal", "1000", "--rate", "10", "--emi", "171.55", "--first-payment",
+      "2024-02-01", "--loan-date", "2024-01-01", "--day-count", "actual/365", "--schedule",
+      "--format", "csv"},
+     0,
+     "",
+     "month,date,opening_balance,interest,instalment,extra,principal_repaid,closing_balance,"
+     "rate\r\n1,2024-02-01,1000,8.493150684931507,171.55,0,",
+     true},
+    {with(kPlan, {"--frequency", "daily"}), 2,
+     refused("plan", "invalid value 'daily' for --frequency")},
+    {with(kPlan, {"--first-payment", "2027-02-30"}), 2,
+     refused("plan", "--first-payment 2027-02-30: not a date (YYYY-MM-DD)")},
+    {{"plan", "--principal", "1000", "--rate", "12", "--months", "12", "--frequency", "weekly"},
+     2,
+     refused("plan", "--months is for monthly payments: give --payments")},
+    {with(kPlan, {"--day-count", "30/360"}), 2,
+     "brisanel-calc: A day count needs a first payment date.\n"},
+    {with(kPlan, {"--first-payment", "2027-01-15", "--lump", "5@2027-01-01"}), 2,
+     "brisanel-calc: One-time extra payment on 2027-01-01: the date is before the first "
+     "payment, 2027-01-15.\n"},
     {{"plan", "--principal", "1000", "--rate", "12", "--emi", "15", "--rate-change", "24@3",
       "--format", "csv"},
      3,
@@ -370,6 +402,27 @@ TEST(PlanFile, OptionsBesideItAddToItOrOverrideIt) {
             .out);
     EXPECT_EQ(calc({"plan", "--plan", "missing.json"}).err,
               "brisanel-calc: missing.json: No such file or directory\n");
+
+    // A plan written by --write-plan, the lender's schedule and dates with it, gives the same
+    // figures through --plan; a file that cannot be written is said, with status 4.
+    const std::string written = folder.filePath("written.json").toStdString();
+    const Words lender = {
+        "plan",       "--principal", "10000",       "--rate",      "6",
+        "--payments", "52",          "--frequency", "fortnightly", "--first-payment",
+        "2027-01-15", "--day-count", "actual/365",  "--lump",      "500@2027-06-01",
+        "--schedule"};
+    const Result direct = calc(with(lender, {"--write-plan", written}));
+    EXPECT_EQ(direct.status, 0) << direct.err;
+    const Result reread = calc({"plan", "--plan", written, "--schedule"});
+    EXPECT_EQ(reread.err, "");
+    EXPECT_EQ(reread.out, direct.out);
+    // The lump of 1 June falls on the next payment, 4 June.
+    EXPECT_NE(reread.out.find("    11  2027-06-04        8168.26        18.80       204.30       "
+                              "500.00"),
+              std::string::npos);
+    const Result unwritable = calc(with(lender, {"--write-plan", "/nonexistent/p.json"}));
+    EXPECT_EQ(unwritable.status, 4);
+    EXPECT_EQ(unwritable.err.rfind("brisanel-calc: --write-plan /nonexistent/p.json: ", 0), 0u);
 }
 
 // The built program itself: its arguments, standard output and exit status.

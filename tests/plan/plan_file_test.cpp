@@ -38,6 +38,25 @@ TEST(PlanFile, WhatIsWrittenReadsBackAsTheSamePlan) {
     paying.finishBy.reset();
     EXPECT_EQ(std::get<PlanInputs>(parsePlanFile(planFileContents(paying))), paying);
 
+    // The lender's schedule and dates make a version 2 file; a plan without them stays version 1.
+    EXPECT_TRUE(planFileContents(paying).contains("\"brisanel_plan\": 1"));
+    PlanInputs lender = samplePlan();
+    lender.schedule = {Frequency::Fortnightly, QDate(2027, 1, 15), QDate(2026, 12, 1),
+                       DayCount::ActualActual};
+    lender.events.push_back(
+        {EventKind::OneTimeExtra, 250, std::nullopt, std::nullopt, QDate(2028, 3, 15)});
+    lender.events.push_back({EventKind::MonthlyExtra, 25, std::nullopt, std::nullopt,
+                             QDate(2027, 6, 1), QDate(2027, 12, 31)});
+    lender.finishBy.reset();
+    lender.finishByDate = QDate(2035, 12, 31);
+    const QByteArray written = planFileContents(lender);
+    EXPECT_TRUE(written.contains("\"brisanel_plan\": 2"));
+    EXPECT_TRUE(written.contains("\"day_count\": \"actual/actual\""));
+    const auto reread = parsePlanFile(written);
+    ASSERT_TRUE(std::holds_alternative<PlanInputs>(reread))
+        << std::get<PlanFileError>(reread).place << ": " << std::get<PlanFileError>(reread).problem;
+    EXPECT_EQ(std::get<PlanInputs>(reread), lender);
+
     // A file holds the numbers the boxes read: a start box's 2.5 is month 2, as the panels round.
     PlanInputs rounded = paying;
     rounded.loan.startAfter = "2.5";
@@ -52,7 +71,20 @@ TEST(PlanFile, AFileWithAnythingWrongIsRefusedWithThePlaceAndTheProblem) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"{\n  \"brisanel_plan\": 1,\n  \"loan\": {\"principal\" 5}}",
          "line 3, column 25: missing name separator"},
-        {R"({"brisanel_plan": 2})", "brisanel_plan: must be 1, the version this program reads"},
+        {R"({"brisanel_plan": 3})",
+         "brisanel_plan: must be 1 or 2, the versions this program reads"},
+        // Dates and the schedule came with version 2.
+        {file(R"(, "events": [{"kind": "lump", "amount": 5, "month": "2027-03-01"}])"),
+         "events[0].month: must be a number"},
+        {R"({"brisanel_plan": 2, "schedule": {"day_count": "actual/366"}, )" + loan + "}",
+         "schedule.day_count: must be \"periodic\", \"30/360\", \"actual/365\", "
+         "\"actual/360\" or \"actual/actual\""},
+        {R"({"brisanel_plan": 2, "schedule": {"first_payment": "2027-02-30"}, )" + loan + "}",
+         "schedule.first_payment: must be a date (YYYY-MM-DD)"},
+        {R"({"brisanel_plan": 2, "schedule": {"first_payment": "2027-02-01"}, )" + loan +
+             R"(, "events": [{"kind": "lump", "amount": 5, "month": "2027-01-01"}]})",
+         "plan: One-time extra payment on 2027-01-01: the date is before the first payment, "
+         "2027-02-01."},
         {R"({"brisanel_plan": 1})", "loan: is missing"},
         {file(R"(, "colour": "red")"), "colour: is not a known field"},
         // The loan is checked by its panel's own checks, at the field each is about.
