@@ -186,6 +186,12 @@ TEST(PlanFigures, AnUncoveredInstalmentIsNamedAndTheMonthLimitStopsTheLoan) {
                    "One-time extra payment in month 1801 is not reached: the plan stops at month "
                    "1800 with the loan still owing."}}));
     EXPECT_EQ(result.warning(), "From month 3 the instalment does not cover the month's interest.");
+    // An instalment of exactly the month's interest does not cover it either: 1024 at 150 % is
+    // 128 a month, in binary as on paper.
+    PlanInputs even = loanPaying("1024", "12", "128");
+    even.events = {{Kind::RateChange, 150, 1, {}}};
+    EXPECT_EQ(resultOf(even).warning(),
+              "From month 1 the instalment does not cover the month's interest.");
     EXPECT_EQ(result.unreached().size(), 1u);
     // A loan that ends: the event after its end is named, and nothing else.
     PlanInputs ends = loanPaying("1000", "12", "300");
@@ -223,6 +229,7 @@ TEST(PlanFigures, RefusalsNameTheEventOrKeepThePanelsMessage) {
               "Start time must be less than total recovery time.");
     EXPECT_EQ(computePlan(loanPaying("5000", "12.5", "0")).message,
               "EMI must be positive to cover the repayment.");
+    EXPECT_EQ(computePlan(loanPaying("1000", "0.5", "100")).message, "");  // any rate above 0
     // An instalment that "Find Months" cannot repay the loan with is not planned either.
     const PlanOutcome unpaid = computePlan(loanPaying("1000", "12", "5"));
     EXPECT_EQ(unpaid.ending, calc::Ending::Failed);
