@@ -318,6 +318,12 @@ std::variant<PlanInputs, PlanFileError> parsePlanFile(const QByteArray& contents
     }
 }
 
+bool needsVersion2(const PlanInputs& inputs) {
+    return inputs.schedule != ScheduleOptions{} || inputs.finishByDate ||
+           std::ranges::any_of(inputs.events,
+                               [](const Event& event) { return event.date || event.untilDate; });
+}
+
 QByteArray planFileContents(const PlanInputs& inputs) {
     QJsonObject loan{{"principal", number(inputs.loan.principal)},
                      {"rate", number(inputs.loan.rate)},
@@ -348,10 +354,7 @@ QByteArray planFileContents(const PlanInputs& inputs) {
     }
     // A plan on the default schedule without dates is written as version 1, as it always was.
     const ScheduleOptions& options = inputs.schedule;
-    const bool version2 = options != ScheduleOptions{} || inputs.finishByDate ||
-                          std::ranges::any_of(inputs.events, [](const Event& event) {
-                              return event.date || event.untilDate;
-                          });
+    const bool version2 = needsVersion2(inputs);
     QJsonObject top{{"brisanel_plan", version2 ? kPlanFileVersion : 1},
                     {"loan", loan},
                     {"policy", QString::fromUtf8(wordsOf(inputs.policy).word)},

@@ -48,6 +48,9 @@ struct PlanFileError {
 /// missing field or value out of range refuses the whole file.
 std::variant<PlanInputs, PlanFileError> parsePlanFile(const QByteArray& contents);
 
+/// Whether the plan uses what only version 2 holds: the lender's schedule or a date.
+bool needsVersion2(const PlanInputs& inputs);
+
 /// The file's contents for a plan; the loan's texts are written as the numbers they read as.
 QByteArray planFileContents(const PlanInputs& inputs);
 

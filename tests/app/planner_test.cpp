@@ -277,6 +277,18 @@ TEST_F(Planner, SavesAndOpensPlanFilesAndABadFileChangesNothing) {
                  MessageIcon::Exclamation, MessageButtons::Ok}});
     EXPECT_EQ(events()->rowCount(), 1);
     EXPECT_EQ(events()->item(0, 1)->text(), "1234.5678901234567");
+
+    // A plan with payment dates is not opened into a window that would drop them.
+    plan::PlanInputs dated = precise;
+    dated.schedule.firstPayment = QDate(2027, 1, 15);
+    const QString datedName = folder.folder.filePath("dated.json");
+    ASSERT_EQ(plan::writePlanFile(datedName, dated), std::nullopt);
+    dialogs.openPath = datedName;
+    in<QAction>("actOpenPlan")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(datedName + ": this plan keeps the lender's "
+                                                                "schedule"));
+    EXPECT_TRUE(planner()->windowTitle().startsWith("mine.json"));
 }
 
 struct CloseCase {
