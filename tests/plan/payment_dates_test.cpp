@@ -118,6 +118,20 @@ TEST(LenderSchedule, AGivenLoanDateAndActualDays) {
     EXPECT_EQ(isoDate(result.plan.totals.endDate), "2024-07-01");
 }
 
+// A loan never repaid runs to the 1800th period, its last day-counted like every other.
+TEST(LenderSchedule, TheLastPeriodWorkedOutIsDayCountedToo) {
+    PlanInputs inputs = dated("1000", "12", "1", "2027-01-31", DayCount::Actual365);
+    inputs.loan = {"1000", "12", "0", std::nullopt, "15"};
+    inputs.events = {{EventKind::RateChange, 24, 3, {}}};
+    const PlanResult result = resultOf(inputs);
+    ASSERT_EQ(result.plan.rows.size(), 1800u);
+    const PlanRow& last = result.plan.rows.back();
+    const PlanRow& before = result.plan.rows[1798];
+    EXPECT_EQ(isoDate(last.date), "2176-12-31");
+    EXPECT_DOUBLE_EQ(last.interest,
+                     last.openingBalance * 0.24 * before.date.daysTo(last.date) / 365);
+}
+
 TEST(LenderSchedule, OtherFrequenciesUseThePeriodsRate) {
     const std::vector<std::tuple<const char*, const char*, const char*, Frequency, const char*>>
         cases = {{"10000", "6.5", "26", Frequency::Fortnightly, "397.73"},
@@ -139,9 +153,11 @@ TEST(LenderSchedule, OtherFrequenciesUseThePeriodsRate) {
 TEST(LenderSchedule, FiscalYearsAndEventsByDate) {
     PlanInputs inputs = dated("12000", "6", "24", "2027-01-15", DayCount::Periodic);
     inputs.events = {{EventKind::OneTimeExtra, 500, std::nullopt, std::nullopt, day("2027-03-10")},
+                     {EventKind::OneTimeExtra, 7, std::nullopt, std::nullopt, day("2027-01-15")},
                      {EventKind::MonthlyExtra, 10, std::nullopt, std::nullopt, day("2027-04-15"),
                       day("2027-06-01")}};
     const PlanResult result = resultOf(inputs);
+    EXPECT_EQ(cents(result.plan.rows[0].extra), "7.00");    // on the first payment's own date
     EXPECT_EQ(cents(result.plan.rows[2].extra), "500.00");  // 15 March
     EXPECT_EQ(cents(result.plan.rows[3].extra), "10.00");
     EXPECT_EQ(cents(result.plan.rows[4].extra), "10.00");  // 15 May, the last before 1 June
