@@ -42,6 +42,17 @@ std::string quoted(const QString& name) {
     return list.substr(1, list.size() - 2);  // without the brackets of the list
 }
 
+// The words of a list of choices: "\"monthly\", \"yearly\", \"lump\" or \"rate\"".
+template <typename Words, typename Field>
+std::string choices(const Words& list, Field field) {
+    std::string text;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (i > 0) text += i + 1 == list.size() ? " or " : ", ";
+        text += '"' + std::string(list[i].*field) + '"';
+    }
+    return text;
+}
+
 // The members of an object, each read once; any member left unread is an unknown field.
 class Members {
 public:
@@ -120,14 +131,7 @@ public:
         const auto value = take(name);
         const auto* found =
             value && value->isString() ? named(table, text(value->toString())) : nullptr;
-        if (!found) {
-            std::string list;
-            for (std::size_t i = 0; i < table.size(); ++i) {
-                if (i > 0) list += i + 1 == table.size() ? " or " : ", ";
-                list += '"' + std::string(table[i].word) + '"';
-            }
-            refuse(placeOf(name), "must be " + list);
-        }
+        if (!found) refuse(placeOf(name), "must be " + choices(table, &Words::value_type::word));
         return *found;
     }
 
@@ -155,17 +159,6 @@ private:
 // A checked number as the loan's box text that reads back as the same number.
 std::string boxText(double value) {
     return saving::fullPrecision(value);
-}
-
-// The words of a list of choices: "\"monthly\", \"yearly\", \"lump\" or \"rate\"".
-template <typename Words, typename Field>
-std::string choices(const Words& list, Field field) {
-    std::string text;
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        if (i > 0) text += i + 1 == list.size() ? " or " : ", ";
-        text += '"' + std::string(list[i].*field) + '"';
-    }
-    return text;
 }
 
 // The loan's numbers as its boxes' texts, checked by the panels' own checks: a loan they refuse
@@ -248,12 +241,7 @@ PlanInputs readPlan(const QJsonDocument& document) {
         schedule.finish();
     }
     const int firstMonth = readLoan(top.require("loan"), inputs.loan, inputs.schedule.frequency);
-    if (const auto policy = top.take("policy")) {
-        const PolicyWords* words =
-            policy->isString() ? policyNamed(text(policy->toString())) : nullptr;
-        if (!words) refuse("policy", "must be " + choices(kPolicies, &PolicyWords::word));
-        inputs.policy = words->policy;
-    }
+    if (top.has("policy")) inputs.policy = top.word("policy", kPolicies).policy;
     if (const auto events = top.take("events")) {
         if (!events->isArray()) refuse("events", "must be a list");
         const QJsonArray list = events->toArray();
