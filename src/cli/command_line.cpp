@@ -110,6 +110,19 @@ std::vector<CommandDefinition> buildDefinitions() {
              {"day-count", "RULE", "", false,
               "periodic (the default), 30/360, actual/365, actual/360 or actual/actual: a "
               "period's interest for its share of a year between two dates"},
+             {"accelerated", "", "", false,
+              "fortnightly or weekly, pay half or a quarter of the monthly instalment of the "
+              "same loan (--months), so the loan ends sooner"},
+             {"rounding", "ROUNDING", "", false,
+              "exact (the default, full precision) or cent: every amount in whole cents, each "
+              "period's interest rounded half up"},
+             {"round-instalment", "RULE", "", false,
+              "with --rounding cent, how a worked-out instalment is rounded: nearest (the "
+              "default), up to the cent, or unit (up to a whole unit)"},
+             {"balloon", "AMOUNT", "", false,
+              "still owed after the term's last regular instalment and paid with it"},
+             {"interest-only", "PERIODS", "", false,
+              "the first PERIODS instalments pay only the interest"},
              {"year-start", "START", "", false,
               "loan (the default), calendar, or MM-DD for a fiscal year (04-06, the UK tax "
               "year), for --by-year"},
@@ -179,6 +192,8 @@ std::string refusedChoice(const std::string& option, const std::string& value) {
     if (option == "keep") known = plan::policyNamed(value) != nullptr;
     if (option == "frequency") known = plan::named(plan::kFrequencies, value) != nullptr;
     if (option == "day-count") known = plan::named(plan::kDayCounts, value) != nullptr;
+    if (option == "rounding") known = plan::named(plan::kRoundings, value) != nullptr;
+    if (option == "round-instalment") known = plan::named(plan::kInstalmentRules, value) != nullptr;
     if (option == "year-start") known = plan::readYearStart(value).has_value();
     if (option == "first-payment" || option == "loan-date") {
         known = plan::readDate(value).has_value();
@@ -277,6 +292,8 @@ ParsedCommandLine parseOptions(const CommandDefinition& definition,
             request.force = given;
         } else if (!option.valueName.empty() && (given || !option.defaultText.empty())) {
             request.values.emplace(option.name, value);
+        } else if (option.valueName.empty() && given && option.name != "help") {
+            request.values.emplace(option.name, "");  // a switch: has() tells it was given
         }
     }
     if (request.force && !request.saveName) {
@@ -292,8 +309,15 @@ ParsedCommandLine parseOptions(const CommandDefinition& definition,
         return UsageError{"--payments, --months and --emi exclude each other", definition.command};
     }
     if (request.has("months") && request.has("frequency") &&
-        request.value("frequency") != "monthly") {
+        request.value("frequency") != "monthly" && !request.has("accelerated")) {
         return UsageError{"--months is for monthly payments: give --payments", definition.command};
+    }
+    if (request.has("accelerated") && request.has("payments")) {
+        return UsageError{"--accelerated takes the term in months: give --months",
+                          definition.command};
+    }
+    if (request.has("round-instalment") && request.value("rounding") != "cent") {
+        return UsageError{"--round-instalment needs --rounding cent", definition.command};
     }
     return request;
 }

@@ -141,11 +141,35 @@ plan::PlanInputs specOf(const Request& request) {
         schedule.firstPayment = plan::readDate(request.value("first-payment"));
     if (request.has("loan-date")) schedule.loanDate = plan::readDate(request.value("loan-date"));
     if (request.has("year-start")) {
-        const plan::YearStart start = *plan::readYearStart(request.value("year-start"));
-        if (start.kind != plan::YearStart::Kind::Loan && !schedule.firstPayment) {
+        schedule.years = *plan::readYearStart(request.value("year-start"));
+        if (schedule.years.kind != plan::YearStart::Kind::Loan && !schedule.firstPayment) {
             throw Malformed{"--year-start " + std::string(request.value("year-start")) +
                             " needs --first-payment"};
         }
+    }
+    if (request.has("accelerated")) schedule.accelerated = true;
+    if (request.has("rounding")) {
+        schedule.rounding = plan::named(plan::kRoundings, request.value("rounding"))->rounding;
+    }
+    if (request.has("round-instalment")) {
+        schedule.instalmentRule =
+            plan::named(plan::kInstalmentRules, request.value("round-instalment"))->rule;
+    }
+    if (request.has("balloon")) {
+        const std::string_view text = request.value("balloon");
+        if (!numeric::isNumeric(text)) {
+            throw Malformed{"--balloon " + std::string(text) + ": the amount is not a number"};
+        }
+        schedule.balloon = numeric::readNumber(text);
+    }
+    if (request.has("interest-only")) {
+        const std::string_view text = request.value("interest-only");
+        const auto periods = plan::readMonth(text);
+        if (!periods) {
+            throw Malformed{"--interest-only " + std::string(text) + ": the periods " +
+                            std::string(plan::kNotAMonth)};
+        }
+        schedule.interestOnly = *periods;
     }
     return inputs;
 }
@@ -176,11 +200,8 @@ bool dated(const plan::PlanResult& result) {
 }
 
 // The summary's years as --year-start counts them.
-plan::YearRows yearsOf(const plan::PlanResult& result, const Request& request) {
-    const plan::YearStart start = request.has("year-start")
-                                      ? *plan::readYearStart(request.value("year-start"))
-                                      : plan::YearStart{};
-    return plan::yearSummary(result.plan.rows, result.firstMonth, result.perYear, start);
+plan::YearRows yearsOf(const plan::PlanResult& result) {
+    return plan::yearSummary(result.plan.rows, result.firstMonth, result.perYear, result.years);
 }
 
 // A figure's caption, counting the plan's periods: "Weeks" and "End week" for a weekly plan.
@@ -252,7 +273,7 @@ void writeText(const plan::PlanResult& result, const Request& request, std::ostr
             << row({"Year", "From", "To", "Instalments", "Extras", "Interest", "Principal",
                     "Closing", "Interest so far"},
                    widths);
-        for (const plan::YearRow& year : yearsOf(result, request)) {
+        for (const plan::YearRow& year : yearsOf(result)) {
             out << row({withDates ? year.label : std::to_string(year.year),
                         std::to_string(year.firstMonth), std::to_string(year.lastMonth),
                         twoDecimals(year.instalments), twoDecimals(year.extras),
@@ -270,7 +291,7 @@ std::pair<std::vector<std::string>, saving::TextRows> rowTexts(const plan::PlanR
     if (request.details) {
         return {plan::monthColumns(withDates), plan::monthTexts(result.plan.rows, withDates)};
     }
-    return {plan::yearColumns(withDates), plan::yearTexts(yearsOf(result, request), withDates)};
+    return {plan::yearColumns(withDates), plan::yearTexts(yearsOf(result), withDates)};
 }
 
 void writeCsv(const plan::PlanResult& result, const Request& request, std::ostream& out) {

@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <tuple>
 #include <utility>
 #include <variant>
 
@@ -10,6 +12,7 @@
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/number_rules.h"
+#include "plan/cents.h"
 #include "plan/engine.h"
 #include "plan/finish_by.h"
 #include "plan/plan.h"
@@ -34,29 +37,29 @@ double annuity(double balance, double rate, double months) {
 }  // namespace
 
 EventCalendar::EventCalendar(const std::vector<Event>& events, int firstMonth, int perYear,
-                             std::vector<double> fractions)
-    : extras_(kMonthLimit, 0.0),
-      rates_(kMonthLimit, std::nan("")),
-      fractions_(std::move(fractions)) {
+                             std::vector<Ratio> shares, bool cents)
+    : extras_(kMonthLimit, 0.0), rates_(kMonthLimit, std::nan("")), shares_(std::move(shares)) {
     const int lastMonth = firstMonth + kMonthLimit - 1;
     for (const Event& event : events) {
         const int month = event.month.value_or(firstMonth);
+        const double amount =
+            cents && event.kind != EventKind::RateChange ? centsOf(event.value) : event.value;
         switch (event.kind) {
             case EventKind::MonthlyExtra: {
                 const int until = std::min(event.until.value_or(lastMonth), lastMonth);
                 for (int t = std::max(month, firstMonth); t <= until; ++t) {
-                    extras_[t - firstMonth] += event.value;
+                    extras_[t - firstMonth] += amount;
                 }
                 break;
             }
             case EventKind::YearlyExtra:
                 for (int t = month; t <= lastMonth; t += perYear) {
-                    if (t >= firstMonth) extras_[t - firstMonth] += event.value;
+                    if (t >= firstMonth) extras_[t - firstMonth] += amount;
                 }
                 break;
             case EventKind::OneTimeExtra:
                 if (month >= firstMonth && month <= lastMonth) {
-                    extras_[month - firstMonth] += event.value;
+                    extras_[month - firstMonth] += amount;
                 }
                 break;
             case EventKind::RateChange:
@@ -79,14 +82,49 @@ std::optional<int> PeriodDates::onOrBefore(QDate date) const {
     return static_cast<int>(after - dates.begin()) - 1;
 }
 
-std::vector<double> PeriodDates::fractions(DayCount dayCount, int from, int to) const {
-    std::vector<double> shares;
+std::vector<Ratio> PeriodDates::shares(DayCount dayCount, int from, int to) const {
+    std::vector<Ratio> shares;
     for (int period = std::max(from, 1); period <= to; ++period) {
         const auto k = static_cast<std::size_t>(period);
-        shares.push_back(yearFraction(dayCount, dates[k - 1], dates[k]));
+        shares.push_back(yearShare(dayCount, dates[k - 1], dates[k]));
     }
     return shares;
 }
+
+double periodInterest(const LoanStart& loan, double balance, double annualRate, Ratio share) {
+    if (loan.cents) return interestCents(balance, shortestDecimal(annualRate), share);
+    return balance * (annualRate / 100) * share.value();
+}
+
+namespace {
+
+// The instalment that repays `owing` over `periods` at the period's rate, leaving the balloon
+// when the balloon is still to come, never below 0; in cents, rounded by the loan's rule.
+double workedOut(const LoanStart& loan, double owing, double rate, int periods, bool balloonAhead) {
+    double left = owing;
+    if (balloonAhead && loan.balloon > 0) {
+        left -= loan.balloon * std::exp(-std::max(periods, 1) * std::log1p(rate));
+    }
+    const double instalment = std::max(0.0, annuity(left, rate, periods));
+    return loan.cents ? roundInstalment(instalment, loan.rule) : instalment;
+}
+
+// A run in cents told in the currency's units: every amount divided by 100, from whole cents.
+void inUnits(Run& run) {
+    for (PlanRow& row : run.rows) {
+        for (double* amount : {&row.openingBalance, &row.interest, &row.instalment, &row.extra,
+                               &row.principalRepaid, &row.closingBalance}) {
+            *amount /= 100;
+        }
+    }
+    Totals& totals = run.totals;
+    for (double* amount :
+         {&totals.firstInstalment, &totals.lastInstalment, &totals.interest, &totals.paid}) {
+        *amount /= 100;
+    }
+}
+
+}  // namespace
 
 Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy, int baseEnd,
             double extraEveryMonth, bool keepRows) {
@@ -96,36 +134,58 @@ Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy,
     double balance = loan.balance;
     double annualRate = loan.annualRate;
     double rate = loan.periodRate;
+    Decimal percent = loan.cents ? shortestDecimal(annualRate) : Decimal{};
     double instalment = loan.instalment;
     const bool keepEnd = policy == Policy::KeepEndMonth;
+    const double halfCent = kHalfCent * loan.scale();
+    const int interestOnly = loan.interestOnly;
+    // The term's last period: it pays the balloon, and in cents takes up what is left.
+    const int termEnd = loan.term ? loan.firstMonth + *loan.term - 1 : 0;
 
     for (int index = 0; index < kMonthLimit; ++index) {
         const int month = loan.firstMonth + index;
         if (const double change = calendar.rateChange(index); !std::isnan(change)) {
             annualRate = change;
             rate = annualRate / (100.0 * loan.perYear);
-            if (keepEnd) instalment = annuity(balance, rate, baseEnd - month + 1);
+            if (loan.cents) percent = shortestDecimal(annualRate);
+            if (keepEnd && index >= interestOnly) {
+                instalment = workedOut(loan, balance, rate, baseEnd - month + 1, month <= termEnd);
+            }
+        }
+        // After the interest-only periods the instalment repays the balance then open.
+        if (index == interestOnly && index > 0 && loan.term) {
+            instalment = workedOut(loan, balance, rate, *loan.term - interestOnly, true);
         }
         // A period's interest is the period's rate, or the annual rate for its share of a year.
-        const double fraction = calendar.fraction(index);
-        const bool periodic = std::isnan(fraction);
-        const double interest = periodic ? balance * rate : balance * (annualRate / 100) * fraction;
+        const bool periodic = calendar.periodic();
+        const Ratio share = periodic ? Ratio{1, loan.perYear} : calendar.share(index);
+        const double interest = loan.cents ? interestCents(balance, percent, share)
+                                : periodic ? balance * rate
+                                           : balance * (annualRate / 100) * share.value();
         const double extras = calendar.extra(index) + extraEveryMonth;
         // Grown as the EMI schedule grows it, so that without events the two agree to the bit.
-        const double owed = periodic ? (1 + rate) * balance : balance + interest;
+        const double owed = periodic && !loan.cents ? (1 + rate) * balance : balance + interest;
         if (!std::isfinite(owed) || !std::isfinite(instalment)) {
             throw numeric::ArithmeticError(numeric::Failure::Overflow);
         }
+        if (loan.cents && owed > kCentLimit * 100) throw CentLimitPassed{month};
 
-        double paid = instalment;
+        double due = index < interestOnly ? interest : instalment;
+        if (month == termEnd) due += loan.balloon;
+        double paid = due;
         double extraPaid = extras;
-        double closing = owed - instalment - extras;
-        const bool clears = closing < kHalfCent;
+        double closing = owed - due - extras;
+        bool clears = closing < halfCent;
         if (clears) {
-            paid = std::min(instalment, owed);
+            paid = std::min(due, owed);
             extraPaid = owed - paid;
             closing = 0;
-        } else if (instalment <= interest && !run.uncoveredMonth) {
+        } else if (loan.cents && month == termEnd && closing < instalment) {
+            // The lender's last payment takes up the cents the rounded instalment left.
+            paid += closing;
+            closing = 0;
+            clears = true;
+        } else if (index >= interestOnly && instalment <= interest && !run.uncoveredMonth) {
             run.uncoveredMonth = month;
         }
 
@@ -143,9 +203,14 @@ Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy,
             totals.cleared = true;
             break;
         }
-        if (keepEnd && extras > 0) instalment = annuity(closing, rate, baseEnd - month);
+        // Never during the interest-only periods: the instalment after them is the one they end
+        // with.
+        if (keepEnd && extras > 0 && index >= interestOnly) {
+            instalment = workedOut(loan, closing, rate, baseEnd - month, month + 1 <= termEnd);
+        }
         balance = closing;
     }
+    if (loan.cents) inUnits(run);
     return run;
 }
 
@@ -246,9 +311,8 @@ LoanRefusal refusalOf(const calc::Outcome& outcome) {
             refused ? fieldOf(message) : LoanField::Loan, std::string(message)};
 }
 
-}  // namespace
-
-std::variant<LoanStart, LoanRefusal> checkLoan(const LoanTexts& texts, Frequency frequency) {
+// The panels' checks and figures for the loan at a frequency, at full precision.
+std::variant<LoanStart, LoanRefusal> checkTerms(const LoanTexts& texts, Frequency frequency) {
     const int perYear = periodsPerYear(frequency);
     const bool monthly = frequency == Frequency::Monthly;
     if (texts.months) {
@@ -258,12 +322,14 @@ std::variant<LoanStart, LoanRefusal> checkLoan(const LoanTexts& texts, Frequency
         const details::EmiFigures& figures = *emi.figures;
         const double annualRate = numeric::readNumber(texts.rate);
         if (monthly) {
-            return LoanStart{figures.principal,      annualRate,
-                             figures.monthlyRate,    figures.amount,
-                             figures.startDelay + 1, perYear};
+            LoanStart loan{figures.principal,      annualRate, figures.monthlyRate, figures.amount,
+                           figures.startDelay + 1, perYear};
+            loan.term = figures.months;
+            return loan;
         }
         // The panel's checks hold for periods as for months; the figures are the period's.
         LoanStart loan{0, annualRate, 0, 0, figures.startDelay + 1, perYear};
+        loan.term = figures.months;
         calc::Outcome status;
         calc::trapFailures(status, {std::nullopt, calc::messages::kCheckInput}, [&] {
             using namespace numeric::checked;
@@ -303,6 +369,121 @@ std::variant<LoanStart, LoanRefusal> checkLoan(const LoanTexts& texts, Frequency
     });
     if (status.failed()) return refusalOf(status);
     return *loan;
+}
+
+// An amount in a message: "100000.00".
+std::string twoDecimals(double amount) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.2f", amount);
+    return text;
+}
+
+// An amount in whole cents as a box text: "1000.01".
+std::string centsText(double cents) {
+    const auto whole = static_cast<long long>(cents);
+    std::string text = std::to_string(whole / 100) + ".";
+    text += static_cast<char>('0' + whole % 100 / 10);
+    return text + static_cast<char>('0' + whole % 10);
+}
+
+// The limit on amounts in whole cents, in a sentence.
+std::string centLimitRefusal(std::string_view what) {
+    return std::string(what) + " must be at most 10000000000000 in whole cents.";
+}
+
+LoanRefusal scheduleRefusal(std::string message) {
+    return {calc::Ending::Refused, LoanField::Schedule, std::move(message)};
+}
+
+}  // namespace
+
+std::variant<LoanStart, LoanRefusal> checkLoan(const LoanTexts& given,
+                                               const ScheduleOptions& options) {
+    const bool cents = options.rounding == Rounding::Cent;
+    LoanTexts texts = given;
+    if (cents) {
+        // The amounts given are rounded half up to the cent before anything is worked out.
+        for (auto [text, field, what] :
+             {std::tuple{&texts.principal, LoanField::Principal, "The principal"},
+              std::tuple{texts.instalment ? &*texts.instalment : nullptr, LoanField::Instalment,
+                         "The instalment"}}) {
+            if (!text || !numeric::isNumeric(*text)) continue;
+            const double amount = numeric::readNumber(*text);
+            if (!(amount > 0 && std::isfinite(amount))) continue;  // the panel's check refuses it
+            if (amount > kCentLimit) {
+                return LoanRefusal{calc::Ending::Refused, field, centLimitRefusal(what)};
+            }
+            *text = centsText(centsOf(amount));
+        }
+    }
+    const bool accelerated = options.accelerated;
+    const int perYear = periodsPerYear(options.frequency);
+    if (accelerated) {
+        if (options.frequency != Frequency::Fortnightly && options.frequency != Frequency::Weekly)
+            return scheduleRefusal("Accelerated payments are fortnightly or weekly.");
+        if (!texts.months)
+            return scheduleRefusal(
+                "Accelerated payments need the term in months, not an instalment.");
+        if (options.balloon || options.interestOnly != 0) {
+            return scheduleRefusal(
+                "Accelerated payments take no balloon and no interest-only periods.");
+        }
+    }
+    auto checked = checkTerms(texts, accelerated ? Frequency::Monthly : options.frequency);
+    if (std::holds_alternative<LoanRefusal>(checked)) return checked;
+    LoanStart loan = std::get<LoanStart>(checked);
+    loan.principal = numeric::readNumber(texts.principal);
+    if (accelerated) {
+        if (loan.firstMonth != 1) {
+            return LoanRefusal{calc::Ending::Refused, LoanField::StartAfter,
+                               "Accelerated payments start with no delay."};
+        }
+        // A half or a quarter of the monthly instalment, paid as an instalment given.
+        loan.instalment /= options.frequency == Frequency::Fortnightly ? 2 : 4;
+        loan.periodRate = loan.annualRate / (100.0 * perYear);
+        loan.perYear = perYear;
+        loan.term.reset();
+    }
+    if (options.balloon) {
+        const double balloon = *options.balloon;
+        if (!loan.term) return scheduleRefusal("A balloon needs a term, not an instalment.");
+        if (!(balloon > 0 && balloon < loan.balance)) {
+            return scheduleRefusal(
+                "The balloon must be above 0 and less than the principal" +
+                std::string(loan.firstMonth > 1 ? " at the first instalment, " : ", ") +
+                twoDecimals(loan.balance) + ".");
+        }
+        if (cents && balloon > kCentLimit) return scheduleRefusal(centLimitRefusal("The balloon"));
+        loan.balloon = balloon;
+    }
+    const int limit = loan.term.value_or(kMonthLimit);
+    if (options.interestOnly < 0 || options.interestOnly >= limit) {
+        return scheduleRefusal("The interest-only periods must be from 0 to " +
+                               std::to_string(limit - 1) +
+                               (loan.term ? ", fewer than the term." : "."));
+    }
+    loan.interestOnly = options.interestOnly;
+    // A balloon or interest-only periods leave an instalment of their own.
+    if (loan.term && (loan.balloon > 0 || loan.interestOnly > 0)) {
+        loan.instalment =
+            workedOut(loan, loan.balance, loan.periodRate, *loan.term - loan.interestOnly, true);
+    }
+    if (cents) {
+        // Worked out at full precision, then in cents: the waiting periods' interest rounded
+        // period by period, the instalment by its rule.
+        loan.cents = true;
+        loan.rule = options.instalmentRule;
+        const bool workedOutHere = loan.term || accelerated;
+        loan.instalment = workedOutHere ? roundInstalment(loan.instalment * 100, loan.rule)
+                                        : centsOf(loan.instalment);
+        loan.principal = centsOf(loan.principal);
+        loan.balloon = centsOf(loan.balloon);
+        loan.balance = loan.principal;
+        for (int period = 1; period < loan.firstMonth; ++period) {
+            loan.balance += periodInterest(loan, loan.balance, loan.annualRate, {1, perYear});
+        }
+    }
+    return loan;
 }
 
 namespace {
@@ -370,7 +551,7 @@ void compute(const PlanInputs& inputs, PlanOutcome& out) {
         out.message = std::move(message);
     };
     const ScheduleOptions& options = inputs.schedule;
-    auto checked = checkLoan(inputs.loan, options.frequency);
+    auto checked = checkLoan(inputs.loan, options);
     if (auto* refusal = std::get_if<LoanRefusal>(&checked)) {
         return refuse(std::move(refusal->message), refusal->ending);
     }
@@ -383,6 +564,9 @@ void compute(const PlanInputs& inputs, PlanOutcome& out) {
         return refuse("A day count needs a first payment date.");
     }
     if (!dated && options.loanDate) return refuse("A loan date needs a first payment date.");
+    if (!dated && options.years.kind != YearStart::Kind::Loan) {
+        return refuse("Calendar and fiscal years need a first payment date.");
+    }
     if (!dated && inputs.finishByDate)
         return refuse("A date to finish by needs a first payment date.");
     if (dated && first < 1) {
@@ -408,6 +592,9 @@ void compute(const PlanInputs& inputs, PlanOutcome& out) {
             }
         }
         if (auto refusal = eventRefusal(event, first)) return refuse(*refusal);
+        if (loan->cents && event.kind != EventKind::RateChange && event.value > kCentLimit) {
+            return refuse(describe(event) + ": " + centLimitRefusal("the amount"));
+        }
     }
     std::optional<int> finishBy = inputs.finishBy;
     if (inputs.finishByDate) {
@@ -421,26 +608,26 @@ void compute(const PlanInputs& inputs, PlanOutcome& out) {
 
     // Under a day count the waiting periods add their interest by it; the instalment stays the
     // one worked out at the period's rate.
-    std::vector<double> fractions;
+    std::vector<Ratio> shares;
     if (dated && options.dayCount != DayCount::Periodic) {
-        using namespace numeric::checked;
-        double balance = numeric::readNumber(inputs.loan.principal);
-        const std::vector<double> waiting = dates.fractions(options.dayCount, 1, first - 1);
-        for (double fraction : waiting) {
-            balance = add(balance, mul(balance, mul(div(loan->annualRate, 100), fraction)));
+        double balance = loan->principal;
+        for (const Ratio share : dates.shares(options.dayCount, 1, first - 1)) {
+            balance += periodInterest(*loan, balance, loan->annualRate, share);
+            if (!std::isfinite(balance)) throw numeric::ArithmeticError(numeric::Failure::Overflow);
         }
         if (first > 1) loan->balance = balance;
-        fractions = dates.fractions(options.dayCount, first, first + kMonthLimit - 1);
+        shares = dates.shares(options.dayCount, first, first + kMonthLimit - 1);
     }
 
     PlanResult& result = out.result.emplace();
     result.firstMonth = first;
     result.perYear = loan->perYear;
     result.frequency = options.frequency;
-    const EventCalendar none({}, first, loan->perYear, fractions);
+    result.years = options.years;
+    const EventCalendar none({}, first, loan->perYear, shares);
     result.base = runLoan(*loan, none, inputs.policy, 0, 0, true);
     const int baseEnd = result.base.totals.endMonth;
-    const EventCalendar calendar(events, first, loan->perYear, fractions);
+    const EventCalendar calendar(events, first, loan->perYear, std::move(shares), loan->cents);
     result.plan = runLoan(*loan, calendar, inputs.policy, baseEnd, 0, true);
     if (dated) {
         for (Run* run : {&result.base, &result.plan}) {
@@ -478,8 +665,16 @@ void compute(const PlanInputs& inputs, PlanOutcome& out) {
 PlanOutcome computePlan(const PlanInputs& inputs) {
     PlanOutcome out;
     calc::Outcome status;
-    calc::trapFailures(status, {std::nullopt, calc::messages::kCheckInput},
-                       [&] { compute(inputs, out); });
+    calc::trapFailures(status, {std::nullopt, calc::messages::kCheckInput}, [&] {
+        try {
+            compute(inputs, out);
+        } catch (const CentLimitPassed& passed) {
+            out.ending = calc::Ending::Refused;
+            out.message = "In whole cents the balance passes 10000000000000 in " +
+                          periodWord(inputs.schedule.frequency) + " " +
+                          std::to_string(passed.period) + ".";
+        }
+    });
     if (status.failed()) {
         out.ending = calc::Ending::Failed;
         out.message = calc::messages::kCheckInput;

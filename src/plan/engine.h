@@ -13,19 +13,30 @@
 // The month-by-month loop behind computePlan, for the searches that run it many times.
 namespace brisanel::plan {
 
-/// A checked loan at its first instalment period.
+/// A checked loan at its first instalment period. Its amounts are in the plan's units: whole
+/// cents (as whole numbers) when `cents`, else the currency's units at full precision.
 struct LoanStart {
     double balance = 0;     ///< the principal grown over the waiting periods
     double annualRate = 0;  ///< percent
     double periodRate = 0;  ///< a period's rate: monthly, as the panel worked it out
-    double instalment = 0;  ///< the scheduled instalment
+    double instalment = 0;  ///< the scheduled instalment, after any interest-only periods
     int firstMonth = 1;     ///< the start delay + 1
     int perYear = 12;       ///< payment periods a year
+    double principal = 0;   ///< before the waiting periods
+    std::optional<int> term = std::nullopt;  ///< the periods of instalments, when a term is given
+    double balloon = 0;                      ///< paid with the term's last instalment
+    int interestOnly = 0;                    ///< the first periods, paying only their interest
+    bool cents = false;
+    InstalmentRule rule = InstalmentRule::Nearest;  ///< for an instalment worked out in cents
+
+    /// What one unit of the currency is in the plan's units: 100 in cents, else 1.
+    double scale() const { return cents ? 100 : 1; }
 };
 
 /// The box of the loan that a refusal is about; Loan when it is about the loan as a whole ("Check
 /// Principal amount, rate and EMI.").
-enum class LoanField { Principal, Rate, StartAfter, Months, Instalment, Loan };
+/// Schedule when it is about the schedule's options (a balloon, interest-only periods).
+enum class LoanField { Principal, Rate, StartAfter, Months, Instalment, Loan, Schedule };
 
 /// A loan's name in a plan file: "principal", "rate", "start_after", "months", "emi", or empty.
 std::string_view fieldName(LoanField field);
@@ -41,32 +52,39 @@ struct LoanRefusal {
 /// instalment as "Find Months" does, which also refuses a loan that its instalment does not repay
 /// within the panel's 1801 passes. The one check of a loan, for the engine and plan files alike.
 /// At another frequency the same checks hold with the term and the start counted in periods, and
-/// the instalment is the annuity at the period's rate, R / (100 f).
+/// the instalment is the annuity at the period's rate, R / (100 f). The schedule's options that
+/// change the instalment (accelerated payments, a balloon, interest-only periods, whole cents)
+/// are checked and applied here; those that need dates are the plan's.
 std::variant<LoanStart, LoanRefusal> checkLoan(const LoanTexts& texts,
-                                               Frequency frequency = Frequency::Monthly);
+                                               const ScheduleOptions& options = {});
+
+/// A period's interest on a balance in the plan's units at an annual rate for a share of a year:
+/// exactly to the cent in cents, else at full precision.
+double periodInterest(const LoanStart& loan, double balance, double annualRate, Ratio share);
 
 /// The events laid out by month, from the first instalment month up to the month limit: the
 /// extras of each month added up in the order given, and the rate set in each month, if any (the
 /// last given wins). Months outside that span are left out.
 class EventCalendar {
 public:
-    /// `fractions`, when given, holds each instalment period's share of a year from the first on,
+    /// `shares`, when given, holds each instalment period's share of a year from the first on,
     /// as its day count measures it; without it each period's interest is the period's rate.
+    /// With `cents` each extra is rounded to the cent and kept in cents.
     EventCalendar(const std::vector<Event>& events, int firstMonth, int perYear = 12,
-                  std::vector<double> fractions = {});
+                  std::vector<Ratio> shares = {}, bool cents = false);
     /// By the month's place: 0 for the first instalment month.
     double extra(int index) const { return extras_[index]; }
     /// NaN when the rate does not change.
     double rateChange(int index) const { return rates_[index]; }
-    /// The period's share of a year, or NaN when its interest is the period's rate.
-    double fraction(int index) const {
-        return fractions_.empty() ? std::nan("") : fractions_[index];
-    }
+    /// Whether each period's interest is the period's rate, whatever its dates.
+    bool periodic() const { return shares_.empty(); }
+    /// The period's share of a year under the day count; only when not periodic().
+    Ratio share(int index) const { return shares_[index]; }
 
 private:
     std::vector<double> extras_;
     std::vector<double> rates_;
-    std::vector<double> fractions_;
+    std::vector<Ratio> shares_;
 };
 
 /// The dates of a plan's periods, period 0 (the loan date) to the month limit's, and the share of
@@ -80,13 +98,19 @@ struct PeriodDates {
     std::optional<int> onOrAfter(QDate date) const;
     std::optional<int> onOrBefore(QDate date) const;
     /// Periods from..to's shares of a year under the day count.
-    std::vector<double> fractions(DayCount dayCount, int from, int to) const;
+    std::vector<Ratio> shares(DayCount dayCount, int from, int to) const;
 };
 
-/// Repays the loan month by month under the policy, with `extraEveryMonth` paid on top of the
-/// calendar's extras each month. baseEnd is the month by which "keep the end month" repays.
-/// Rows are kept only when asked for; the totals always. Throws numeric::ArithmeticError
-/// (Overflow) when a balance leaves the double range.
+/// Thrown when a balance in whole cents grows beyond kCentLimit, in the period named.
+struct CentLimitPassed {
+    int period = 0;
+};
+
+/// Repays the loan month by month under the policy, with `extraEveryMonth` (in the plan's units)
+/// paid on top of the calendar's extras each month. baseEnd is the month by which "keep the end
+/// month" repays. Rows are kept only when asked for; the totals always; both in the currency's
+/// units. Throws numeric::ArithmeticError (Overflow) when a balance leaves the double range, and
+/// CentLimitPassed.
 Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy, int baseEnd,
             double extraEveryMonth, bool keepRows);
 

@@ -17,6 +17,22 @@ std::optional<QDate> readDate(std::string_view text) {
     return date;
 }
 
+std::optional<YearStart> readYearStart(std::string_view text) {
+    if (text == "loan") return YearStart{};
+    if (text == "calendar") return YearStart{YearStart::Kind::Calendar, 1, 1};
+    // MM-DD, a day every year has.
+    const std::optional<QDate> day = readDate("2001-" + std::string(text));
+    if (!day) return std::nullopt;
+    if (day->month() == 1 && day->day() == 1) return YearStart{YearStart::Kind::Calendar, 1, 1};
+    return YearStart{YearStart::Kind::Fiscal, day->month(), day->day()};
+}
+
+std::string yearStartText(const YearStart& start) {
+    if (start.kind == YearStart::Kind::Loan) return "loan";
+    if (start.kind == YearStart::Kind::Calendar) return "calendar";
+    return isoDate(QDate(2001, start.month, start.day)).substr(5);
+}
+
 std::string isoDate(QDate date) {
     return date.toString(Qt::ISODate).toStdString();
 }
@@ -38,37 +54,37 @@ QDate paymentDate(QDate first, Frequency frequency, int periods) {
     return QDate(moved.year(), moved.month(), moved.daysInMonth());
 }
 
-double yearFraction(DayCount dayCount, QDate from, QDate to) {
-    const auto days = static_cast<double>(from.daysTo(to));
+Ratio yearShare(DayCount dayCount, QDate from, QDate to) {
+    const std::int64_t days = from.daysTo(to);
     switch (dayCount) {
         case DayCount::Thirty360: {
             int d1 = from.day();
             int d2 = to.day();
             if (d1 == 31) d1 = 30;
             if (d2 == 31 && d1 == 30) d2 = 30;
-            return (360.0 * (to.year() - from.year()) + 30.0 * (to.month() - from.month()) +
-                    (d2 - d1)) /
-                   360;
+            return {
+                360LL * (to.year() - from.year()) + 30LL * (to.month() - from.month()) + (d2 - d1),
+                360};
         }
         case DayCount::Actual365:
-            return days / 365;
+            return {days, 365};
         case DayCount::Actual360:
-            return days / 360;
+            return {days, 360};
         case DayCount::ActualActual: {
-            // Split at each 1 January between the two dates.
-            double fraction = 0;
+            // Split at each 1 January between the two dates: leap days / 366 + others / 365.
+            std::int64_t leapDays = 0;
             for (QDate start = from; start < to;) {
                 const QDate newYear(start.year() + 1, 1, 1);
                 const QDate end = newYear < to ? newYear : to;
-                fraction += static_cast<double>(start.daysTo(end)) / start.daysInYear();
+                if (QDate::isLeapYear(start.year())) leapDays += start.daysTo(end);
                 start = end;
             }
-            return fraction;
+            return {leapDays * 365 + (days - leapDays) * 366, 365 * 366};
         }
         case DayCount::Periodic:
             break;
     }
-    return 0;
+    return {0, 1};
 }
 
 }  // namespace brisanel::plan

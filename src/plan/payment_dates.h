@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "plan/cents.h"
+
 // The lender's calendar: how often a loan is paid, the date of each payment, and the fraction of a
 // year a period's interest runs for under each day count.
 namespace brisanel::plan {
@@ -28,6 +30,24 @@ constexpr int periodsPerYear(Frequency frequency) {
 
 enum class DayCount { Periodic, Thirty360, Actual365, Actual360, ActualActual };
 
+/// How the summary's years are counted: loan years of f periods from the first instalment, or,
+/// for a plan with dates, calendar years or fiscal years starting on a month and day.
+struct YearStart {
+    enum class Kind { Loan, Calendar, Fiscal };
+    Kind kind = Kind::Loan;
+    int month = 1;  ///< a fiscal year's first day
+    int day = 1;
+
+    bool operator==(const YearStart&) const = default;
+};
+
+/// "loan", "calendar" or a fiscal year's first day as MM-DD ("04-06", the UK tax year), if the
+/// text is one of those; 02-29 starts no year.
+std::optional<YearStart> readYearStart(std::string_view text);
+
+/// The text readYearStart reads back: "loan", "calendar" or "04-06".
+std::string yearStartText(const YearStart& start);
+
 /// A date as ISO 8601 writes it, YYYY-MM-DD, if the text is one and the day exists: "2027-02-30"
 /// and "2027-13-01" are not dates.
 std::optional<QDate> readDate(std::string_view text);
@@ -41,9 +61,14 @@ std::string isoDate(QDate date);
 /// days a period.
 QDate paymentDate(QDate first, Frequency frequency, int periods);
 
-/// The fraction of a year from `from` to `to` under a day count other than Periodic: 30/360 with
-/// its end-of-month rules, the actual days over 365 or 360, or actual/actual, the days in leap
-/// years over 366 plus the others over 365.
-double yearFraction(DayCount dayCount, QDate from, QDate to);
+/// The share of a year from `from` to `to` under a day count other than Periodic, exactly: 30/360
+/// with its end-of-month rules, the actual days over 365 or 360, or actual/actual, the days in
+/// leap years over 366 plus the others over 365.
+Ratio yearShare(DayCount dayCount, QDate from, QDate to);
+
+/// The same share as a double.
+inline double yearFraction(DayCount dayCount, QDate from, QDate to) {
+    return yearShare(dayCount, from, to).value();
+}
 
 }  // namespace brisanel::plan

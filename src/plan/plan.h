@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calc/outcome.h"
+#include "plan/cents.h"
 #include "plan/payment_dates.h"
 
 // The loan planner: a loan as the "Find EMI" or "Recovery Months" panel reads it, plus extra
@@ -39,8 +40,8 @@ enum class EventKind { MonthlyExtra, YearlyExtra, OneTimeExtra, RateChange };
 struct Event {
     EventKind kind = EventKind::OneTimeExtra;
     double value = 0;
-    std::optional<int> month;
-    std::optional<int> until;
+    std::optional<int> month = std::nullopt;
+    std::optional<int> until = std::nullopt;
     std::optional<QDate> date = std::nullopt;
     std::optional<QDate> untilDate = std::nullopt;
 
@@ -52,21 +53,30 @@ struct Event {
 enum class Policy { KeepInstalment, KeepEndMonth };
 
 /// How the lender keeps the schedule. Every option at its default keeps the monthly grid with no
-/// dates, where a period is a month and its interest is the monthly rate's.
+/// dates, where a period is a month and its interest is the monthly rate's, at full precision.
 struct ScheduleOptions {
     Frequency frequency = Frequency::Monthly;
     std::optional<QDate> firstPayment;  ///< the first instalment's date
     std::optional<QDate> loanDate;      ///< period 0's date: one period before period 1 if left out
     DayCount dayCount = DayCount::Periodic;  ///< a day count other than Periodic needs dates
+    /// Fortnightly or weekly, a half or a quarter of the monthly instalment of the same loan,
+    /// whose term is then in months.
+    bool accelerated = false;
+    Rounding rounding = Rounding::Exact;
+    InstalmentRule instalmentRule = InstalmentRule::Nearest;  ///< with whole cents
+    /// Still owed after the term's last regular instalment and paid with it; needs a term.
+    std::optional<double> balloon = std::nullopt;
+    int interestOnly = 0;  ///< the first periods, which pay only their interest
+    YearStart years = {};  ///< how the yearly summary counts years
 
     bool operator==(const ScheduleOptions&) const = default;
 };
 
 struct PlanInputs {
     LoanTexts loan;
-    std::vector<Event> events;
+    std::vector<Event> events = {};
     Policy policy = Policy::KeepInstalment;
-    std::optional<int> finishBy;  ///< a period to be clear by: the extra per period it needs
+    std::optional<int> finishBy = std::nullopt;  ///< a period to be clear by: the extra it needs
     ScheduleOptions schedule = {};
     std::optional<QDate> finishByDate = std::nullopt;  ///< the last period paid by then, instead
 
@@ -133,7 +143,8 @@ struct PlanResult {
     int firstMonth = 1;  ///< the first instalment's month: the start delay + 1
     int perYear = 12;    ///< payment periods a year
     Frequency frequency = Frequency::Monthly;
-    Run base;  ///< the same loan with no events
+    YearStart years = {};  ///< how the yearly summary counts years, as the plan asks
+    Run base;              ///< the same loan with no events
     Run plan;
     int monthsSaved = 0;       ///< base months - plan months: negative when the plan runs longer
     double interestSaved = 0;  ///< base interest - plan interest

@@ -163,7 +163,7 @@ std::string boxText(double value) {
 
 // The loan's numbers as its boxes' texts, checked by the panels' own checks: a loan they refuse
 // refuses the file, at the field the refusal is about. Returns the first instalment's month.
-int readLoan(const QJsonValue& value, LoanTexts& texts, Frequency frequency) {
+int readLoan(const QJsonValue& value, LoanTexts& texts, const ScheduleOptions& options) {
     Members loan(value, "loan");
     texts.principal = boxText(loan.number("principal", loan.require("principal")));
     texts.rate = boxText(loan.number("rate", loan.require("rate")));
@@ -178,9 +178,10 @@ int readLoan(const QJsonValue& value, LoanTexts& texts, Frequency frequency) {
     if (months) texts.months = boxText(loan.number("months", *months));
     if (emi) texts.instalment = boxText(loan.number("emi", *emi));
     loan.finish();
-    const auto checked = checkLoan(texts, frequency);
+    const auto checked = checkLoan(texts, options);
     if (const auto* refusal = std::get_if<LoanRefusal>(&checked)) {
         const std::string_view field = fieldName(refusal->field);
+        if (refusal->field == LoanField::Schedule) refuse("schedule", refusal->message);
         refuse(field.empty() ? "loan" : loan.placeOf(std::string(field).c_str()), refusal->message);
     }
     return std::get<LoanStart>(checked).firstMonth;
@@ -238,9 +239,35 @@ PlanInputs readPlan(const QJsonDocument& document) {
         if (schedule.has("day_count")) {
             options.dayCount = schedule.word("day_count", kDayCounts).dayCount;
         }
+        if (const auto accelerated = schedule.take("accelerated")) {
+            if (!accelerated->isBool())
+                refuse(schedule.placeOf("accelerated"), "must be true or false");
+            options.accelerated = accelerated->toBool();
+        }
+        if (schedule.has("rounding")) {
+            options.rounding = schedule.word("rounding", kRoundings).rounding;
+        }
+        if (schedule.has("instalment_rule")) {
+            options.instalmentRule = schedule.word("instalment_rule", kInstalmentRules).rule;
+        }
+        if (const auto balloon = schedule.take("balloon")) {
+            options.balloon = schedule.number("balloon", *balloon);
+        }
+        if (const auto periods = schedule.take("interest_only")) {
+            options.interestOnly = schedule.whole("interest_only", *periods, 0, kMonthLimit);
+        }
+        if (const auto years = schedule.take("years")) {
+            const auto start =
+                years->isString() ? readYearStart(text(years->toString())) : std::nullopt;
+            if (!start) {
+                refuse(schedule.placeOf("years"),
+                       "must be \"loan\", \"calendar\" or a month and day, \"MM-DD\"");
+            }
+            options.years = *start;
+        }
         schedule.finish();
     }
-    const int firstMonth = readLoan(top.require("loan"), inputs.loan, inputs.schedule.frequency);
+    const int firstMonth = readLoan(top.require("loan"), inputs.loan, inputs.schedule);
     if (top.has("policy")) inputs.policy = top.word("policy", kPolicies).policy;
     if (const auto events = top.take("events")) {
         if (!events->isArray()) refuse("events", "must be a list");
@@ -361,10 +388,21 @@ QByteArray planFileContents(const PlanInputs& inputs) {
         if (options.loanDate) {
             schedule.insert("loan_date", QString::fromStdString(isoDate(*options.loanDate)));
         }
-        for (const DayCountWords& words : kDayCounts) {
-            if (words.dayCount == options.dayCount) {
-                schedule.insert("day_count", QString::fromUtf8(words.word));
-            }
+        const auto word = [](std::string_view text) { return QString::fromUtf8(text); };
+        schedule.insert("day_count",
+                        word(wordOf(kDayCounts, &DayCountWords::dayCount, options.dayCount)));
+        if (options.accelerated) schedule.insert("accelerated", true);
+        if (options.rounding != Rounding::Exact) {
+            schedule.insert("rounding",
+                            word(wordOf(kRoundings, &RoundingWords::rounding, options.rounding)));
+            schedule.insert(
+                "instalment_rule",
+                word(wordOf(kInstalmentRules, &InstalmentRuleWords::rule, options.instalmentRule)));
+        }
+        if (options.balloon) schedule.insert("balloon", *options.balloon);
+        if (options.interestOnly != 0) schedule.insert("interest_only", options.interestOnly);
+        if (options.years != YearStart{}) {
+            schedule.insert("years", QString::fromStdString(yearStartText(options.years)));
         }
         top.insert("schedule", schedule);
     }

@@ -27,11 +27,14 @@
 //
 //   {"brisanel_plan": 2, ...,
 //    "schedule": {"frequency": "fortnightly", "first_payment": "2027-01-15",
-//                 "loan_date": "2027-01-01", "day_count": "actual/365"},
+//                 "loan_date": "2027-01-01", "day_count": "actual/365",
+//                 "rounding": "cent", "instalment_rule": "up", "balloon": 5000,
+//                 "interest_only": 12, "accelerated": false, "years": "04-06"},
 //    "events": [{"kind": "lump", "amount": 5000, "month": "2028-03-15"}],
 //    "finish_by": "2035-12-31"}
 //
-// Every member of "schedule" may be left out. A plan that needs none of it is written as
+// Every member of "schedule" may be left out ("rounding" is "exact" or "cent", "years"
+// "loan", "calendar" or a fiscal year's first day). A plan that needs none of it is written as
 // version 1, which this program still reads as it always has.
 namespace brisanel::plan {
 

@@ -99,6 +99,27 @@ inline constexpr std::array<DayCountWords, 5> kDayCounts{{
     {DayCount::ActualActual, "actual/actual"},
 }};
 
+struct RoundingWords {
+    Rounding rounding;
+    std::string_view word;  ///< in a plan file and brisanel-calc's --rounding
+};
+
+inline constexpr std::array<RoundingWords, 2> kRoundings{{
+    {Rounding::Exact, "exact"},
+    {Rounding::Cent, "cent"},
+}};
+
+struct InstalmentRuleWords {
+    InstalmentRule rule;
+    std::string_view word;  ///< in a plan file and brisanel-calc's --round-instalment
+};
+
+inline constexpr std::array<InstalmentRuleWords, 3> kInstalmentRules{{
+    {InstalmentRule::Nearest, "nearest"},
+    {InstalmentRule::Up, "up"},
+    {InstalmentRule::Unit, "unit"},
+}};
+
 /// The entry of a words table whose word is `word`, if any.
 template <typename Words>
 constexpr const typename Words::value_type* named(const Words& table, std::string_view word) {
@@ -106,6 +127,16 @@ constexpr const typename Words::value_type* named(const Words& table, std::strin
         if (words.word == word) return &words;
     }
     return nullptr;
+}
+
+/// The word a table gives the value that `field` holds: wordOf(kDayCounts,
+/// &DayCountWords::dayCount, DayCount::Actual365) is "actual/365".
+template <typename Words, typename Field, typename Value>
+constexpr std::string_view wordOf(const Words& table, Field field, Value value) {
+    for (const auto& words : table) {
+        if (words.*field == value) return words.word;
+    }
+    return table.front().word;
 }
 
 }  // namespace brisanel::plan

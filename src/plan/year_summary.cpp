@@ -4,16 +4,6 @@
 
 namespace brisanel::plan {
 
-std::optional<YearStart> readYearStart(std::string_view text) {
-    if (text == "loan") return YearStart{};
-    if (text == "calendar") return YearStart{YearStart::Kind::Calendar, 1, 1};
-    // MM-DD, a day every year has.
-    const std::optional<QDate> day = readDate("2001-" + std::string(text));
-    if (!day) return std::nullopt;
-    if (day->month() == 1 && day->day() == 1) return YearStart{YearStart::Kind::Calendar, 1, 1};
-    return YearStart{YearStart::Kind::Fiscal, day->month(), day->day()};
-}
-
 namespace {
 
 // The calendar year in which the year holding `date` starts.

@@ -11,21 +11,6 @@
 
 namespace brisanel::plan {
 
-/// How the summary's years are counted: loan years of f periods from the first instalment, or,
-/// for a plan with dates, calendar years or fiscal years starting on a month and day.
-struct YearStart {
-    enum class Kind { Loan, Calendar, Fiscal };
-    Kind kind = Kind::Loan;
-    int month = 1;  ///< a fiscal year's first day
-    int day = 1;
-
-    bool operator==(const YearStart&) const = default;
-};
-
-/// "loan", "calendar" or a fiscal year's first day as MM-DD ("04-06", the UK tax year), if the
-/// text is one of those; 02-29 starts no year.
-std::optional<YearStart> readYearStart(std::string_view text);
-
 /// One year of the summary. A loan year y holds the periods firstMonth + f(y - 1) to
 /// firstMonth + fy - 1; a calendar or fiscal year the periods paid within it. The first and last
 /// years may be short.

@@ -53,7 +53,8 @@ std::string usage(const std::string& command) {
         {"plan",
          "[--principal AMOUNT] [--rate PERCENT] [--months MONTHS] [--emi AMOUNT] [--payments N] "
          "[--start-after MONTHS] [--frequency FREQUENCY] [--first-payment DATE] [--loan-date DATE] "
-         "[--day-count RULE] [--year-start START] "
+         "[--day-count RULE] [--accelerated] [--rounding ROUNDING] [--round-instalment RULE] "
+         "[--balloon AMOUNT] [--interest-only PERIODS] [--year-start START] "
          "[--extra AMOUNT[@FROM[-TO]]] [--yearly AMOUNT@MONTH] [--lump AMOUNT@MONTH] "
          "[--rate-change RATE@MONTH] [--keep POLICY] [--finish-by MONTH] [--schedule] [--by-year] "
          "[--plan FILE] [--write-plan FILE] [--format FORMAT]"},
@@ -233,6 +234,54 @@ const std::vector<Case> kCases = {
      "brisanel-calc: The loan is not repaid within 1800 months.\n",
      "base_months,base_end_month,",
      true},
+    // Whole cents: 18 800 at 9 % over 48 months, a central bank's example; JSON gives the
+    // cents as they are.
+    {{"plan", "--principal", "18800", "--rate", "9", "--months", "48", "--rounding", "cent",
+      "--format", "json"},
+     0,
+     "",
+     "{\n  \"command\": \"plan\",\n"
+     "  \"base\": {\"months\": 48, \"end_month\": 48, \"first_instalment\": 467.84, "
+     "\"last_instalment\": 467.77, \"interest\": 3656.25, \"paid\": 22456.25},\n",
+     true},
+    // A lending engine's example: 100 000 at 9.99 % over 36 months, rounded up to a whole unit.
+    {{"plan", "--principal", "100000", "--rate", "9.99", "--months", "36", "--rounding", "cent",
+      "--round-instalment", "unit"},
+     0,
+     "",
+     "                           Base           Plan\n"
+     "Months                       36             36\n"
+     "End month                    36             36\n"
+     "First instalment        3227.00        3227.00\n"
+     "Last instalment         3195.66        3195.66\n",
+     true},
+    {with(kPlan, {"--rounding", "cents"}), 2,
+     refused("plan", "invalid value 'cents' for --rounding")},
+    {with(kPlan, {"--round-instalment", "up"}), 2,
+     refused("plan", "--round-instalment needs --rounding cent")},
+    {{"plan", "--principal", "1000", "--rate", "12", "--payments", "26", "--frequency",
+      "fortnightly", "--accelerated"},
+     2,
+     refused("plan", "--accelerated takes the term in months: give --months")},
+    {with(kPlan, {"--accelerated", "--frequency", "weekly"}), 2,
+     "brisanel-calc: Accelerated payments need the term in months, not an instalment.\n"},
+    {{"plan", "--principal", "1000", "--rate", "12", "--months", "12", "--accelerated"},
+     2,
+     "brisanel-calc: Accelerated payments are fortnightly or weekly.\n"},
+    {{"plan", "--principal", "1000", "--rate", "12", "--months", "12", "--balloon", "1000"},
+     2,
+     "brisanel-calc: The balloon must be above 0 and less than the principal, 1000.00.\n"},
+    {with(kPlan, {"--balloon", "100"}), 2,
+     "brisanel-calc: A balloon needs a term, not an instalment.\n"},
+    {{"plan", "--principal", "1000", "--rate", "12", "--months", "12", "--interest-only", "12"},
+     2,
+     "brisanel-calc: The interest-only periods must be from 0 to 11, fewer than the term.\n"},
+    {{"plan", "--principal", "20000000000000", "--rate", "12", "--months", "12", "--rounding",
+      "cent"},
+     2,
+     "brisanel-calc: The principal must be at most 10000000000000 in whole cents.\n"},
+    {with(kPlan, {"--year-start", "calendar"}), 2,
+     "brisanel-calc: --year-start calendar needs --first-payment\n"},
     // A loan its panel cannot repay is not planned either.
     {{"plan", "--principal", "1000", "--rate", "12", "--emi", "10"},
      3,

@@ -57,6 +57,18 @@ TEST(PlanFile, WhatIsWrittenReadsBackAsTheSamePlan) {
         << std::get<PlanFileError>(reread).place << ": " << std::get<PlanFileError>(reread).problem;
     EXPECT_EQ(std::get<PlanInputs>(reread), lender);
 
+    // The lender's amounts and years too.
+    PlanInputs cents = samplePlan();
+    cents.schedule.rounding = Rounding::Cent;
+    cents.schedule.instalmentRule = InstalmentRule::Unit;
+    cents.schedule.balloon = 1000.5;
+    cents.schedule.interestOnly = 6;
+    cents.schedule.firstPayment = QDate(2027, 1, 31);
+    cents.schedule.years = {YearStart::Kind::Fiscal, 4, 6};
+    const QByteArray centsFile = planFileContents(cents);
+    EXPECT_TRUE(centsFile.contains("\"years\": \"04-06\"")) << centsFile.toStdString();
+    EXPECT_EQ(std::get<PlanInputs>(parsePlanFile(centsFile)), cents);
+
     // A file holds the numbers the boxes read: a start box's 2.5 is month 2, as the panels round.
     PlanInputs rounded = paying;
     rounded.loan.startAfter = "2.5";
@@ -85,6 +97,13 @@ TEST(PlanFile, AFileWithAnythingWrongIsRefusedWithThePlaceAndTheProblem) {
              R"(, "events": [{"kind": "lump", "amount": 5, "month": "2027-01-01"}]})",
          "plan: One-time extra payment on 2027-01-01: the date is before the first payment, "
          "2027-02-01."},
+        {R"({"brisanel_plan": 2, "schedule": {"rounding": "cents"}, )" + loan + "}",
+         "schedule.rounding: must be \"exact\" or \"cent\""},
+        {R"({"brisanel_plan": 2, "schedule": {"years": "04-31"}, )" + loan + "}",
+         "schedule.years: must be \"loan\", \"calendar\" or a month and day, \"MM-DD\""},
+        {R"({"brisanel_plan": 2, "schedule": {"balloon": 100}, "loan": {"principal": 1000, )"
+         R"("rate": 12, "emi": 100}})",
+         "schedule: A balloon needs a term, not an instalment."},
         {R"({"brisanel_plan": 1})", "loan: is missing"},
         {file(R"(, "colour": "red")"), "colour: is not a known field"},
         // The loan is checked by its panel's own checks, at the field each is about.
