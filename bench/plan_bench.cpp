@@ -37,6 +37,40 @@ void Plan1800With100Events(benchmark::State& state) {
 }
 BENCHMARK(Plan1800With100Events)->Unit(benchmark::kMicrosecond)->Apply(withSpread);
 
+// The same plan as the lender keeps it: a payment date on every row, each period's interest for
+// its days under actual/actual, every amount in whole cents.
+plan::PlanInputs inWholeCents(plan::PlanInputs inputs) {
+    inputs.schedule.firstPayment = QDate(2027, 1, 15);
+    inputs.schedule.dayCount = plan::DayCount::ActualActual;
+    inputs.schedule.rounding = plan::Rounding::Cent;
+    return inputs;
+}
+
+void Plan1800With100EventsInCents(benchmark::State& state) {
+    const plan::PlanInputs inputs = inWholeCents(longestPlan());
+    plan::PlanOutcome shown = plan::computePlan(inputs);
+    for (auto _ : state) {
+        plan::PlanOutcome out = plan::computePlan(inputs);
+        benchmark::DoNotOptimize(out);
+        shown = std::move(out);
+    }
+    state.counters["months"] = shown.result->plan.totals.months;
+}
+BENCHMARK(Plan1800With100EventsInCents)->Unit(benchmark::kMicrosecond)->Apply(withSpread);
+
+void Plan1800DatesOnly(benchmark::State& state) {
+    plan::PlanInputs inputs = inWholeCents(longestPlan());
+    inputs.schedule.rounding = plan::Rounding::Exact;
+    for (auto _ : state) benchmark::DoNotOptimize(plan::computePlan(inputs));
+}
+BENCHMARK(Plan1800DatesOnly)->Unit(benchmark::kMicrosecond);
+void Plan1800CentsOnly(benchmark::State& state) {
+    plan::PlanInputs inputs = longestPlan();
+    inputs.schedule.rounding = plan::Rounding::Cent;
+    for (auto _ : state) benchmark::DoNotOptimize(plan::computePlan(inputs));
+}
+BENCHMARK(Plan1800CentsOnly)->Unit(benchmark::kMicrosecond);
+
 // The extra per month that ends the 1800-month loan of 5000 at 12.50 % by month 600.
 void FinishBy1800(benchmark::State& state) {
     plan::PlanInputs inputs = longestPlan();
@@ -47,11 +81,20 @@ void FinishBy1800(benchmark::State& state) {
 }
 BENCHMARK(FinishBy1800)->Unit(benchmark::kMicrosecond)->Apply(withSpread);
 
+void FinishBy1800InCents(benchmark::State& state) {
+    plan::PlanInputs inputs = inWholeCents(longestPlan());
+    inputs.events.clear();
+    inputs.policy = plan::Policy::KeepInstalment;
+    inputs.finishBy = 600;
+    for (auto _ : state) benchmark::DoNotOptimize(plan::computePlan(inputs));
+}
+BENCHMARK(FinishBy1800InCents)->Unit(benchmark::kMicrosecond)->Apply(withSpread);
+
 void YearSummary1800(benchmark::State& state) {
     const plan::PlanOutcome out = plan::computePlan(longestPlan());
     const plan::PlanResult& result = *out.result;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(plan::yearSummary(result.plan.rows, result.firstMonth));
+        benchmark::DoNotOptimize(plan::yearSummary(result));
     }
 }
 BENCHMARK(YearSummary1800)->Unit(benchmark::kMicrosecond)->Apply(withSpread);

@@ -2,14 +2,18 @@
 // Input: a first line whose first byte picks what follows: 'f' for a plan file's contents, else a
 // plan: four lines of box texts (principal, rate, start after, then the months, or the instalment
 // when the selector is odd), then eight bytes per event (kind, amount, month, last month), the
-// policy and the month to finish by coming from the selector.
+// policy and the month to finish by coming from the selector. The first line's further bytes,
+// when there are any, pick the lender's schedule: the frequency, whole cents and the instalment
+// rule, payment dates, the day count, accelerated payments, interest-only periods, a balloon and
+// how years are counted.
 //
 // A plan file is read whole or refused with a place and a problem, never half-read; one read is
 // written back and read again to the same plan. Every plan that completes: each row adds up and
-// opens where the last closed, no balance is negative, the totals and savings are the rows', the
-// yearly summary adds up to the totals, a plan written to a file and read back gives the same
-// figures, and the extra needed to finish by a month ends the loan by then while one cent less
-// does not.
+// opens where the last closed (to the cent exactly, every amount a whole number of cents, when
+// the plan keeps cents), no balance is negative, the dates strictly increase, the totals and
+// savings are the rows', every row falls in exactly one year and the years add up to the totals,
+// a plan written to a file and read back gives the same figures, and the extra needed to finish
+// by a month ends the loan by then while one cent less does not.
 
 #include <cmath>
 #include <cstdint>
@@ -26,10 +30,18 @@ namespace {
 using namespace brisanel;
 using plan::PlanInputs;
 
-void requireRun(const plan::Run& run, const std::string& what) {
+// Whole cents, as a whole number, when the amount is one.
+bool wholeCents(double amount, long long& cents) {
+    cents = std::llround(amount * 100);
+    return static_cast<double>(cents) / 100 == amount;
+}
+
+void requireRun(const plan::Run& run, bool inCents, const std::string& what) {
     double interest = 0, paid = 0;
+    long long interestCents = 0, paidCents = 0;
     for (std::size_t i = 0; i < run.rows.size(); ++i) {
         const plan::PlanRow& row = run.rows[i];
+        const std::string where = what + ", month " + std::to_string(row.month);
         const double scale = row.openingBalance + row.interest + row.extra + row.instalment;
         FUZZ_REQUIRE(
             row.closingBalance >= 0 && row.instalment >= 0 && row.extra >= 0 &&
@@ -38,35 +50,74 @@ void requireRun(const plan::Run& run, const std::string& what) {
                 fuzz::near(row.principalRepaid, row.instalment + row.extra - row.interest, scale) &&
                 (i == 0 || (row.openingBalance == run.rows[i - 1].closingBalance &&
                             row.month == run.rows[i - 1].month + 1)),
-            what + ", month " + std::to_string(row.month));
+            where);
+        FUZZ_REQUIRE(i == 0 || !row.date.isValid() || run.rows[i - 1].date < row.date,
+                     where + ": the dates do not increase");
+        if (inCents) {
+            long long opening, rowInterest, instalment, extra, principal, closing;
+            FUZZ_REQUIRE(
+                wholeCents(row.openingBalance, opening) && wholeCents(row.interest, rowInterest) &&
+                    wholeCents(row.instalment, instalment) && wholeCents(row.extra, extra) &&
+                    wholeCents(row.principalRepaid, principal) &&
+                    wholeCents(row.closingBalance, closing),
+                where + ": an amount is not whole cents");
+            FUZZ_REQUIRE(opening + rowInterest == instalment + extra + closing &&
+                             principal + rowInterest == instalment + extra,
+                         where + ": the cents do not add up");
+            interestCents += rowInterest;
+            paidCents += instalment + extra;
+        }
         interest += row.interest;
         paid += row.instalment + row.extra;
     }
     const plan::Totals& totals = run.totals;
+    long long totalInterest = 0, totalPaid = 0;
+    // Sums of whole cents are exact while a double holds every whole number of cents: up to
+    // 2^53 cents, some 90 000 000 000 000.
+    const bool exactSums = inCents && paidCents < (1LL << 53);
+    const bool sums = !inCents    ? totals.interest == interest && totals.paid == paid
+                      : exactSums ? wholeCents(totals.interest, totalInterest) &&
+                                        wholeCents(totals.paid, totalPaid) &&
+                                        totalInterest == interestCents && totalPaid == paidCents
+                                  : fuzz::near(totals.interest, interest, interest) &&
+                                        fuzz::near(totals.paid, paid, paid);
     FUZZ_REQUIRE(!run.rows.empty() && totals.months == static_cast<int>(run.rows.size()) &&
-                     totals.endMonth == run.rows.back().month && totals.interest == interest &&
-                     totals.paid == paid && totals.cleared == (run.rows.back().closingBalance == 0),
+                     totals.endMonth == run.rows.back().month && sums &&
+                     totals.cleared == (run.rows.back().closingBalance == 0),
                  what + ": totals");
 }
 
 void requireResult(const PlanInputs& inputs, const plan::PlanResult& result,
                    const std::string& what) {
-    requireRun(result.base, what + ", base");
-    requireRun(result.plan, what + ", plan");
+    const bool inCents = inputs.schedule.rounding == plan::Rounding::Cent;
+    requireRun(result.base, inCents, what + ", base");
+    requireRun(result.plan, inCents, what + ", plan");
     FUZZ_REQUIRE(
         result.monthsSaved == result.base.totals.months - result.plan.totals.months &&
             result.interestSaved == result.base.totals.interest - result.plan.totals.interest,
         what + ": savings");
-    const plan::YearRows years = plan::yearSummary(result.plan.rows, result.firstMonth);
+    const plan::YearRows years = plan::yearSummary(result);
     double interest = 0;
-    for (const plan::YearRow& year : years) interest += year.interest;
-    // Added up by year then over the years: rounding errors of up to one per month.
+    std::size_t rows = 0;
+    for (const plan::YearRow& year : years) {
+        FUZZ_REQUIRE(
+            year.firstRow == rows && year.rowCount > 0 &&
+                result.plan.rows[year.firstRow].month == year.firstMonth &&
+                result.plan.rows[year.firstRow + year.rowCount - 1].month == year.lastMonth,
+            what + ": year " + year.label + " does not hold its rows");
+        rows += year.rowCount;
+        interest += year.interest;
+    }
+    // Added up by year then over the years: rounding errors of up to one per month; none in
+    // whole cents while a double holds every sum of cents.
     const double months = static_cast<double>(result.plan.rows.size());
-    FUZZ_REQUIRE(
-        fuzz::near(interest, result.plan.totals.interest, months * result.plan.totals.interest) &&
-            years.back().cumulativeInterest == result.plan.totals.interest &&
-            years.back().closingBalance == result.plan.rows.back().closingBalance,
-        what + ": yearly summary");
+    const double total = result.plan.totals.interest;
+    const bool exact = !inCents || result.plan.totals.paid * 100 < 0x1p53;
+    FUZZ_REQUIRE(rows == result.plan.rows.size() && fuzz::near(interest, total, months * total) &&
+                     (exact ? years.back().cumulativeInterest == total
+                            : fuzz::near(years.back().cumulativeInterest, total, months * total)) &&
+                     years.back().closingBalance == result.plan.rows.back().closingBalance,
+                 what + ": yearly summary");
 
     if (!inputs.finishBy) return;
     const double needed = result.extraNeeded.value_or(-1);
@@ -90,6 +141,31 @@ void requireResult(const PlanInputs& inputs, const plan::PlanResult& result,
                  what + ": one cent less is enough");
 }
 
+// The lender's schedule from the first line's bytes after the selector.
+void scheduleOf(std::string_view bytes, plan::ScheduleOptions& options) {
+    const auto at = [&](std::size_t i) {
+        return i < bytes.size() ? static_cast<std::uint8_t>(bytes[i]) : std::uint8_t(0);
+    };
+    const std::uint8_t picks = at(0);
+    options.frequency = static_cast<plan::Frequency>(picks % 4);
+    options.rounding = picks & 4 ? plan::Rounding::Cent : plan::Rounding::Exact;
+    options.instalmentRule = static_cast<plan::InstalmentRule>(picks / 8 % 3);
+    options.accelerated = (picks & 32) != 0;
+    if (picks & 64) {
+        // A first payment from 2020 on, a loan date up to a year before it, and years.
+        options.firstPayment = QDate(2020, 1, 1).addDays(at(1) | at(2) << 8);
+        if (at(3) & 1) options.loanDate = options.firstPayment->addDays(-(at(3) >> 1) * 3);
+        options.dayCount = static_cast<plan::DayCount>(at(4) % 5);
+        const int startDay = at(5) % 4;
+        options.years = startDay == 0   ? plan::YearStart{}
+                        : startDay == 1 ? plan::YearStart{plan::YearStart::Kind::Calendar, 1, 1}
+                                        : plan::YearStart{plan::YearStart::Kind::Fiscal,
+                                                          startDay == 2 ? 4 : 7, 6};
+    }
+    options.interestOnly = at(6) % 8 == 7 ? at(7) : 0;
+    if (at(8) != 0) options.balloon = at(8) * (picks & 128 ? 100.0 : 1.0);
+}
+
 void planFile(std::string_view contents) {
     const auto read = plan::parsePlanFile(QByteArray(contents.data(), qsizetype(contents.size())));
     if (const auto* error = std::get_if<plan::PlanFileError>(&read)) {
@@ -108,6 +184,10 @@ void randomPlan(const std::uint8_t* data, std::size_t size) {
     for (int feeds = 0; boxesEnd < size && feeds < 5; ++boxesEnd) feeds += data[boxesEnd] == '\n';
     const fuzz::Boxes boxes(data, boxesEnd, 4);
     PlanInputs inputs;
+    const std::string_view header(reinterpret_cast<const char*>(data), boxesEnd);
+    if (const std::size_t feed = header.find('\n'); feed != header.npos && feed > 1) {
+        scheduleOf(header.substr(1, feed - 1), inputs.schedule);
+    }
     inputs.loan = {boxes[0], boxes[1], boxes[2], std::nullopt, std::nullopt};
     (boxes.selector % 2 ? inputs.loan.instalment : inputs.loan.months) = boxes[3];
     inputs.policy =
@@ -123,8 +203,8 @@ void randomPlan(const std::uint8_t* data, std::size_t size) {
         if (kind != plan::EventKind::MonthlyExtra) inputs.events.back().month = month;
     }
     if (boxes.selector & 4) inputs.finishBy = int(boxes.selector * 13 % 400);
-    const std::string what =
-        boxes.what + " with " + std::to_string(inputs.events.size()) + " events";
+    const std::string what = boxes.what + " with " + std::to_string(inputs.events.size()) +
+                             " events and the schedule of " + fuzz::quoted(header.substr(0, 10));
 
     const plan::PlanOutcome out = plan::computePlan(inputs);
     FUZZ_REQUIRE(out.result.has_value() == (out.ending == calc::Ending::Completed) &&

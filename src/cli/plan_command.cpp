@@ -201,7 +201,7 @@ bool dated(const plan::PlanResult& result) {
 
 // The summary's years as --year-start counts them.
 plan::YearRows yearsOf(const plan::PlanResult& result) {
-    return plan::yearSummary(result.plan.rows, result.firstMonth, result.perYear, result.years);
+    return plan::yearSummary(result);
 }
 
 // A figure's caption, counting the plan's periods: "Weeks" and "End week" for a weekly plan.
@@ -414,7 +414,9 @@ int runPlan(const Request& request, std::ostream& out, std::ostream& err) {
         }
     }
     if (result.limitReached()) {
-        complain(err, plan::kNotRepaid);
+        for (const plan::Note& note : result.notes) {
+            if (note.kind == plan::NoteKind::NotRepaid) complain(err, note.text);
+        }
         return kExitFailed;
     }
     return kExitOk;

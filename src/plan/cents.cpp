@@ -2,6 +2,7 @@
 
 #include <gmp.h>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -13,6 +14,8 @@ Decimal shortestDecimal(double value) {
     char text[32];
     const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
     Decimal decimal;
+    decimal.value = value;
+    decimal.percent = value / 100;
     int fractionDigits = 0;
     bool inFraction = false;
     const char* at = text;
@@ -61,12 +64,16 @@ double halfUpLarge(double balance, const Decimal& percent, Ratio share, int tens
     return result;
 }
 
-// 10^n, if 128 bits hold it.
+// 10^n, if 128 bits hold it: up to 10^38.
 bool powerOfTen(int n, Wide& power) {
-    power = 1;
-    for (int i = 0; i < n; ++i) {
-        if (__builtin_mul_overflow(power, Wide(10), &power)) return false;
-    }
+    static constexpr auto kPowers = [] {
+        std::array<Wide, 39> powers{};
+        powers[0] = 1;
+        for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+        return powers;
+    }();
+    if (n < 0 || n >= static_cast<int>(kPowers.size())) return false;
+    power = kPowers[static_cast<std::size_t>(n)];
     return true;
 }
 
@@ -82,8 +89,8 @@ double centsOf(double amount) {
     return static_cast<double>(halfUp(decimal.digits, power));
 }
 
-double interestCents(double balance, const Decimal& percent, Ratio share) {
-    // balance × digits × 10^exponent / 100 × num / den.
+double exactInterestCents(double balance, const Decimal& percent, Ratio share) {
+    // balance × digits × 10^exponent / 100 × num / den, in whole numbers.
     const int tens = percent.exponent - 2;
     Wide numerator = 0;
     Wide denominator = static_cast<Wide>(share.den);

@@ -1,7 +1,9 @@
 #include "plan/payment_dates.h"
 
 #include <QString>
+#include <algorithm>
 #include <cctype>
+#include <chrono>
 
 namespace brisanel::plan {
 
@@ -37,34 +39,77 @@ std::string isoDate(QDate date) {
     return date.toString(Qt::ISODate).toStdString();
 }
 
-QDate paymentDate(QDate first, Frequency frequency, int periods) {
-    switch (frequency) {
-        case Frequency::Weekly:
-            return first.addDays(7LL * periods);
-        case Frequency::Fortnightly:
-            return first.addDays(14LL * periods);
-        case Frequency::Monthly:
-        case Frequency::Quarterly:
-            break;
-    }
-    const int months = periods * (frequency == Frequency::Quarterly ? 3 : 1);
-    // addMonths keeps the day, or takes the month's last day when the month is shorter.
-    const QDate moved = first.addMonths(months);
-    if (first.day() != first.daysInMonth()) return moved;
-    return QDate(moved.year(), moved.month(), moved.daysInMonth());
+namespace {
+
+// QDate counts Julian days; <chrono> counts days from 1970-01-01, Julian day 2440588. The chrono
+// calendar works out a year, month and day in a few integer steps, where each of QDate's
+// day(), month() and year() converts the whole date again.
+constexpr qint64 kUnixEpoch = 2440588;
+
+std::chrono::year_month_day civil(QDate date) {
+    return std::chrono::sys_days(std::chrono::days(date.toJulianDay() - kUnixEpoch));
 }
 
-Ratio yearShare(DayCount dayCount, QDate from, QDate to) {
+QDate fromCivil(std::chrono::year_month_day date) {
+    return QDate::fromJulianDay(std::chrono::sys_days(date).time_since_epoch().count() +
+                                kUnixEpoch);
+}
+
+}  // namespace
+
+namespace {
+
+// The payment dates counted from the first, with its calendar date worked out once.
+class PaymentCalendar {
+public:
+    PaymentCalendar(QDate first, Frequency frequency)
+        : first_(first), frequency_(frequency), start_(civil(first)) {
+        using namespace std::chrono;
+        monthEnd_ = start_.day() ==
+                    year_month_day_last(start_.year(), month_day_last(start_.month())).day();
+    }
+
+    QDate date(int periods) const {
+        switch (frequency_) {
+            case Frequency::Weekly:
+                return first_.addDays(7LL * periods);
+            case Frequency::Fortnightly:
+                return first_.addDays(14LL * periods);
+            case Frequency::Monthly:
+            case Frequency::Quarterly:
+                break;
+        }
+        using namespace std::chrono;
+        const int count = periods * (frequency_ == Frequency::Quarterly ? 3 : 1);
+        const year_month moved = year_month(start_.year(), start_.month()) + months(count);
+        const day last = year_month_day_last(moved.year(), month_day_last(moved.month())).day();
+        // The same day of the month, or the month's last day when the month is shorter or when
+        // the first date is the last day of its month.
+        const day kept = monthEnd_ || start_.day() > last ? last : start_.day();
+        return fromCivil(year_month_day(moved.year(), moved.month(), kept));
+    }
+
+private:
+    QDate first_;
+    Frequency frequency_;
+    std::chrono::year_month_day start_;
+    bool monthEnd_ = false;
+};
+
+Ratio shareBetween(DayCount dayCount, QDate from, QDate to,
+                   const std::chrono::year_month_day& start,
+                   const std::chrono::year_month_day& end) {
     const std::int64_t days = from.daysTo(to);
     switch (dayCount) {
         case DayCount::Thirty360: {
-            int d1 = from.day();
-            int d2 = to.day();
+            int d1 = static_cast<int>(unsigned(start.day()));
+            int d2 = static_cast<int>(unsigned(end.day()));
             if (d1 == 31) d1 = 30;
             if (d2 == 31 && d1 == 30) d2 = 30;
-            return {
-                360LL * (to.year() - from.year()) + 30LL * (to.month() - from.month()) + (d2 - d1),
-                360};
+            const int years = int(end.year()) - int(start.year());
+            const int months =
+                static_cast<int>(unsigned(end.month())) - static_cast<int>(unsigned(start.month()));
+            return {360LL * years + 30LL * months + (d2 - d1), 360};
         }
         case DayCount::Actual365:
             return {days, 365};
@@ -73,11 +118,12 @@ Ratio yearShare(DayCount dayCount, QDate from, QDate to) {
         case DayCount::ActualActual: {
             // Split at each 1 January between the two dates: leap days / 366 + others / 365.
             std::int64_t leapDays = 0;
-            for (QDate start = from; start < to;) {
-                const QDate newYear(start.year() + 1, 1, 1);
-                const QDate end = newYear < to ? newYear : to;
-                if (QDate::isLeapYear(start.year())) leapDays += start.daysTo(end);
-                start = end;
+            QDate open = from;
+            for (int year = int(start.year()); open < to; ++year) {
+                const QDate close =
+                    year < int(end.year()) ? fromCivil(std::chrono::year(year + 1) / 1 / 1) : to;
+                if (QDate::isLeapYear(year)) leapDays += open.daysTo(close);
+                open = close;
             }
             return {leapDays * 365 + (days - leapDays) * 366, 365 * 366};
         }
@@ -85,6 +131,37 @@ Ratio yearShare(DayCount dayCount, QDate from, QDate to) {
             break;
     }
     return {0, 1};
+}
+
+}  // namespace
+
+QDate paymentDate(QDate first, Frequency frequency, int periods) {
+    return PaymentCalendar(first, frequency).date(periods);
+}
+
+std::vector<QDate> paymentDates(QDate first, Frequency frequency, int from, int to) {
+    const PaymentCalendar calendar(first, frequency);
+    std::vector<QDate> dates;
+    dates.reserve(static_cast<std::size_t>(std::max(to - from + 1, 0)));
+    for (int periods = from; periods <= to; ++periods) dates.push_back(calendar.date(periods));
+    return dates;
+}
+
+Ratio yearShare(DayCount dayCount, QDate from, QDate to) {
+    return shareBetween(dayCount, from, to, civil(from), civil(to));
+}
+
+std::vector<Ratio> yearShares(DayCount dayCount, std::span<const QDate> dates) {
+    std::vector<Ratio> shares;
+    if (dates.empty()) return shares;
+    shares.reserve(dates.size() - 1);
+    std::chrono::year_month_day start = civil(dates.front());
+    for (std::size_t i = 1; i < dates.size(); ++i) {
+        const std::chrono::year_month_day end = civil(dates[i]);
+        shares.push_back(shareBetween(dayCount, dates[i - 1], dates[i], start, end));
+        start = end;
+    }
+    return shares;
 }
 
 }  // namespace brisanel::plan

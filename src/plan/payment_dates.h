@@ -2,8 +2,10 @@
 
 #include <QDate>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "plan/cents.h"
 
@@ -61,10 +63,16 @@ std::string isoDate(QDate date);
 /// days a period.
 QDate paymentDate(QDate first, Frequency frequency, int periods);
 
+/// The dates from..to periods after `first`, as paymentDate() gives each.
+std::vector<QDate> paymentDates(QDate first, Frequency frequency, int from, int to);
+
 /// The share of a year from `from` to `to` under a day count other than Periodic, exactly: 30/360
 /// with its end-of-month rules, the actual days over 365 or 360, or actual/actual, the days in
 /// leap years over 366 plus the others over 365.
 Ratio yearShare(DayCount dayCount, QDate from, QDate to);
+
+/// The shares of the periods between each two dates in a row.
+std::vector<Ratio> yearShares(DayCount dayCount, std::span<const QDate> dates);
 
 /// The same share as a double.
 inline double yearFraction(DayCount dayCount, QDate from, QDate to) {

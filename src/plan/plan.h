@@ -144,6 +144,7 @@ struct PlanResult {
     int perYear = 12;    ///< payment periods a year
     Frequency frequency = Frequency::Monthly;
     YearStart years = {};  ///< how the yearly summary counts years, as the plan asks
+    bool cents = false;    ///< every amount is whole cents
     Run base;              ///< the same loan with no events
     Run plan;
     int monthsSaved = 0;       ///< base months - plan months: negative when the plan runs longer

@@ -1,5 +1,6 @@
 #include "plan/year_summary.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace brisanel::plan {
@@ -23,9 +24,24 @@ std::string labelOf(int year, const YearStart& start) {
 
 }  // namespace
 
-YearRows yearSummary(std::span<const PlanRow> rows, int firstMonth, int perYear, YearStart start) {
+YearRows yearSummary(std::span<const PlanRow> rows, int firstMonth, int perYear, YearStart start,
+                     bool inCents) {
     YearRows years;
     double cumulative = 0;
+    // Amounts of whole cents are added as whole numbers of cents, which never round: each sum
+    // kept in cents beside its double, the sum's hundredth.
+    struct Cents {
+        long long instalments = 0, extras = 0, interest = 0, principal = 0;
+    } sums;
+    long long cumulativeCents = 0;
+    const auto add = [inCents](double& sum, long long& whole, double amount) {
+        if (!inCents) {
+            sum += amount;
+            return;
+        }
+        whole += std::llround(amount * 100);
+        sum = static_cast<double>(whole) / 100;
+    };
     for (std::size_t index = 0; index < rows.size(); ++index) {
         const PlanRow& row = rows[index];
         const int year = start.kind == YearStart::Kind::Loan
@@ -38,20 +54,26 @@ YearRows yearSummary(std::span<const PlanRow> rows, int firstMonth, int perYear,
             opened.firstMonth = row.month;
             opened.firstDate = row.date;
             opened.firstRow = index;
+            sums = {};
         }
         YearRow& current = years.back();
         current.lastMonth = row.month;
         current.lastDate = row.date;
         ++current.rowCount;
-        current.instalments += row.instalment;
-        current.extras += row.extra;
-        current.interest += row.interest;
-        current.principalRepaid += row.principalRepaid;
+        add(current.instalments, sums.instalments, row.instalment);
+        add(current.extras, sums.extras, row.extra);
+        add(current.interest, sums.interest, row.interest);
+        add(current.principalRepaid, sums.principal, row.principalRepaid);
         current.closingBalance = row.closingBalance;
-        cumulative += row.interest;
+        add(cumulative, cumulativeCents, row.interest);
         current.cumulativeInterest = cumulative;
     }
     return years;
+}
+
+YearRows yearSummary(const PlanResult& result) {
+    return yearSummary(result.plan.rows, result.firstMonth, result.perYear, result.years,
+                       result.cents);
 }
 
 }  // namespace brisanel::plan

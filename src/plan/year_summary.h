@@ -36,7 +36,12 @@ using YearRows = std::vector<YearRow>;
 
 /// The plan's periods added up by year: loan years of `perYear` periods counted from the first
 /// instalment, or calendar or fiscal years by the rows' dates (which they must have).
+/// With `inCents` the rows' amounts are whole cents and the years' sums are added up in cents,
+/// so that they too are whole cents and add up to the plan's totals exactly.
 YearRows yearSummary(std::span<const PlanRow> rows, int firstMonth, int perYear = 12,
-                     YearStart start = {});
+                     YearStart start = {}, bool inCents = false);
+
+/// The plan's years as the plan counts them.
+YearRows yearSummary(const PlanResult& result);
 
 }  // namespace brisanel::plan

@@ -546,7 +546,7 @@ void PlannerWindow::recompute() {
 
 void PlannerWindow::showResult(plan::PlanResult result, std::optional<int> finishBy) {
     result_ = std::make_shared<const plan::PlanResult>(std::move(result));
-    years_ = plan::yearSummary(result_->plan.rows, result_->firstMonth);
+    years_ = plan::yearSummary(*result_);
     showFigures(result_.get());
     showCharts();
     showYears();
