@@ -22,7 +22,7 @@ echo "package: $(basename "$deb")"
 
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libgmp10 libc6 qt6-qpa-plugins; do
     grep -qw "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
 

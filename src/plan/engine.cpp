@@ -37,8 +37,8 @@ double annuity(double balance, double rate, double months) {
 }  // namespace
 
 EventCalendar::EventCalendar(const std::vector<Event>& events, int firstMonth, int perYear,
-                             std::vector<Ratio> shares, bool cents)
-    : extras_(kMonthLimit, 0.0), rates_(kMonthLimit, std::nan("")), shares_(std::move(shares)) {
+                             std::span<const Ratio> shares, bool cents)
+    : extras_(kMonthLimit, 0.0), rates_(kMonthLimit, std::nan("")), shares_(shares) {
     const int lastMonth = firstMonth + kMonthLimit - 1;
     for (const Event& event : events) {
         const int month = event.month.value_or(firstMonth);
@@ -145,6 +145,8 @@ Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy,
     const int interestOnly = loan.interestOnly;
     // The term's last period: it pays the balloon, and in cents takes up what is left.
     const int termEnd = loan.term ? loan.firstMonth + *loan.term - 1 : 0;
+    long long interestSum = 0;
+    long long paidSum = 0;
 
     for (int index = 0; index < kMonthLimit; ++index) {
         const int month = loan.firstMonth + index;
@@ -197,8 +199,14 @@ Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy,
         ++totals.months;
         totals.endMonth = month;
         totals.lastInstalment = paid;
-        totals.interest += interest;
-        totals.paid += paid + extraPaid;
+        if (loan.cents) {
+            // Whole numbers of cents, added without rounding however large the sums grow.
+            interestSum += static_cast<long long>(interest);
+            paidSum += static_cast<long long>(paid) + static_cast<long long>(extraPaid);
+        } else {
+            totals.interest += interest;
+            totals.paid += paid + extraPaid;
+        }
         if (keepRows) {
             run.rows.push_back({month, balance, interest, paid, extraPaid,
                                 paid + extraPaid - interest, closing, annualRate});
@@ -214,7 +222,11 @@ Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy,
         }
         balance = closing;
     }
-    if (loan.cents) inUnits(run);
+    if (loan.cents) {
+        totals.interest = static_cast<double>(interestSum);
+        totals.paid = static_cast<double>(paidSum);
+        inUnits(run);
+    }
     return run;
 }
 
@@ -629,7 +641,7 @@ void compute(const PlanInputs& inputs, PlanOutcome& out) {
     const EventCalendar none({}, first, loan->perYear, shares);
     result.base = runLoan(*loan, none, inputs.policy, 0, 0, true);
     const int baseEnd = result.base.totals.endMonth;
-    const EventCalendar calendar(events, first, loan->perYear, std::move(shares), loan->cents);
+    const EventCalendar calendar(events, first, loan->perYear, shares, loan->cents);
     result.plan = runLoan(*loan, calendar, inputs.policy, baseEnd, 0, true);
     if (dated) {
         for (Run* run : {&result.base, &result.plan}) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -68,10 +69,11 @@ double periodInterest(const LoanStart& loan, double balance, double annualRate, 
 class EventCalendar {
 public:
     /// `shares`, when given, holds each instalment period's share of a year from the first on,
-    /// as its day count measures it; without it each period's interest is the period's rate.
+    /// as its day count measures it; without it each period's interest is the period's rate. The
+    /// calendar refers to them, so they must outlive it (a plan's base and plan share them).
     /// With `cents` each extra is rounded to the cent and kept in cents.
     EventCalendar(const std::vector<Event>& events, int firstMonth, int perYear = 12,
-                  std::vector<Ratio> shares = {}, bool cents = false);
+                  std::span<const Ratio> shares = {}, bool cents = false);
     /// By the month's place: 0 for the first instalment month.
     double extra(int index) const { return extras_[index]; }
     /// NaN when the rate does not change.
@@ -84,7 +86,7 @@ public:
 private:
     std::vector<double> extras_;
     std::vector<double> rates_;
-    std::vector<Ratio> shares_;
+    std::span<const Ratio> shares_;
 };
 
 /// The dates of a plan's periods, period 0 (the loan date) to the month limit's, and the share of
