@@ -7,6 +7,7 @@
 #include <cctype>
 #include <utility>
 
+#include "plan/cost.h"
 #include "plan/payment_dates.h"
 #include "plan/words.h"
 #include "plan/year_summary.h"
@@ -27,6 +28,11 @@ constexpr OptionDefinition kHelp{"help", "", "", false, "show this help"};
 
 constexpr OptionDefinition kStartAfter{"start-after", "MONTHS", "0", false,
                                        "repayment starts after this many whole months"};
+
+constexpr OptionDefinition kApr{
+    "apr", "METHOD", "", false,
+    "eu (the default: the EU and UK effective annual rate, one decimal) or us (Regulation Z, "
+    "the actuarial rate, two decimals)"};
 
 std::vector<CommandDefinition> buildDefinitions() {
     return {
@@ -143,6 +149,18 @@ std::vector<CommandDefinition> buildDefinitions() {
               "show the extra per month, in whole cents, that ends the loan by MONTH"},
              {"schedule", "", "", false, "add one row per month"},
              {"by-year", "", "", false, "add one row per loan year"},
+             {"fee", "AMOUNT|P%", "", false,
+              "a fee paid at signing out of the borrower's pocket: an amount, or a percentage of "
+              "the principal (2%)"},
+             {"financed-fee", "AMOUNT|P%", "", false,
+              "a fee added to the loan: the plan runs on the principal and the fee"},
+             {"per-payment-fee", "AMOUNT", "", false,
+              "added to every instalment (an account fee, compulsory insurance)"},
+             {"yearly-fee", "AMOUNT", "", false,
+              "added to the first instalment and to every year's first after it"},
+             {"exit-fee", "AMOUNT", "", false, "added to the last payment"},
+             kApr,
+             {"name", "TEXT", "", false, "the offer's name, kept in the plan file for compare"},
              {"plan", "FILE", "", false,
               "start from a plan file (JSON); the options given add to it or override it"},
              {"write-plan", "FILE", "", false,
@@ -151,6 +169,27 @@ std::vector<CommandDefinition> buildDefinitions() {
              {"format", "FORMAT", "text", false,
               "text (the figures side by side, amounts with two decimals), csv or json (full "
               "precision)"},
+             kHelp,
+         }},
+        {Command::Apr,
+         "apr",
+         "The APR of payments as an offer states them: an advance, a fee and equal payments.",
+         {
+             {"advance", "AMOUNT", "", true, "the credit the borrower is paid"},
+             {"fee", "AMOUNT", "", false, "paid at signing out of the advance (0 when left out)"},
+             {"payment", "AMOUNT", "", true, "each payment"},
+             {"count", "N", "", true, "how many payments"},
+             {"first-amount", "AMOUNT", "", false, "the first payment, when it differs"},
+             {"final", "AMOUNT", "", false, "the last payment, when it differs"},
+             {"frequency", "FREQUENCY", "", false,
+              "monthly (the default), fortnightly, weekly or quarterly"},
+             {"start-after", "PERIODS", "0", false,
+              "whole periods before the first payment's period"},
+             {"loan-date", "DATE", "", false, "the day the credit is paid out (YYYY-MM-DD)"},
+             {"first-payment", "DATE", "", false,
+              "the first payment's date; the others follow at the frequency"},
+             kApr,
+             kFormat,
              kHelp,
          }},
     };
@@ -192,6 +231,7 @@ std::string refusedChoice(const std::string& option, const std::string& value) {
     if (option == "keep") known = plan::policyNamed(value) != nullptr;
     if (option == "frequency") known = plan::named(plan::kFrequencies, value) != nullptr;
     if (option == "day-count") known = plan::named(plan::kDayCounts, value) != nullptr;
+    if (option == "apr") known = plan::methodNamed(value).has_value();
     if (option == "rounding") known = plan::named(plan::kRoundings, value) != nullptr;
     if (option == "round-instalment") known = plan::named(plan::kInstalmentRules, value) != nullptr;
     if (option == "year-start") known = plan::readYearStart(value).has_value();
@@ -315,6 +355,10 @@ ParsedCommandLine parseOptions(const CommandDefinition& definition,
     if (request.has("accelerated") && request.has("payments")) {
         return UsageError{"--accelerated takes the term in months: give --months",
                           definition.command};
+    }
+    if (request.has("loan-date") != request.has("first-payment") &&
+        definition.command == Command::Apr) {
+        return UsageError{"--loan-date and --first-payment go together", definition.command};
     }
     if (request.has("round-instalment") && request.value("rounding") != "cent") {
         return UsageError{"--round-instalment needs --rounding cent", definition.command};

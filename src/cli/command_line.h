@@ -14,7 +14,7 @@
 // named after the panel's boxes.
 namespace brisanel::cli {
 
-enum class Command { Interest, Emi, Recovery, Rate, Plan };
+enum class Command { Interest, Emi, Recovery, Rate, Plan, Apr };
 enum class Format { Text, Csv, Json };
 
 /// One option of a subcommand, as parsed and as the help lists it.

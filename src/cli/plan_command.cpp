@@ -8,10 +8,12 @@
 #include <ostream>
 #include <variant>
 
+#include "cli/cost_output.h"
 #include "cli/output.h"
 #include "cli/run.h"
 #include "numeric/number_rules.h"
 #include "plan/month_number.h"
+#include "plan/offer.h"
 #include "plan/payment_dates.h"
 #include "plan/plan.h"
 #include "plan/plan_file.h"
@@ -147,6 +149,25 @@ plan::PlanInputs specOf(const Request& request) {
                             " needs --first-payment"};
         }
     }
+    // The fees and the offer's name.
+    plan::Fees& fees = inputs.fees;
+    for (const auto& [option, fee] :
+         {std::pair{"fee", &fees.upfront}, std::pair{"financed-fee", &fees.financed}}) {
+        if (!request.has(option)) continue;
+        auto read = readFee(option, request.value(option), true);
+        if (auto* message = std::get_if<std::string>(&read)) throw Malformed{*message};
+        const plan::FeeAmount amount = std::get<plan::FeeAmount>(read);
+        *fee = amount.value > 0 ? std::optional(amount) : std::nullopt;
+    }
+    for (const auto& [option, fee] :
+         {std::pair{"per-payment-fee", &fees.perPayment}, std::pair{"yearly-fee", &fees.yearly},
+          std::pair{"exit-fee", &fees.exit}}) {
+        if (!request.has(option)) continue;
+        auto read = readFee(option, request.value(option), false);
+        if (auto* message = std::get_if<std::string>(&read)) throw Malformed{*message};
+        *fee = std::get<plan::FeeAmount>(read).value;
+    }
+    if (request.has("name")) inputs.name = request.value("name");
     if (request.has("accelerated")) schedule.accelerated = true;
     if (request.has("rounding")) {
         schedule.rounding = plan::named(plan::kRoundings, request.value("rounding"))->rounding;
@@ -214,7 +235,8 @@ std::string captionOf(const plan::FigureRow& figure, plan::Frequency frequency) 
     return "End " + std::string(words.period);
 }
 
-void writeText(const plan::PlanResult& result, const Request& request, std::ostream& out) {
+void writeText(const plan::PlanResult& result, const Request& request,
+               const std::optional<plan::CreditCost>& cost, std::ostream& out) {
     const plan::Totals& base = result.base.totals;
     const plan::Totals& planned = result.plan.totals;
     const plan::Frequency frequency = result.frequency;
@@ -242,6 +264,10 @@ void writeText(const plan::PlanResult& result, const Request& request, std::ostr
             << '\n';
     if (const auto warning = result.warning()) out << "Warning: " << *warning << '\n';
     for (const std::string& note : result.unreached()) out << "Note: " << note << '\n';
+    if (cost) {
+        out << '\n';
+        writeCostText(*cost, out);
+    }
     if (request.details) {
         std::vector<int> widths{6, 14, 12, 12, 12, 12, 14, 7};
         std::vector<std::string> header{std::string(words.period),
@@ -294,7 +320,8 @@ std::pair<std::vector<std::string>, saving::TextRows> rowTexts(const plan::PlanR
     return {plan::yearColumns(withDates), plan::yearTexts(yearsOf(result), withDates)};
 }
 
-void writeCsv(const plan::PlanResult& result, const Request& request, std::ostream& out) {
+void writeCsv(const plan::PlanResult& result, const Request& request,
+              const std::optional<plan::CreditCost>& cost, std::ostream& out) {
     if (request.details || request.byYear) {
         const auto [columns, texts] = rowTexts(result, request);
         out << csvTable(columns, texts);
@@ -313,6 +340,10 @@ void writeCsv(const plan::PlanResult& result, const Request& request, std::ostre
     if (result.extraNeeded) {
         names.emplace_back("extra_needed");
         values.push_back(fullPrecision(*result.extraNeeded));
+    }
+    if (cost) {
+        for (std::string& column : costColumns()) names.push_back(std::move(column));
+        for (std::string& text : costTexts(*cost)) values.push_back(std::move(text));
     }
     out << csvRecord(names) << csvRecord(values);
 }
@@ -334,7 +365,8 @@ bool textColumn(std::string_view column) {
     return column == "date" || column == "label" || column == "first_date" || column == "last_date";
 }
 
-void writeJson(const plan::PlanResult& result, const Request& request, std::ostream& out) {
+void writeJson(const plan::PlanResult& result, const Request& request,
+               const std::optional<plan::CreditCost>& cost, std::ostream& out) {
     const bool withDates = dated(result);
     const plan::Frequency frequency = result.frequency;
     out << "{\n  \"command\": \"plan\",";
@@ -347,6 +379,7 @@ void writeJson(const plan::PlanResult& result, const Request& request, std::ostr
         << jsonObject({{"months", std::to_string(result.monthsSaved)},
                        {"interest", fullPrecision(result.interestSaved)}});
     if (result.extraNeeded) out << ",\n  \"extra_needed\": " << fullPrecision(*result.extraNeeded);
+    if (cost) out << ",\n  \"cost\": " << costJson(*cost);
     if (const auto warning = result.warning()) out << ",\n  \"warning\": " << jsonString(*warning);
     if (const std::vector<std::string> notes = result.unreached(); !notes.empty()) {
         out << ",\n  \"notes\": [";
@@ -388,15 +421,21 @@ int runPlan(const Request& request, std::ostream& out, std::ostream& err) {
         return outcome.ending == calc::Ending::Refused ? kExitRefused : kExitFailed;
     }
     const plan::PlanResult& result = *outcome.result;
+    // The cost of credit when there are fees or a method is asked for.
+    std::optional<plan::CreditCost> cost;
+    if (inputs.fees.any() || request.has("apr")) {
+        const auto method = plan::methodNamed(request.value("apr")).value_or(plan::AprMethod::Eu);
+        cost = plan::planCost(inputs, result, method);
+    }
     switch (request.format) {
         case Format::Text:
-            writeText(result, request, out);
+            writeText(result, request, cost, out);
             break;
         case Format::Csv:
-            writeCsv(result, request, out);
+            writeCsv(result, request, cost, out);
             break;
         case Format::Json:
-            writeJson(result, request, out);
+            writeJson(result, request, cost, out);
             break;
     }
     out.flush();

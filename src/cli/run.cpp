@@ -9,6 +9,7 @@
 #include "calc/interest.h"
 #include "calc/rate_finder.h"
 #include "calc/recovery.h"
+#include "cli/apr_command.h"
 #include "cli/help.h"
 #include "cli/output.h"
 #include "cli/plan_command.h"
@@ -190,7 +191,8 @@ Outcome reportOf(const Request& request) {
         case Command::Rate:
             return rateReport(request);
         case Command::Plan:
-            break;  // run by runPlan
+        case Command::Apr:
+            break;  // run by runPlan and runApr
     }
     return Stop{"unknown command", kExitRefused};
 }
@@ -272,6 +274,7 @@ int save(const Report& report, const std::string& typedName, bool force, std::os
 
 int run(const Request& request, std::ostream& out, std::ostream& err) {
     if (request.command == Command::Plan) return runPlan(request, out, err);
+    if (request.command == Command::Apr) return runApr(request, out, err);
     const Outcome outcome = reportOf(request);
     if (const Stop* stop = std::get_if<Stop>(&outcome)) {
         complain(err, stop->message);

@@ -2,13 +2,20 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 
 namespace brisanel::saving {
 
 std::string fullPrecision(double value) {
     if (value == 0) return "0";
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    // Amounts as people write them (200000, not the shorter 2e+05), with every digit that reads
+    // back as the same double; only the very large and very small take an exponent.
+    std::array<char, 400> buffer{};
+    const double size = std::abs(value);
+    const auto result = size >= 1e-5 && size < 1e21
+                            ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::fixed)
+                            : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return std::string(buffer.data(), result.ptr);
 }
 

@@ -13,7 +13,8 @@
 namespace brisanel::saving {
 
 /// The shortest decimal text that reads back as exactly this value ("0.1", "1328.125",
-/// "1e+300"); zero of either sign is "0".
+/// "200000"), written without an exponent from 1e-5 up to 1e21 ("1e+300" beyond); zero of
+/// either sign is "0".
 std::string fullPrecision(double value);
 
 /// One CSV record: fields joined by commas, a field quoted (with its quotes doubled) when it holds

@@ -31,7 +31,6 @@ struct Ratio {
     double real = 0;
 
     double value() const { return real; }
-    bool operator==(const Ratio& other) const { return num == other.num && den == other.den; }
 };
 
 /// A double as the shortest decimal text that reads back as it: digits × 10^exponent, so 4.1 is

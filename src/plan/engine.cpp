@@ -9,6 +9,7 @@
 #include "calc/messages.h"
 #include "calc/recovery.h"
 #include "details/schedule.h"
+#include "export/table_csv.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/number_rules.h"
@@ -558,13 +559,43 @@ std::optional<std::string> layOnPeriods(Event& event, const PeriodDates& dates, 
     return std::nullopt;
 }
 
+// Checks the fees against the principal, and adds a financed fee to the loan, which then runs
+// on the principal and the fee.
+std::optional<std::string> feeRefusal(const Fees& fees, LoanTexts& loan) {
+    if (!fees.any() || !numeric::isNumeric(loan.principal)) return std::nullopt;
+    const double principal = numeric::readNumber(loan.principal);
+    if (!(principal > 0)) return std::nullopt;  // the panel's check refuses it
+    for (const auto& [fee, what] : {std::pair{&fees.upfront, "The fee at signing"},
+                                    std::pair{&fees.financed, "The financed fee"}}) {
+        if (!*fee) continue;
+        const double amount = (*fee)->of(principal);
+        if (!(amount > 0 && amount < principal)) {
+            return std::string(what) + " must be above 0 and less than the principal, " +
+                   twoDecimals(principal) + ".";
+        }
+    }
+    for (const auto& [amount, what] :
+         {std::pair{fees.perPayment, "The fee with each payment"},
+          std::pair{fees.yearly, "The yearly fee"}, std::pair{fees.exit, "The exit fee"}}) {
+        if (!(amount >= 0 && std::isfinite(amount))) {
+            return std::string(what) + " must be 0 or more.";
+        }
+    }
+    if (fees.financed) {
+        loan.principal = saving::fullPrecision(principal + fees.financed->of(principal));
+    }
+    return std::nullopt;
+}
+
 void compute(const PlanInputs& inputs, PlanOutcome& out) {
     const auto refuse = [&out](std::string message, calc::Ending ending = calc::Ending::Refused) {
         out.ending = ending;
         out.message = std::move(message);
     };
     const ScheduleOptions& options = inputs.schedule;
-    auto checked = checkLoan(inputs.loan, options);
+    LoanTexts borrowed = inputs.loan;
+    if (auto refusal = feeRefusal(inputs.fees, borrowed)) return refuse(*refusal);
+    auto checked = checkLoan(borrowed, options);
     if (auto* refusal = std::get_if<LoanRefusal>(&checked)) {
         return refuse(std::move(refusal->message), refusal->ending);
     }
@@ -638,6 +669,7 @@ void compute(const PlanInputs& inputs, PlanOutcome& out) {
     result.frequency = options.frequency;
     result.years = options.years;
     result.cents = loan->cents;
+    if (dated) result.loanDate = dates.dates.front();
     const EventCalendar none({}, first, loan->perYear, shares);
     result.base = runLoan(*loan, none, inputs.policy, 0, 0, true);
     const int baseEnd = result.base.totals.endMonth;

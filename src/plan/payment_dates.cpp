@@ -63,11 +63,10 @@ namespace {
 class PaymentCalendar {
 public:
     PaymentCalendar(QDate first, Frequency frequency)
-        : first_(first), frequency_(frequency), start_(civil(first)) {
-        using namespace std::chrono;
-        monthEnd_ = start_.day() ==
-                    year_month_day_last(start_.year(), month_day_last(start_.month())).day();
-    }
+        : first_(first),
+          frequency_(frequency),
+          start_(civil(first)),
+          monthEnd_(isMonthEnd(start_)) {}
 
     QDate date(int periods) const {
         switch (frequency_) {
@@ -93,7 +92,12 @@ private:
     QDate first_;
     Frequency frequency_;
     std::chrono::year_month_day start_;
-    bool monthEnd_ = false;
+    bool monthEnd_;
+
+    static bool isMonthEnd(std::chrono::year_month_day date) {
+        using namespace std::chrono;
+        return date.day() == year_month_day_last(date.year(), month_day_last(date.month())).day();
+    }
 };
 
 Ratio shareBetween(DayCount dayCount, QDate from, QDate to,

@@ -9,6 +9,7 @@
 
 #include "calc/outcome.h"
 #include "plan/cents.h"
+#include "plan/cost.h"
 #include "plan/payment_dates.h"
 
 // The loan planner: a loan as the "Find EMI" or "Recovery Months" panel reads it, plus extra
@@ -79,6 +80,8 @@ struct PlanInputs {
     std::optional<int> finishBy = std::nullopt;  ///< a period to be clear by: the extra it needs
     ScheduleOptions schedule = {};
     std::optional<QDate> finishByDate = std::nullopt;  ///< the last period paid by then, instead
+    Fees fees = {};         ///< what the lender charges beside the interest
+    std::string name = {};  ///< the offer's name, when plans are compared
 
     bool operator==(const PlanInputs&) const = default;
 };
@@ -145,6 +148,7 @@ struct PlanResult {
     Frequency frequency = Frequency::Monthly;
     YearStart years = {};  ///< how the yearly summary counts years, as the plan asks
     bool cents = false;    ///< every amount is whole cents
+    QDate loanDate = {};   ///< period 0's date, when the plan has dates
     Run base;              ///< the same loan with no events
     Run plan;
     int monthsSaved = 0;       ///< base months - plan months: negative when the plan runs longer

@@ -125,6 +125,28 @@ public:
         return date;
     }
 
+    // A fee: an amount, or a percentage of the principal as a text ("2%"); 0 is no fee.
+    std::optional<FeeAmount> optionalFee(const char* name) {
+        const auto value = take(name);
+        if (!value) return std::nullopt;
+        FeeAmount fee;
+        if (value->isString()) {
+            QString percent = value->toString().trimmed();
+            bool read = percent.endsWith(u'%');
+            percent.chop(1);
+            fee.value = percent.toDouble(&read);
+            fee.percent = true;
+            if (!read || !std::isfinite(fee.value)) {
+                refuse(placeOf(name), "must be an amount or a percentage (\"2%\")");
+            }
+        } else {
+            fee.value = number(name, *value);
+        }
+        if (fee.value < 0) refuse(placeOf(name), "must be 0 or more");
+        if (fee.value == 0) return std::nullopt;
+        return fee;
+    }
+
     // One of a table's words.
     template <typename Words>
     const typename Words::value_type& word(const char* name, const Words& table) {
@@ -267,6 +289,24 @@ PlanInputs readPlan(const QJsonDocument& document) {
         }
         schedule.finish();
     }
+    if (const auto name = version2 ? top.take("name") : std::nullopt) {
+        if (!name->isString()) refuse("name", "must be a text");
+        inputs.name = text(name->toString());
+    }
+    if (const auto given = version2 ? top.take("fees") : std::nullopt) {
+        Members fees(*given, "fees");
+        inputs.fees.upfront = fees.optionalFee("upfront");
+        inputs.fees.financed = fees.optionalFee("financed");
+        for (const auto& [name, amount] :
+             {std::pair{"per_payment", &inputs.fees.perPayment},
+              std::pair{"yearly", &inputs.fees.yearly}, std::pair{"exit", &inputs.fees.exit}}) {
+            if (const auto value = fees.take(name)) {
+                *amount = fees.number(name, *value);
+                if (*amount < 0) refuse(fees.placeOf(name), "must be 0 or more");
+            }
+        }
+        fees.finish();
+    }
     const int firstMonth = readLoan(top.require("loan"), inputs.loan, inputs.schedule);
     if (top.has("policy")) inputs.policy = top.word("policy", kPolicies).policy;
     if (const auto events = top.take("events")) {
@@ -334,9 +374,10 @@ std::variant<PlanInputs, PlanFileError> parsePlanFile(const QByteArray& contents
 }
 
 bool needsVersion2(const PlanInputs& inputs) {
-    return inputs.schedule != ScheduleOptions{} || inputs.finishByDate ||
-           std::ranges::any_of(inputs.events,
-                               [](const Event& event) { return event.date || event.untilDate; });
+    return inputs.schedule != ScheduleOptions{} || inputs.finishByDate || inputs.fees.any() ||
+           !inputs.name.empty() || std::ranges::any_of(inputs.events, [](const Event& event) {
+               return event.date || event.untilDate;
+           });
 }
 
 QByteArray planFileContents(const PlanInputs& inputs) {
@@ -405,6 +446,25 @@ QByteArray planFileContents(const PlanInputs& inputs) {
             schedule.insert("years", QString::fromStdString(yearStartText(options.years)));
         }
         top.insert("schedule", schedule);
+        if (!inputs.name.empty()) top.insert("name", QString::fromStdString(inputs.name));
+        if (inputs.fees.any()) {
+            const Fees& fees = inputs.fees;
+            QJsonObject object;
+            for (const auto& [name, fee] :
+                 {std::pair{"upfront", &fees.upfront}, std::pair{"financed", &fees.financed}}) {
+                if (!*fee) continue;
+                object.insert(name, (*fee)->percent
+                                        ? QJsonValue(QString::fromStdString(
+                                              saving::fullPrecision((*fee)->value) + "%"))
+                                        : QJsonValue((*fee)->value));
+            }
+            for (const auto& [name, amount] :
+                 {std::pair{"per_payment", fees.perPayment}, std::pair{"yearly", fees.yearly},
+                  std::pair{"exit", fees.exit}}) {
+                if (amount != 0) object.insert(name, amount);
+            }
+            top.insert("fees", object);
+        }
     }
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }

@@ -33,6 +33,10 @@
 //    "events": [{"kind": "lump", "amount": 5000, "month": "2028-03-15"}],
 //    "finish_by": "2035-12-31"}
 //
+// An offer adds its name and fees: "name": "Bank A", "fees": {"upfront": "2%", "financed": 500,
+// "per_payment": 5, "yearly": 25, "exit": 100} (an amount, or for "upfront" and "financed" a
+// percentage of the principal).
+//
 // Every member of "schedule" may be left out ("rounding" is "exact" or "cent", "years"
 // "loan", "calendar" or a fiscal year's first day). A plan that needs none of it is written as
 // version 1, which this program still reads as it always has.

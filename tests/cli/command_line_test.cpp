@@ -57,7 +57,13 @@ std::string usage(const std::string& command) {
          "[--balloon AMOUNT] [--interest-only PERIODS] [--year-start START] "
          "[--extra AMOUNT[@FROM[-TO]]] [--yearly AMOUNT@MONTH] [--lump AMOUNT@MONTH] "
          "[--rate-change RATE@MONTH] [--keep POLICY] [--finish-by MONTH] [--schedule] [--by-year] "
+         "[--fee AMOUNT|P%] [--financed-fee AMOUNT|P%] [--per-payment-fee AMOUNT] "
+         "[--yearly-fee AMOUNT] [--exit-fee AMOUNT] [--apr METHOD] [--name TEXT] "
          "[--plan FILE] [--write-plan FILE] [--format FORMAT]"},
+        {"apr",
+         "--advance AMOUNT [--fee AMOUNT] --payment AMOUNT --count N [--first-amount AMOUNT] "
+         "[--final AMOUNT] [--frequency FREQUENCY] [--start-after PERIODS] [--loan-date DATE] "
+         "[--first-payment DATE] [--apr METHOD] [--format FORMAT]"},
     };
     return "Usage: brisanel-calc " + command + " " + kOptions.at(command) + "\n";
 }
@@ -282,6 +288,53 @@ const std::vector<Case> kCases = {
      "brisanel-calc: The principal must be at most 10000000000000 in whole cents.\n"},
     {with(kPlan, {"--year-start", "calendar"}), 2,
      "brisanel-calc: --year-start calendar needs --first-payment\n"},
+    // The APR of an offer's payments: Regulation Z Appendix J's 5000 with 24 x 230, a first
+    // payment of 250; the Commission's 200 000 with 4000 at signing and 240 x 1432.86.
+    {{"apr", "--advance", "5000", "--payment", "230", "--count", "24", "--first-amount", "250",
+      "--apr", "us"},
+     0,
+     "",
+     "Total amount of credit: 5000.00\nTotal amount payable: 5540.00\n"
+     "Total cost of credit: 540.00\nAPR (US): 10.08 %\n"},
+    {{"apr", "--advance", "200000", "--fee", "4000", "--payment", "1432.86", "--count", "240",
+      "--format", "json"},
+     0,
+     "",
+     "{\n  \"command\": \"apr\",\n  \"cost\": {\"credit\": 200000, \"payable\": "
+     "347886.3999999979, \"cost_of_credit\": 147886.39999999793, \"apr\": 6.43441248879",
+     true},
+    {{"apr", "--advance", "1000", "--payment", "300", "--count", "3"},
+     0,
+     "",
+     "Total amount of credit: 1000.00\nTotal amount payable: 900.00\nTotal cost of credit: "
+     "-100.00\nAPR (EU/UK): none. The payments repay less than the credit: there is no APR.\n"},
+    {{"apr", "--advance", "1000", "--payment", "300", "--count", "0"},
+     2,
+     "brisanel-calc: --count 0: must be a whole number from 1 to 1800\n"},
+    {{"apr", "--advance", "1000", "--fee", "1000", "--payment", "300", "--count", "4"},
+     2,
+     "brisanel-calc: The fee must be less than the advance.\n"},
+    {{"apr", "--advance", "1000", "--payment", "300", "--count", "4", "--loan-date", "2027-02-01",
+      "--first-payment", "2027-01-01"},
+     2,
+     "brisanel-calc: The loan date must be before the first payment's date.\n"},
+    {{"apr", "--advance", "1000", "--payment", "300", "--count", "4", "--loan-date", "2027-02-01"},
+     2,
+     refused("apr", "--loan-date and --first-payment go together")},
+    // A plan's cost: 2 % at signing on the Commission's loan in whole cents.
+    {{"plan", "--principal", "200000", "--rate", "6", "--months", "240", "--fee", "2%",
+      "--rounding", "cent", "--format", "csv"},
+     0,
+     "",
+     "base_months,base_end_month,base_first_instalment,base_last_instalment,base_interest,"
+     "base_paid,plan_months,plan_end_month,plan_first_instalment,plan_last_instalment,"
+     "plan_interest,plan_paid,months_saved,interest_saved,credit,payable,cost_of_credit,apr,"
+     "apr_shown,method\r\n240,240,1432.86,1433.76,143887.3,343887.3,240,240,1432.86,1433.76,"
+     "143887.3,343887.3,0,0,200000,347887.3,147887.3,",
+     true},
+    {with(kPlan, {"--fee", "-5"}), 2,
+     "brisanel-calc: --fee -5: a fee must be above 0 (0 is no fee)\n"},
+    {with(kPlan, {"--apr", "uk"}), 2, refused("plan", "invalid value 'uk' for --apr")},
     // A loan its panel cannot repay is not planned either.
     {{"plan", "--principal", "1000", "--rate", "12", "--emi", "10"},
      3,

@@ -65,8 +65,11 @@ TEST(PlanFile, WhatIsWrittenReadsBackAsTheSamePlan) {
     cents.schedule.interestOnly = 6;
     cents.schedule.firstPayment = QDate(2027, 1, 31);
     cents.schedule.years = {YearStart::Kind::Fiscal, 4, 6};
+    cents.name = "Bank A";
+    cents.fees = {FeeAmount{2, true}, FeeAmount{500, false}, 5, 25, 100};
     const QByteArray centsFile = planFileContents(cents);
     EXPECT_TRUE(centsFile.contains("\"years\": \"04-06\"")) << centsFile.toStdString();
+    EXPECT_TRUE(centsFile.contains("\"upfront\": \"2%\"")) << centsFile.toStdString();
     EXPECT_EQ(std::get<PlanInputs>(parsePlanFile(centsFile)), cents);
 
     // A file holds the numbers the boxes read: a start box's 2.5 is month 2, as the panels round.
@@ -104,6 +107,10 @@ TEST(PlanFile, AFileWithAnythingWrongIsRefusedWithThePlaceAndTheProblem) {
         {R"({"brisanel_plan": 2, "schedule": {"balloon": 100}, "loan": {"principal": 1000, )"
          R"("rate": 12, "emi": 100}})",
          "schedule: A balloon needs a term, not an instalment."},
+        {R"({"brisanel_plan": 2, "fees": {"upfront": "two"}, )" + loan + "}",
+         "fees.upfront: must be an amount or a percentage (\"2%\")"},
+        {R"({"brisanel_plan": 2, "fees": {"upfront": "100%"}, )" + loan + "}",
+         "plan: The fee at signing must be above 0 and less than the principal, 5000.00."},
         {R"({"brisanel_plan": 1})", "loan: is missing"},
         {file(R"(, "colour": "red")"), "colour: is not a known field"},
         // The loan is checked by its panel's own checks, at the field each is about.

@@ -6,6 +6,7 @@
 
 #include "plan/cents.h"
 #include "plan/plan.h"
+#include "plan/year_summary.h"
 
 namespace brisanel::plan {
 namespace {
@@ -113,6 +114,14 @@ TEST(WholeCents, EveryRowAddsUpAndTheTermsLastPaymentTakesUpTheCents) {
     }
     EXPECT_EQ(shown(busy.plan.rows[3].extra), "33.33");
     EXPECT_EQ(busy.plan.totals.endMonth, 36);
+    // The years add up in cents to the totals, to the last cent: 12 x 308.77 in the first.
+    const YearRows years = yearSummary(down);
+    EXPECT_EQ(shown(years.front().instalments), "3705.24");
+    double interest = 0;
+    for (const YearRow& year : years) interest += year.interest;
+    EXPECT_EQ(shown(interest), shown(down.plan.totals.interest));
+    EXPECT_EQ(years.back().cumulativeInterest, down.plan.totals.interest);
+    EXPECT_EQ(shown(down.plan.totals.paid), shown(35 * 308.77 + 308.81));
 }
 
 TEST(LenderInstalments, ABalloonIsLeftByTheInstalmentAndPaidWithTheLast) {

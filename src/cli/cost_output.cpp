@@ -1,0 +1,76 @@
+#include "cli/cost_output.h"
+
+#include <cstdio>
+#include <ostream>
+
+#include "cli/output.h"
+#include "numeric/number_rules.h"
+
+namespace brisanel::cli {
+
+namespace {
+
+std::string twoDecimals(double value) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+std::string methodName(plan::AprMethod method) {
+    return method == plan::AprMethod::Us ? "US" : "EU/UK";
+}
+
+}  // namespace
+
+std::variant<plan::FeeAmount, std::string> readFee(std::string_view option, std::string_view text,
+                                                   bool percentAllowed) {
+    plan::FeeAmount fee;
+    std::string_view number = text;
+    if (percentAllowed && number.ends_with('%')) {
+        fee.percent = true;
+        number.remove_suffix(1);
+    }
+    const std::string where = "--" + std::string(option) + " " + std::string(text) + ": ";
+    if (!numeric::isNumeric(number)) {
+        return where + (percentAllowed ? "not an amount or a percentage (2%)" : "not an amount");
+    }
+    fee.value = numeric::readNumber(number);
+    if (!(fee.value >= 0)) return where + "a fee must be above 0 (0 is no fee)";
+    return fee;
+}
+
+void writeCostText(const plan::CreditCost& cost, std::ostream& out) {
+    out << "Total amount of credit: " << twoDecimals(cost.credit)
+        << "\nTotal amount payable: " << twoDecimals(cost.payable)
+        << "\nTotal cost of credit: " << twoDecimals(cost.costOfCredit) << "\nAPR ("
+        << methodName(cost.method) << "): "
+        << (cost.apr ? plan::shownApr(*cost.apr, cost.method) + " %" : "none. " + cost.noApr)
+        << '\n';
+}
+
+std::string costJson(const plan::CreditCost& cost) {
+    std::vector<std::pair<std::string, std::string>> members{
+        {"credit", fullPrecision(cost.credit)},
+        {"payable", fullPrecision(cost.payable)},
+        {"cost_of_credit", fullPrecision(cost.costOfCredit)},
+        {"apr", cost.apr ? fullPrecision(*cost.apr) : "null"},
+        {"apr_shown", cost.apr ? jsonString(plan::shownApr(*cost.apr, cost.method)) : "null"},
+        {"method", jsonString(plan::methodWord(cost.method))}};
+    if (!cost.apr) members.emplace_back("no_apr", jsonString(cost.noApr));
+    return jsonObject(members);
+}
+
+std::vector<std::string> costColumns() {
+    return {"credit", "payable", "cost_of_credit", "apr", "apr_shown", "method"};
+}
+
+std::vector<std::string> costTexts(const plan::CreditCost& cost) {
+    return {fullPrecision(cost.credit),
+            fullPrecision(cost.payable),
+            fullPrecision(cost.costOfCredit),
+            cost.apr ? fullPrecision(*cost.apr) : "",
+            cost.apr ? plan::shownApr(*cost.apr, cost.method) : "",
+            std::string(plan::methodWord(cost.method))};
+}
+
+}  // namespace brisanel::cli

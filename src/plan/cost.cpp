@@ -1,0 +1,182 @@
+#include "plan/cost.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace brisanel::plan {
+
+namespace {
+
+// Whether the year that ends on `date` (the day after the same date a year before, to it) holds
+// a 29 February.
+bool yearEndingHoldsLeapDay(QDate date) {
+    const QDate yearBefore = date.addYears(-1);
+    for (int year : {date.year() - 1, date.year()}) {
+        if (!QDate::isLeapYear(year)) continue;
+        const QDate leapDay(year, 2, 29);
+        if (yearBefore < leapDay && leapDay <= date) return true;
+    }
+    return false;
+}
+
+// The payments' times, each as whole periods and as the rest of a period or a year.
+struct Times {
+    std::vector<double> years;    // EU/UK: whole periods / f + days left / 365 or 366
+    std::vector<double> periods;  // US: whole unit periods
+    std::vector<double> rests;    // US: the days left as a fraction of a unit period
+};
+
+// The days of a US unit period, for the odd days: a month counts 30, a quarter 90.
+double unitDays(Frequency frequency) {
+    switch (frequency) {
+        case Frequency::Weekly:
+            return 7;
+        case Frequency::Fortnightly:
+            return 14;
+        case Frequency::Quarterly:
+            return 90;
+        case Frequency::Monthly:
+            break;
+    }
+    return 30;
+}
+
+Times timesOf(const CreditFlows& flows) {
+    Times times;
+    const double perYear = periodsPerYear(flows.frequency);
+    for (const CreditPayment& payment : flows.payments) {
+        const FlowTime time = flowTime(flows, payment);
+        times.years.push_back(time.periods / perYear + double(time.days) / time.yearDays);
+        times.periods.push_back(time.periods);
+        times.rests.push_back(time.days / unitDays(flows.frequency));
+    }
+    return times;
+}
+
+// The payments' worth at a rate less the advance, and its slope; the worth falls as the rate
+// grows.
+struct Worth {
+    double value = 0;
+    double slope = 0;
+};
+
+Worth worthAt(const CreditFlows& flows, const Times& times, AprMethod method, double rate) {
+    Worth worth{-flows.advance, 0};
+    const double logGrowth = std::log1p(rate);
+    for (std::size_t k = 0; k < flows.payments.size(); ++k) {
+        const double amount = flows.payments[k].amount;
+        if (method == AprMethod::Eu) {
+            // A (1 + X)^-t
+            const double t = times.years[k];
+            const double discounted = amount * std::exp(-t * logGrowth);
+            worth.value += discounted;
+            worth.slope -= t * discounted / (1 + rate);
+        } else {
+            // A / ((1 + e i) (1 + i)^q)
+            const double q = times.periods[k];
+            const double e = times.rests[k];
+            const double discounted = amount / ((1 + e * rate) * std::exp(q * logGrowth));
+            worth.value += discounted;
+            worth.slope -= discounted * (e / (1 + e * rate) + q / (1 + rate));
+        }
+    }
+    return worth;
+}
+
+}  // namespace
+
+FlowTime flowTime(const CreditFlows& flows, const CreditPayment& payment) {
+    if (!flows.loanDate || !payment.date.isValid()) return {payment.period, 0, 365};
+    const QDate start = *flows.loanDate;
+    const QDate date = payment.date;
+    FlowTime time;
+    QDate reached = date;
+    if (flows.frequency == Frequency::Weekly || flows.frequency == Frequency::Fortnightly) {
+        const int step = flows.frequency == Frequency::Weekly ? 7 : 14;
+        const auto days = static_cast<int>(start.daysTo(date));
+        time.periods = days / step;
+        reached = start.addDays(days % step);
+    } else {
+        // Whole months or quarters back from the payment date, each counted from it.
+        const int step = flows.frequency == Frequency::Quarterly ? 3 : 1;
+        int months = (date.year() - start.year()) * 12 + date.month() - start.month() + step;
+        months -= months % step;
+        while (months > 0 && date.addMonths(-months) < start) months -= step;
+        time.periods = months / step;
+        reached = date.addMonths(-months);
+    }
+    time.days = static_cast<int>(start.daysTo(reached));
+    time.yearDays = yearEndingHoldsLeapDay(reached) ? 366 : 365;
+    return time;
+}
+
+std::optional<double> aprOf(const CreditFlows& flows, AprMethod method) {
+    const Times times = timesOf(flows);
+    const double perPeriod = method == AprMethod::Us ? periodsPerYear(flows.frequency) : 1;
+    // The worth falls as the rate grows: positive at 0 when the payments repay more than the
+    // advance, and negative at a rate high enough.
+    const Worth atZero = worthAt(flows, times, method, 0);
+    if (atZero.value < 0 || flows.advance <= 0) return std::nullopt;
+    if (atZero.value == 0) return 0.0;
+    double low = 0;
+    double high = 1;
+    while (worthAt(flows, times, method, high).value > 0) {
+        low = high;
+        high *= 2;
+        if (high > 1e12) return std::nullopt;
+    }
+    // Newton's steps from the bracket's middle, each kept inside the bracket that holds the
+    // root, and halving it when a step would leave it.
+    double rate = (low + high) / 2;
+    for (int step = 0; step < 200 && high - low > 1e-15 * std::max(1.0, high); ++step) {
+        const Worth worth = worthAt(flows, times, method, rate);
+        if (worth.value == 0) {
+            low = high = rate;
+            break;
+        }
+        (worth.value > 0 ? low : high) = rate;
+        const double newton = worth.slope < 0 ? rate - worth.value / worth.slope : std::nan("");
+        const double next = newton > low && newton < high ? newton : (low + high) / 2;
+        if (std::abs(next - rate) <= 1e-14 * std::max(1.0, rate)) {
+            rate = next;
+            break;
+        }
+        rate = next;
+    }
+    return rate * perPeriod * 100;
+}
+
+std::string shownApr(double apr, AprMethod method) {
+    const int decimals = method == AprMethod::Eu ? 1 : 2;
+    const double scale = method == AprMethod::Eu ? 10 : 100;
+    // Half up; a value a billionth of a unit short of a half is binary noise at the half.
+    const double rounded = std::floor(apr * scale + 0.5 + 1e-9) / scale;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, rounded);
+    return text;
+}
+
+CreditCost costOf(const CreditFlows& flows, double credit, double upfrontFee, AprMethod method) {
+    CreditCost cost;
+    cost.credit = credit;
+    cost.method = method;
+    cost.payable = upfrontFee;
+    for (const CreditPayment& payment : flows.payments) cost.payable += payment.amount;
+    cost.costOfCredit = cost.payable - credit;
+    cost.apr = aprOf(flows, method);
+    if (!cost.apr) cost.noApr = "The payments repay less than the credit: there is no APR.";
+    return cost;
+}
+
+std::string_view methodWord(AprMethod method) {
+    return method == AprMethod::Us ? "us" : "eu";
+}
+
+std::optional<AprMethod> methodNamed(std::string_view word) {
+    if (word == "eu") return AprMethod::Eu;
+    if (word == "us") return AprMethod::Us;
+    return std::nullopt;
+}
+
+}  // namespace brisanel::plan
