@@ -192,6 +192,18 @@ std::vector<CommandDefinition> buildDefinitions() {
              kFormat,
              kHelp,
          }},
+        {Command::Compare,
+         "compare",
+         "Two to four loan offers, each a plan file, side by side: the cheapest marked.",
+         {
+             {"horizon", "PERIOD|DATE", "", false,
+              "also what each offer costs if repaid in full in that period or on the last "
+              "payment on or before that date"},
+             kApr,
+             kFormat,
+             kHelp,
+         },
+         "FILE FILE [FILE [FILE]]"},
     };
 }
 
@@ -260,6 +272,7 @@ std::optional<ParsedCommandLine> firstMistake(QCommandLineParser& parser,
         return UsageError{std::move(message), definition.command};
     };
     qsizetype accepted = 0;  // options found good so far
+    qsizetype acceptedOperands = 0;
     for (qsizetype end = 2; end <= words.size(); ++end) {
         parser.parse(words.first(end));
         const std::string word = bytes(words[end - 1]);
@@ -268,8 +281,14 @@ std::optional<ParsedCommandLine> firstMistake(QCommandLineParser& parser,
             return error("unknown option '--" + bytes(parser.unknownOptionNames().front()) + "'");
         }
         const QStringList found = parser.optionNames();
-        // A plain word, or "--", which ends the options for QCommandLineParser.
-        if (!parser.positionalArguments().isEmpty() || found.size() == accepted) {
+        // A plain word, or "--", which ends the options for QCommandLineParser; an operand for
+        // a command that takes them.
+        const qsizetype operands = parser.positionalArguments().size();
+        if (!definition.operands.empty() && operands > acceptedOperands) {
+            acceptedOperands = operands;
+            continue;
+        }
+        if (operands > acceptedOperands || found.size() == accepted) {
             return error("unexpected argument '" + word + "'");
         }
         const QString& name = found.back();
@@ -307,6 +326,9 @@ ParsedCommandLine parseOptions(const CommandDefinition& definition,
 
     Request request;
     request.command = definition.command;
+    for (const QString& operand : parser.positionalArguments()) {
+        request.operands.push_back(bytes(operand));
+    }
     for (const OptionDefinition& option : definition.options) {
         const QString name = latin1(option.name);
         const bool given = parser.isSet(name);

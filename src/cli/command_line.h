@@ -14,7 +14,7 @@
 // named after the panel's boxes.
 namespace brisanel::cli {
 
-enum class Command { Interest, Emi, Recovery, Rate, Plan, Apr };
+enum class Command { Interest, Emi, Recovery, Rate, Plan, Apr, Compare };
 enum class Format { Text, Csv, Json };
 
 /// One option of a subcommand, as parsed and as the help lists it.
@@ -32,6 +32,7 @@ struct CommandDefinition {
     std::string_view name;
     std::string_view summary;
     std::vector<OptionDefinition> options;
+    std::string_view operands = {};  ///< the words it takes beside its options, for the usage
 };
 
 /// Every subcommand with its options, in the order the help shows them.
@@ -56,6 +57,7 @@ struct Request {
     bool byYear = false;                  ///< --by-year
     std::optional<std::string> saveName;  ///< --save, as typed (".txt" is added)
     bool force = false;                   ///< --force: replace an existing file
+    std::vector<std::string> operands;    ///< the words beside the options (compare's files)
 
     /// The text of a value option; empty when it was left out without a default.
     std::string_view value(std::string_view name) const;

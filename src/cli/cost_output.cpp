@@ -10,12 +10,6 @@ namespace brisanel::cli {
 
 namespace {
 
-std::string twoDecimals(double value) {
-    char text[400];
-    std::snprintf(text, sizeof text, "%.2f", value);
-    return text;
-}
-
 std::string methodName(plan::AprMethod method) {
     return method == plan::AprMethod::Us ? "US" : "EU/UK";
 }

@@ -31,6 +31,7 @@ std::string usageLine(Command command) {
         if (option.name == "help") continue;
         line += option.required ? " " + optionWords(option) : " [" + optionWords(option) + "]";
     }
+    if (!definition.operands.empty()) line += " " + std::string(definition.operands);
     return line;
 }
 

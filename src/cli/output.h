@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "export/table_csv.h"
+#include "plan/plan.h"
 
 // The building blocks of the csv and json formats. The csv ones, and the tables' columns and
 // texts, are the core's, which the window's "Copy as Table" writes with too.
@@ -28,5 +29,15 @@ std::string jsonString(std::string_view text);
 
 /// A JSON object on one line from members whose values are already JSON texts.
 std::string jsonObject(const std::vector<std::pair<std::string, std::string>>& members);
+
+/// A run's totals as a JSON object, with its first and end dates when the plan has dates.
+std::string totalsJson(const plan::Totals& totals, bool withDates);
+
+/// An amount with two decimals, as the text format shows amounts: "1432.86".
+std::string twoDecimals(double value);
+
+/// A line of fields of at least `width` characters, right-aligned; a negative width aligns to
+/// the left.
+std::string alignedRow(const std::vector<std::string>& fields, const std::vector<int>& widths);
 
 }  // namespace brisanel::cli

@@ -195,26 +195,6 @@ plan::PlanInputs specOf(const Request& request) {
     return inputs;
 }
 
-std::string twoDecimals(double value) {
-    std::array<char, 400> text{};
-    std::snprintf(text.data(), text.size(), "%.2f", value);
-    return text.data();
-}
-
-// Fields of at least `width` characters, right-aligned; a negative width aligns to the left.
-std::string row(const std::vector<std::string>& fields, const std::vector<int>& widths) {
-    std::string line;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const std::size_t width = static_cast<std::size_t>(std::abs(widths[i]));
-        const std::size_t padding = fields[i].size() < width ? width - fields[i].size() : 0;
-        if (i > 0) line += ' ';
-        if (widths[i] > 0) line.append(padding, ' ');
-        line += fields[i];
-        if (widths[i] < 0 && i + 1 < fields.size()) line.append(padding, ' ');
-    }
-    return line + '\n';
-}
-
 // Whether the plan's rows have dates.
 bool dated(const plan::PlanResult& result) {
     return !result.plan.rows.empty() && result.plan.rows.front().date.isValid();
@@ -243,7 +223,7 @@ void writeText(const plan::PlanResult& result, const Request& request,
     const plan::FrequencyWords& words = plan::wordsOf(frequency);
     const bool withDates = dated(result);
     const std::vector<int> side{-16, 14, 14};
-    out << row({"", "Base", "Plan"}, side);
+    out << alignedRow({"", "Base", "Plan"}, side);
     for (const plan::FigureRow& figure : plan::kFigureRows) {
         const auto shown = [&figure](const plan::Totals& totals) {
             const double value = figure.value(totals);
@@ -251,10 +231,11 @@ void writeText(const plan::PlanResult& result, const Request& request,
                        ? twoDecimals(value)
                        : std::to_string(static_cast<int>(value));
         };
-        out << row({captionOf(figure, frequency), shown(base), shown(planned)}, side);
+        out << alignedRow({captionOf(figure, frequency), shown(base), shown(planned)}, side);
     }
     if (withDates) {
-        out << row({"End date", plan::isoDate(base.endDate), plan::isoDate(planned.endDate)}, side);
+        out << alignedRow({"End date", plan::isoDate(base.endDate), plan::isoDate(planned.endDate)},
+                          side);
     }
     out << '\n'
         << words.periods << " saved: " << result.monthsSaved
@@ -283,7 +264,7 @@ void writeText(const plan::PlanResult& result, const Request& request,
             widths.insert(widths.begin() + 1, 11);
             header.insert(header.begin() + 1, "Date");
         }
-        out << '\n' << row(header, widths);
+        out << '\n' << alignedRow(header, widths);
         for (const plan::PlanRow& month : result.plan.rows) {
             std::vector<std::string> fields{
                 std::to_string(month.month),       twoDecimals(month.openingBalance),
@@ -291,21 +272,22 @@ void writeText(const plan::PlanResult& result, const Request& request,
                 twoDecimals(month.extra),          twoDecimals(month.principalRepaid),
                 twoDecimals(month.closingBalance), saving::fullPrecision(month.annualRate)};
             if (withDates) fields.insert(fields.begin() + 1, plan::isoDate(month.date));
-            out << row(fields, widths);
+            out << alignedRow(fields, widths);
         }
     } else if (request.byYear) {
         const std::vector<int> widths{withDates ? 7 : 4, 6, 6, 14, 12, 12, 14, 14, 14};
         out << '\n'
-            << row({"Year", "From", "To", "Instalments", "Extras", "Interest", "Principal",
-                    "Closing", "Interest so far"},
-                   widths);
+            << alignedRow({"Year", "From", "To", "Instalments", "Extras", "Interest", "Principal",
+                           "Closing", "Interest so far"},
+                          widths);
         for (const plan::YearRow& year : yearsOf(result)) {
-            out << row({withDates ? year.label : std::to_string(year.year),
-                        std::to_string(year.firstMonth), std::to_string(year.lastMonth),
-                        twoDecimals(year.instalments), twoDecimals(year.extras),
-                        twoDecimals(year.interest), twoDecimals(year.principalRepaid),
-                        twoDecimals(year.closingBalance), twoDecimals(year.cumulativeInterest)},
-                       widths);
+            out << alignedRow(
+                {withDates ? year.label : std::to_string(year.year),
+                 std::to_string(year.firstMonth), std::to_string(year.lastMonth),
+                 twoDecimals(year.instalments), twoDecimals(year.extras),
+                 twoDecimals(year.interest), twoDecimals(year.principalRepaid),
+                 twoDecimals(year.closingBalance), twoDecimals(year.cumulativeInterest)},
+                widths);
         }
     }
 }
@@ -346,18 +328,6 @@ void writeCsv(const plan::PlanResult& result, const Request& request,
         for (std::string& text : costTexts(*cost)) values.push_back(std::move(text));
     }
     out << csvRecord(names) << csvRecord(values);
-}
-
-std::string totalsJson(const plan::Totals& totals, bool withDates) {
-    std::vector<std::pair<std::string, std::string>> members;
-    const std::vector<std::string> columns = plan::totalsColumns();
-    const std::vector<std::string> texts = plan::totalsTexts(totals);
-    for (std::size_t i = 0; i < columns.size(); ++i) members.emplace_back(columns[i], texts[i]);
-    if (withDates) {
-        members.emplace_back("first_date", jsonString(plan::isoDate(totals.firstDate)));
-        members.emplace_back("end_date", jsonString(plan::isoDate(totals.endDate)));
-    }
-    return jsonObject(members);
 }
 
 // The columns whose values are texts, not numbers.

@@ -10,6 +10,7 @@
 #include "calc/rate_finder.h"
 #include "calc/recovery.h"
 #include "cli/apr_command.h"
+#include "cli/compare_command.h"
 #include "cli/help.h"
 #include "cli/output.h"
 #include "cli/plan_command.h"
@@ -192,7 +193,8 @@ Outcome reportOf(const Request& request) {
             return rateReport(request);
         case Command::Plan:
         case Command::Apr:
-            break;  // run by runPlan and runApr
+        case Command::Compare:
+            break;  // run by runPlan, runApr and runCompare
     }
     return Stop{"unknown command", kExitRefused};
 }
@@ -275,6 +277,7 @@ int save(const Report& report, const std::string& typedName, bool force, std::os
 int run(const Request& request, std::ostream& out, std::ostream& err) {
     if (request.command == Command::Plan) return runPlan(request, out, err);
     if (request.command == Command::Apr) return runApr(request, out, err);
+    if (request.command == Command::Compare) return runCompare(request, out, err);
     const Outcome outcome = reportOf(request);
     if (const Stop* stop = std::get_if<Stop>(&outcome)) {
         complain(err, stop->message);

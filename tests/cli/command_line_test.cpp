@@ -545,5 +545,47 @@ TEST(Program, ShowsTheScheduleWithANegativeStartDelay) {
     EXPECT_EQ(process.readAllStandardError().toStdString(), "");
 }
 
+TEST(Compare, OffersSideBySideTheCheapestMarkedInAnyOrder) {
+    // 6.0 % with 2 % at signing against 6.3 % with none, on 200 000 over 20 years: the fee
+    // costs 4000, the higher rate 8358.92 more interest (240 x 1467.69 against 240 x 1432.86,
+    // each with its last payment's cents).
+    QTemporaryDir folder;
+    const std::string withFee = folder.filePath("with-fee.json").toStdString();
+    const std::string noFee = folder.filePath("no-fee.json").toStdString();
+    const Words loan = {"plan", "--principal", "200000", "--months", "240", "--rounding", "cent"};
+    ASSERT_EQ(calc(with(loan, {"--rate", "6", "--fee", "2%", "--write-plan", withFee})).status, 0);
+    ASSERT_EQ(calc(with(loan, {"--rate", "6.3", "--name", "No fee", "--write-plan", noFee})).status,
+              0);
+    const Result compared = calc({"compare", withFee, noFee, "--format", "csv"});
+    ASSERT_EQ(compared.status, 0) << compared.err;
+    EXPECT_NE(compared.out.find("\r\nwith-fee,true,0,4000,240,240,1432.86,1433.76,"),
+              std::string::npos)
+        << compared.out;
+    EXPECT_NE(compared.out.find("\r\nNo fee,false,4358.92"), std::string::npos) << compared.out;
+    // Swapping the offers swaps their rows and changes no figure.
+    const Result swapped = calc({"compare", noFee, withFee, "--format", "csv"});
+    const auto rows = [](const std::string& csv) {
+        std::vector<std::string> lines;
+        for (std::size_t at = 0, end; (end = csv.find("\r\n", at)) != std::string::npos;
+             at = end + 2) {
+            lines.push_back(csv.substr(at, end - at));
+        }
+        return lines;
+    };
+    ASSERT_EQ(rows(swapped.out).size(), 3u);
+    EXPECT_EQ(rows(swapped.out)[1], rows(compared.out)[2]);
+    EXPECT_EQ(rows(swapped.out)[2], rows(compared.out)[1]);
+    // Repaid in full after five years the fee weighs more: the cheaper offer then is the other.
+    const Result horizon = calc({"compare", withFee, noFee, "--horizon", "60"});
+    EXPECT_NE(horizon.out.find("Repaid at horizon      259770.93 (60)   258693.39 (60)"),
+              std::string::npos)
+        << horizon.out;
+
+    EXPECT_EQ(calc({"compare", withFee}).err,
+              "brisanel-calc: compare takes two to four plan files, not 1\n");
+    EXPECT_EQ(calc({"compare", withFee, "missing.json"}).err,
+              "brisanel-calc: missing.json: No such file or directory\n");
+}
+
 }  // namespace
 }  // namespace brisanel::cli
