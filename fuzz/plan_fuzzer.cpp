@@ -21,6 +21,8 @@
 #include <variant>
 
 #include "fuzz_support.h"
+#include "plan/compare.h"
+#include "plan/offer.h"
 #include "plan/plan.h"
 #include "plan/plan_file.h"
 #include "plan/year_summary.h"
@@ -133,6 +135,21 @@ void requireResult(const PlanInputs& inputs, const plan::PlanResult& result,
                  what + ": one cent less is enough");
 }
 
+// The days of a US unit period, as Regulation Z counts odd days.
+double unitDays(plan::Frequency frequency) {
+    switch (frequency) {
+        case plan::Frequency::Weekly:
+            return 7;
+        case plan::Frequency::Fortnightly:
+            return 14;
+        case plan::Frequency::Quarterly:
+            return 90;
+        case plan::Frequency::Monthly:
+            break;
+    }
+    return 30;
+}
+
 // The lender's schedule from the first line's bytes after the selector.
 void scheduleOf(std::string_view bytes, plan::ScheduleOptions& options) {
     const auto at = [&](std::size_t i) {
@@ -170,6 +187,86 @@ void planFile(std::string_view contents) {
                  "a plan file written back reads as another plan");
 }
 
+// The fee bytes: a fee at signing or borrowed of up to 10 % of the principal, and fees with the
+// payments.
+void feesOf(std::string_view bytes, plan::Fees& fees) {
+    const auto at = [&](std::size_t i) {
+        return i < bytes.size() ? static_cast<std::uint8_t>(bytes[i]) : std::uint8_t(0);
+    };
+    const std::uint8_t picks = at(9);
+    if (picks == 0) return;
+    const plan::FeeAmount share{1.0 + at(10) % 10, true};
+    (picks & 1 ? fees.financed : fees.upfront) = share;
+    if (picks & 2) fees.perPayment = at(11) / 4.0;
+    if (picks & 4) fees.yearly = at(12);
+    if (picks & 8) fees.exit = at(13) * 10.0;
+}
+
+// The APR solves its equation, a fee raises it, a fee borrowed never costs more than the same fee
+// paid at signing without cents, and two offers compared either way round keep their figures.
+void requireCost(const PlanInputs& inputs, const plan::PlanResult& result,
+                 const std::string& what) {
+    if (result.limitReached()) return;
+    for (const plan::AprMethod method : {plan::AprMethod::Eu, plan::AprMethod::Us}) {
+        const plan::CreditFlows flows = plan::creditFlows(inputs, result);
+        const plan::CreditCost cost = plan::planCost(inputs, result, method);
+        if (!cost.apr) continue;
+        const double rate = *cost.apr / 100 / (method == plan::AprMethod::Us ? result.perYear : 1);
+        const double perYear = result.perYear;
+        double worth = -flows.advance;
+        for (const plan::CreditPayment& payment : flows.payments) {
+            const plan::FlowTime time = plan::flowTime(flows, payment);
+            worth += method == plan::AprMethod::Eu
+                         ? payment.amount * std::pow(1 + rate, -(time.periods / perYear +
+                                                                 double(time.days) / time.yearDays))
+                         : payment.amount / ((1 + time.days / unitDays(result.frequency) * rate) *
+                                             std::pow(1 + rate, time.periods));
+        }
+        FUZZ_REQUIRE(std::abs(worth) <= 1e-9 * cost.payable, what + ": the APR does not solve");
+    }
+    const auto aprWith = [&](const plan::Fees& fees) -> std::optional<double> {
+        PlanInputs other = inputs;
+        other.fees = fees;
+        const plan::PlanOutcome out = plan::computePlan(other);
+        if (!out.result || out.result->limitReached()) return std::nullopt;
+        return plan::planCost(other, *out.result, plan::AprMethod::Eu).apr;
+    };
+    const auto apr = aprWith(inputs.fees);
+    const auto none = aprWith({});
+    // In cents a rounded instalment can change the term enough to outweigh a small fee.
+    if (apr && none && inputs.schedule.rounding == plan::Rounding::Exact) {
+        FUZZ_REQUIRE(*apr > *none - 1e-9, what + ": a fee lowers the APR: " +
+                                              plan::planFileContents(inputs).toStdString());
+    }
+    const plan::FeeAmount share =
+        inputs.fees.upfront.value_or(inputs.fees.financed.value_or(plan::FeeAmount{}));
+    if (share.value > 0 && inputs.schedule.rounding == plan::Rounding::Exact) {
+        plan::Fees signing, borrowed;
+        signing.upfront = share;
+        borrowed.financed = share;
+        const auto paidAtSigning = aprWith(signing);
+        const auto added = aprWith(borrowed);
+        if (paidAtSigning && added) {
+            FUZZ_REQUIRE(*added <= *paidAtSigning + 1e-9,
+                         what + ": a fee borrowed costs more than paid at signing");
+        }
+    }
+    PlanInputs second = inputs;
+    second.fees = {};
+    const auto ab = plan::compareOffers({inputs, second}, plan::AprMethod::Eu);
+    const auto ba = plan::compareOffers({second, inputs}, plan::AprMethod::Eu);
+    if (const auto* one = std::get_if<std::vector<plan::OfferFigures>>(&ab)) {
+        const auto& other = std::get<std::vector<plan::OfferFigures>>(ba);
+        for (std::size_t i = 0; i < 2; ++i) {
+            const plan::OfferFigures& x = (*one)[i];
+            const plan::OfferFigures& y = other[1 - i];
+            FUZZ_REQUIRE(x.cost.payable == y.cost.payable && x.cost.apr == y.cost.apr &&
+                             x.cheapest == y.cheapest && x.moreThanCheapest == y.moreThanCheapest,
+                         what + ": the order of the offers changes a figure");
+        }
+    }
+}
+
 void randomPlan(const std::uint8_t* data, std::size_t size) {
     // The box texts end at the fifth line feed; the bytes after it are the events.
     std::size_t boxesEnd = 0;
@@ -179,6 +276,7 @@ void randomPlan(const std::uint8_t* data, std::size_t size) {
     const std::string_view header(reinterpret_cast<const char*>(data), boxesEnd);
     if (const std::size_t feed = header.find('\n'); feed != header.npos && feed > 1) {
         scheduleOf(header.substr(1, feed - 1), inputs.schedule);
+        feesOf(header.substr(1, feed - 1), inputs.fees);
     }
     inputs.loan = {boxes[0], boxes[1], boxes[2], std::nullopt, std::nullopt};
     (boxes.selector % 2 ? inputs.loan.instalment : inputs.loan.months) = boxes[3];
@@ -204,6 +302,7 @@ void randomPlan(const std::uint8_t* data, std::size_t size) {
                  what + ": ending " + out.message);
     if (!out.result) return;
     requireResult(inputs, *out.result, what);
+    if (inputs.fees.any()) requireCost(inputs, *out.result, what);
 
     const auto reread = plan::parsePlanFile(plan::planFileContents(inputs));
     const auto* back = std::get_if<PlanInputs>(&reread);

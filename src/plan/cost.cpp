@@ -111,7 +111,21 @@ FlowTime flowTime(const CreditFlows& flows, const CreditPayment& payment) {
     return time;
 }
 
+namespace {
+
+// Whether a payment falls on or before the day the credit is paid out (a plan that starts
+// repaying before its first period), where no rate makes the flows worth the credit.
+bool paysBeforeCredit(const CreditFlows& flows) {
+    return std::ranges::any_of(flows.payments, [&](const CreditPayment& payment) {
+        const FlowTime time = flowTime(flows, payment);
+        return time.periods < 0 || (time.periods == 0 && time.days <= 0);
+    });
+}
+
+}  // namespace
+
 std::optional<double> aprOf(const CreditFlows& flows, AprMethod method) {
+    if (paysBeforeCredit(flows)) return std::nullopt;
     const Times times = timesOf(flows);
     const double perPeriod = method == AprMethod::Us ? periodsPerYear(flows.frequency) : 1;
     // The worth falls as the rate grows: positive at 0 when the payments repay more than the
@@ -165,7 +179,11 @@ CreditCost costOf(const CreditFlows& flows, double credit, double upfrontFee, Ap
     for (const CreditPayment& payment : flows.payments) cost.payable += payment.amount;
     cost.costOfCredit = cost.payable - credit;
     cost.apr = aprOf(flows, method);
-    if (!cost.apr) cost.noApr = "The payments repay less than the credit: there is no APR.";
+    if (!cost.apr) {
+        cost.noApr = paysBeforeCredit(flows)
+                         ? "The payments start before the credit is paid out: there is no APR."
+                         : "The payments repay less than the credit: there is no APR.";
+    }
     return cost;
 }
 

@@ -503,6 +503,32 @@ std::variant<LoanStart, LoanRefusal> checkLoan(const LoanTexts& given,
     return loan;
 }
 
+std::optional<std::string> borrowFees(const Fees& fees, LoanTexts& loan) {
+    if (!fees.any() || !numeric::isNumeric(loan.principal)) return std::nullopt;
+    const double principal = numeric::readNumber(loan.principal);
+    if (!(principal > 0)) return std::nullopt;  // the panel's check refuses it
+    for (const auto& [fee, what] : {std::pair{&fees.upfront, "The fee at signing"},
+                                    std::pair{&fees.financed, "The financed fee"}}) {
+        if (!*fee) continue;
+        const double amount = (*fee)->of(principal);
+        if (!(amount > 0 && amount < principal)) {
+            return std::string(what) + " must be above 0 and less than the principal, " +
+                   twoDecimals(principal) + ".";
+        }
+    }
+    for (const auto& [amount, what] :
+         {std::pair{fees.perPayment, "The fee with each payment"},
+          std::pair{fees.yearly, "The yearly fee"}, std::pair{fees.exit, "The exit fee"}}) {
+        if (!(amount >= 0 && std::isfinite(amount))) {
+            return std::string(what) + " must be 0 or more.";
+        }
+    }
+    if (fees.financed) {
+        loan.principal = saving::fullPrecision(principal + fees.financed->of(principal));
+    }
+    return std::nullopt;
+}
+
 namespace {
 
 // The events that the plan never reaches: after the period the loan ends in, or, when the limit
@@ -559,34 +585,6 @@ std::optional<std::string> layOnPeriods(Event& event, const PeriodDates& dates, 
     return std::nullopt;
 }
 
-// Checks the fees against the principal, and adds a financed fee to the loan, which then runs
-// on the principal and the fee.
-std::optional<std::string> feeRefusal(const Fees& fees, LoanTexts& loan) {
-    if (!fees.any() || !numeric::isNumeric(loan.principal)) return std::nullopt;
-    const double principal = numeric::readNumber(loan.principal);
-    if (!(principal > 0)) return std::nullopt;  // the panel's check refuses it
-    for (const auto& [fee, what] : {std::pair{&fees.upfront, "The fee at signing"},
-                                    std::pair{&fees.financed, "The financed fee"}}) {
-        if (!*fee) continue;
-        const double amount = (*fee)->of(principal);
-        if (!(amount > 0 && amount < principal)) {
-            return std::string(what) + " must be above 0 and less than the principal, " +
-                   twoDecimals(principal) + ".";
-        }
-    }
-    for (const auto& [amount, what] :
-         {std::pair{fees.perPayment, "The fee with each payment"},
-          std::pair{fees.yearly, "The yearly fee"}, std::pair{fees.exit, "The exit fee"}}) {
-        if (!(amount >= 0 && std::isfinite(amount))) {
-            return std::string(what) + " must be 0 or more.";
-        }
-    }
-    if (fees.financed) {
-        loan.principal = saving::fullPrecision(principal + fees.financed->of(principal));
-    }
-    return std::nullopt;
-}
-
 void compute(const PlanInputs& inputs, PlanOutcome& out) {
     const auto refuse = [&out](std::string message, calc::Ending ending = calc::Ending::Refused) {
         out.ending = ending;
@@ -594,7 +592,7 @@ void compute(const PlanInputs& inputs, PlanOutcome& out) {
     };
     const ScheduleOptions& options = inputs.schedule;
     LoanTexts borrowed = inputs.loan;
-    if (auto refusal = feeRefusal(inputs.fees, borrowed)) return refuse(*refusal);
+    if (auto refusal = borrowFees(inputs.fees, borrowed)) return refuse(*refusal);
     auto checked = checkLoan(borrowed, options);
     if (auto* refusal = std::get_if<LoanRefusal>(&checked)) {
         return refuse(std::move(refusal->message), refusal->ending);

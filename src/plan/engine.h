@@ -59,6 +59,10 @@ struct LoanRefusal {
 std::variant<LoanStart, LoanRefusal> checkLoan(const LoanTexts& texts,
                                                const ScheduleOptions& options = {});
 
+/// Checks the fees against the principal and adds a financed fee to the loan, which then runs
+/// on the principal and the fee; the refusal, if they are refused.
+std::optional<std::string> borrowFees(const Fees& fees, LoanTexts& loan);
+
 /// A period's interest on a balance in the plan's units at an annual rate for a share of a year:
 /// exactly to the cent in cents, else at full precision.
 double periodInterest(const LoanStart& loan, double balance, double annualRate, Ratio share);

@@ -185,7 +185,8 @@ std::string boxText(double value) {
 
 // The loan's numbers as its boxes' texts, checked by the panels' own checks: a loan they refuse
 // refuses the file, at the field the refusal is about. Returns the first instalment's month.
-int readLoan(const QJsonValue& value, LoanTexts& texts, const ScheduleOptions& options) {
+int readLoan(const QJsonValue& value, LoanTexts& texts, const ScheduleOptions& options,
+             const Fees& fees) {
     Members loan(value, "loan");
     texts.principal = boxText(loan.number("principal", loan.require("principal")));
     texts.rate = boxText(loan.number("rate", loan.require("rate")));
@@ -200,7 +201,10 @@ int readLoan(const QJsonValue& value, LoanTexts& texts, const ScheduleOptions& o
     if (months) texts.months = boxText(loan.number("months", *months));
     if (emi) texts.instalment = boxText(loan.number("emi", *emi));
     loan.finish();
-    const auto checked = checkLoan(texts, options);
+    // Checked as the plan runs it: a financed fee borrowed with the principal.
+    LoanTexts borrowed = texts;
+    if (auto refusal = borrowFees(fees, borrowed)) refuse("fees", *refusal);
+    const auto checked = checkLoan(borrowed, options);
     if (const auto* refusal = std::get_if<LoanRefusal>(&checked)) {
         const std::string_view field = fieldName(refusal->field);
         if (refusal->field == LoanField::Schedule) refuse("schedule", refusal->message);
@@ -307,7 +311,7 @@ PlanInputs readPlan(const QJsonDocument& document) {
         }
         fees.finish();
     }
-    const int firstMonth = readLoan(top.require("loan"), inputs.loan, inputs.schedule);
+    const int firstMonth = readLoan(top.require("loan"), inputs.loan, inputs.schedule, inputs.fees);
     if (top.has("policy")) inputs.policy = top.word("policy", kPolicies).policy;
     if (const auto events = top.take("events")) {
         if (!events->isArray()) refuse("events", "must be a list");

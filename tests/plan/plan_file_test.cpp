@@ -110,7 +110,7 @@ TEST(PlanFile, AFileWithAnythingWrongIsRefusedWithThePlaceAndTheProblem) {
         {R"({"brisanel_plan": 2, "fees": {"upfront": "two"}, )" + loan + "}",
          "fees.upfront: must be an amount or a percentage (\"2%\")"},
         {R"({"brisanel_plan": 2, "fees": {"upfront": "100%"}, )" + loan + "}",
-         "plan: The fee at signing must be above 0 and less than the principal, 5000.00."},
+         "fees: The fee at signing must be above 0 and less than the principal, 5000.00."},
         {R"({"brisanel_plan": 1})", "loan: is missing"},
         {file(R"(, "colour": "red")"), "colour: is not a known field"},
         // The loan is checked by its panel's own checks, at the field each is about.
