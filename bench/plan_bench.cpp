@@ -2,6 +2,8 @@
 // keystroke, the search for the extra that finishes by a month, and the yearly summary.
 #include <benchmark/benchmark.h>
 
+#include "plan/compare.h"
+#include "plan/offer.h"
 #include "plan/plan.h"
 #include "plan/year_summary.h"
 #include "spread.h"
@@ -63,13 +65,13 @@ void Plan1800DatesOnly(benchmark::State& state) {
     inputs.schedule.rounding = plan::Rounding::Exact;
     for (auto _ : state) benchmark::DoNotOptimize(plan::computePlan(inputs));
 }
-BENCHMARK(Plan1800DatesOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Plan1800DatesOnly)->Unit(benchmark::kMicrosecond)->Apply(withSpread);
 void Plan1800CentsOnly(benchmark::State& state) {
     plan::PlanInputs inputs = longestPlan();
     inputs.schedule.rounding = plan::Rounding::Cent;
     for (auto _ : state) benchmark::DoNotOptimize(plan::computePlan(inputs));
 }
-BENCHMARK(Plan1800CentsOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Plan1800CentsOnly)->Unit(benchmark::kMicrosecond)->Apply(withSpread);
 
 // The extra per month that ends the 1800-month loan of 5000 at 12.50 % by month 600.
 void FinishBy1800(benchmark::State& state) {
@@ -89,6 +91,25 @@ void FinishBy1800InCents(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(plan::computePlan(inputs));
 }
 BENCHMARK(FinishBy1800InCents)->Unit(benchmark::kMicrosecond)->Apply(withSpread);
+
+// The APR of the 1800-month plan with a fee at signing, from its worked-out rows, by each rule.
+void Apr1800(benchmark::State& state) {
+    plan::PlanInputs inputs = longestPlan();
+    inputs.fees.upfront = plan::FeeAmount{2, true};
+    const plan::PlanOutcome out = plan::computePlan(inputs);
+    const auto method = state.range(0) ? plan::AprMethod::Us : plan::AprMethod::Eu;
+    for (auto _ : state) benchmark::DoNotOptimize(plan::planCost(inputs, *out.result, method));
+}
+BENCHMARK(Apr1800)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Apply(withSpread);
+
+// Four 1800-month offers side by side: each plan, its base and its APR.
+void Compare4x1800(benchmark::State& state) {
+    std::vector<plan::PlanInputs> offers(4, inWholeCents(longestPlan()));
+    for (int i = 0; i < 4; ++i)
+        offers[static_cast<std::size_t>(i)].fees.upfront = plan::FeeAmount{1.0 + i, true};
+    for (auto _ : state) benchmark::DoNotOptimize(plan::compareOffers(offers, plan::AprMethod::Eu));
+}
+BENCHMARK(Compare4x1800)->Unit(benchmark::kMicrosecond)->Apply(withSpread);
 
 void YearSummary1800(benchmark::State& state) {
     const plan::PlanOutcome out = plan::computePlan(longestPlan());

@@ -70,7 +70,7 @@ inline double interestCents(double balance, const Decimal& percent, Ratio share)
         const double whole = std::floor(product);
         const double fraction = product - whole;
         if (std::abs(fraction - 0.5) > 2e-15 * product + 0x1p-60) {
-            return fraction > 0.5 ? whole + 1 : whole;
+            return whole + static_cast<double>(fraction > 0.5);  // without a branch to mispredict
         }
     }
     return exactInterestCents(balance, percent, share);

@@ -8,20 +8,9 @@ namespace brisanel::plan {
 
 namespace {
 
-// Whether the year that ends on `date` (the day after the same date a year before, to it) holds
-// a 29 February.
-bool yearEndingHoldsLeapDay(QDate date) {
-    const QDate yearBefore = date.addYears(-1);
-    for (int year : {date.year() - 1, date.year()}) {
-        if (!QDate::isLeapYear(year)) continue;
-        const QDate leapDay(year, 2, 29);
-        if (yearBefore < leapDay && leapDay <= date) return true;
-    }
-    return false;
-}
-
 // The payments' times, each as whole periods and as the rest of a period or a year.
 struct Times {
+    bool early = false;           // a payment on or before the day the credit is paid out
     std::vector<double> years;    // EU/UK: whole periods / f + days left / 365 or 366
     std::vector<double> periods;  // US: whole unit periods
     std::vector<double> rests;    // US: the days left as a fraction of a unit period
@@ -47,6 +36,7 @@ Times timesOf(const CreditFlows& flows) {
     const double perYear = periodsPerYear(flows.frequency);
     for (const CreditPayment& payment : flows.payments) {
         const FlowTime time = flowTime(flows, payment);
+        times.early = times.early || time.periods < 0 || (time.periods == 0 && time.days <= 0);
         times.years.push_back(time.periods / perYear + double(time.days) / time.yearDays);
         times.periods.push_back(time.periods);
         times.rests.push_back(time.days / unitDays(flows.frequency));
@@ -88,45 +78,14 @@ Worth worthAt(const CreditFlows& flows, const Times& times, AprMethod method, do
 
 FlowTime flowTime(const CreditFlows& flows, const CreditPayment& payment) {
     if (!flows.loanDate || !payment.date.isValid()) return {payment.period, 0, 365};
-    const QDate start = *flows.loanDate;
-    const QDate date = payment.date;
-    FlowTime time;
-    QDate reached = date;
-    if (flows.frequency == Frequency::Weekly || flows.frequency == Frequency::Fortnightly) {
-        const int step = flows.frequency == Frequency::Weekly ? 7 : 14;
-        const auto days = static_cast<int>(start.daysTo(date));
-        time.periods = days / step;
-        reached = start.addDays(days % step);
-    } else {
-        // Whole months or quarters back from the payment date, each counted from it.
-        const int step = flows.frequency == Frequency::Quarterly ? 3 : 1;
-        int months = (date.year() - start.year()) * 12 + date.month() - start.month() + step;
-        months -= months % step;
-        while (months > 0 && date.addMonths(-months) < start) months -= step;
-        time.periods = months / step;
-        reached = date.addMonths(-months);
-    }
-    time.days = static_cast<int>(start.daysTo(reached));
-    time.yearDays = yearEndingHoldsLeapDay(reached) ? 366 : 365;
-    return time;
+    const PeriodsBack back = periodsBack(payment.date, *flows.loanDate, flows.frequency);
+    return {back.periods, static_cast<int>(flows.loanDate->daysTo(back.reached)),
+            yearEndingHoldsLeapDay(back.reached) ? 366 : 365};
 }
-
-namespace {
-
-// Whether a payment falls on or before the day the credit is paid out (a plan that starts
-// repaying before its first period), where no rate makes the flows worth the credit.
-bool paysBeforeCredit(const CreditFlows& flows) {
-    return std::ranges::any_of(flows.payments, [&](const CreditPayment& payment) {
-        const FlowTime time = flowTime(flows, payment);
-        return time.periods < 0 || (time.periods == 0 && time.days <= 0);
-    });
-}
-
-}  // namespace
 
 std::optional<double> aprOf(const CreditFlows& flows, AprMethod method) {
-    if (paysBeforeCredit(flows)) return std::nullopt;
     const Times times = timesOf(flows);
+    if (times.early) return std::nullopt;
     const double perPeriod = method == AprMethod::Us ? periodsPerYear(flows.frequency) : 1;
     // The worth falls as the rate grows: positive at 0 when the payments repay more than the
     // advance, and negative at a rate high enough.
@@ -180,7 +139,7 @@ CreditCost costOf(const CreditFlows& flows, double credit, double upfrontFee, Ap
     cost.costOfCredit = cost.payable - credit;
     cost.apr = aprOf(flows, method);
     if (!cost.apr) {
-        cost.noApr = paysBeforeCredit(flows)
+        cost.noApr = timesOf(flows).early
                          ? "The payments start before the credit is paid out: there is no APR."
                          : "The payments repay less than the credit: there is no APR.";
     }

@@ -131,21 +131,29 @@ void inUnits(Run& run) {
 
 }  // namespace
 
-Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy, int baseEnd,
-            double extraEveryMonth, bool keepRows) {
+namespace {
+
+// The loop, compiled for each unit and shape: with `Cents` every amount is whole cents, with
+// `Shaped` the loan has interest-only periods or a balloon. One source, so they cannot drift
+// apart; several compilations, so the default path carries none of the tests the others need.
+template <bool Cents, bool Shaped>
+Run repay(const LoanStart& loan, const EventCalendar& calendar, Policy policy, int baseEnd,
+          double extraEveryMonth, bool keepRows) {
     Run run;
     if (keepRows) run.rows.reserve(kMonthLimit);
     Totals& totals = run.totals;
     double balance = loan.balance;
     double annualRate = loan.annualRate;
     double rate = loan.periodRate;
-    Decimal percent = loan.cents ? shortestDecimal(annualRate) : Decimal{};
+    Decimal percent = Cents ? shortestDecimal(annualRate) : Decimal{};
     double instalment = loan.instalment;
     const bool keepEnd = policy == Policy::KeepEndMonth;
     const double halfCent = kHalfCent * loan.scale();
     const int interestOnly = loan.interestOnly;
     // The term's last period: it pays the balloon, and in cents takes up what is left.
     const int termEnd = loan.term ? loan.firstMonth + *loan.term - 1 : 0;
+    const bool periodic = calendar.periodic();
+    const Ratio periodShare{1, loan.perYear};
     long long interestSum = 0;
     long long paidSum = 0;
 
@@ -154,31 +162,35 @@ Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy,
         if (const double change = calendar.rateChange(index); !std::isnan(change)) {
             annualRate = change;
             rate = annualRate / (100.0 * loan.perYear);
-            if (loan.cents) percent = shortestDecimal(annualRate);
-            if (keepEnd && index >= interestOnly) {
+            if constexpr (Cents) percent = shortestDecimal(annualRate);
+            if (keepEnd && (!Shaped || index >= interestOnly)) {
                 instalment = workedOut(loan, balance, rate, baseEnd - month + 1, month <= termEnd);
             }
         }
         // After the interest-only periods the instalment repays the balance then open.
-        if (index == interestOnly && index > 0 && loan.term) {
-            instalment = workedOut(loan, balance, rate, *loan.term - interestOnly, true);
+        if constexpr (Shaped) {
+            if (index == interestOnly && index > 0 && loan.term) {
+                instalment = workedOut(loan, balance, rate, *loan.term - interestOnly, true);
+            }
         }
         // A period's interest is the period's rate, or the annual rate for its share of a year.
-        const bool periodic = calendar.periodic();
-        const Ratio share = periodic ? Ratio{1, loan.perYear} : calendar.share(index);
-        const double interest = loan.cents ? interestCents(balance, percent, share)
+        const Ratio& share = periodic ? periodShare : calendar.share(index);
+        const double interest = Cents ? interestCents(balance, percent, share)
                                 : periodic ? balance * rate
                                            : balance * (annualRate / 100) * share.value();
         const double extras = calendar.extra(index) + extraEveryMonth;
         // Grown as the EMI schedule grows it, so that without events the two agree to the bit.
-        const double owed = periodic && !loan.cents ? (1 + rate) * balance : balance + interest;
+        const double owed = periodic && !Cents ? (1 + rate) * balance : balance + interest;
         if (!std::isfinite(owed) || !std::isfinite(instalment)) {
             throw numeric::ArithmeticError(numeric::Failure::Overflow);
         }
-        if (loan.cents && owed > kCentLimit * 100) throw CentLimitPassed{month};
+        if (Cents && owed > kCentLimit * 100) throw CentLimitPassed{month};
 
-        double due = index < interestOnly ? interest : instalment;
-        if (month == termEnd) due += loan.balloon;
+        double due = instalment;
+        if constexpr (Shaped) {
+            if (index < interestOnly) due = interest;
+            if (month == termEnd) due += loan.balloon;
+        }
         double paid = due;
         double extraPaid = extras;
         double closing = owed - due - extras;
@@ -187,12 +199,13 @@ Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy,
             paid = std::min(due, owed);
             extraPaid = owed - paid;
             closing = 0;
-        } else if (loan.cents && month == termEnd && closing < instalment) {
+        } else if (Cents && month == termEnd && closing < instalment) {
             // The lender's last payment takes up the cents the rounded instalment left.
             paid += closing;
             closing = 0;
             clears = true;
-        } else if (index >= interestOnly && instalment <= interest && !run.uncoveredMonth) {
+        } else if ((!Shaped || index >= interestOnly) && instalment <= interest &&
+                   !run.uncoveredMonth) {
             run.uncoveredMonth = month;
         }
 
@@ -200,7 +213,7 @@ Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy,
         ++totals.months;
         totals.endMonth = month;
         totals.lastInstalment = paid;
-        if (loan.cents) {
+        if constexpr (Cents) {
             // Whole numbers of cents, added without rounding however large the sums grow.
             interestSum += static_cast<long long>(interest);
             paidSum += static_cast<long long>(paid) + static_cast<long long>(extraPaid);
@@ -218,17 +231,27 @@ Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy,
         }
         // Never during the interest-only periods: the instalment after them is the one they end
         // with.
-        if (keepEnd && extras > 0 && index >= interestOnly) {
+        if (keepEnd && extras > 0 && (!Shaped || index >= interestOnly)) {
             instalment = workedOut(loan, closing, rate, baseEnd - month, month + 1 <= termEnd);
         }
         balance = closing;
     }
-    if (loan.cents) {
+    if constexpr (Cents) {
         totals.interest = static_cast<double>(interestSum);
         totals.paid = static_cast<double>(paidSum);
         inUnits(run);
     }
     return run;
+}
+
+}  // namespace
+
+Run runLoan(const LoanStart& loan, const EventCalendar& calendar, Policy policy, int baseEnd,
+            double extraEveryMonth, bool keepRows) {
+    const bool shaped = loan.interestOnly > 0 || loan.balloon > 0;
+    const auto run = loan.cents ? (shaped ? repay<true, true> : repay<true, false>)
+                                : (shaped ? repay<false, true> : repay<false, false>);
+    return run(loan, calendar, policy, baseEnd, extraEveryMonth, keepRows);
 }
 
 std::optional<std::string> eventRefusal(const Event& event, int firstMonth) {

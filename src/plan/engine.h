@@ -85,7 +85,7 @@ public:
     /// Whether each period's interest is the period's rate, whatever its dates.
     bool periodic() const { return shares_.empty(); }
     /// The period's share of a year under the day count; only when not periodic().
-    Ratio share(int index) const { return shares_[index]; }
+    const Ratio& share(int index) const { return shares_[index]; }
 
 private:
     std::vector<double> extras_;

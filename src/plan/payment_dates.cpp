@@ -139,6 +139,45 @@ Ratio shareBetween(DayCount dayCount, QDate from, QDate to,
 
 }  // namespace
 
+PeriodsBack periodsBack(QDate date, QDate start, Frequency frequency) {
+    if (frequency == Frequency::Weekly || frequency == Frequency::Fortnightly) {
+        const qint64 step = frequency == Frequency::Weekly ? 7 : 14;
+        const qint64 days = start.daysTo(date);
+        return {static_cast<int>(days / step), start.addDays(days % step)};
+    }
+    using namespace std::chrono;
+    const int step = frequency == Frequency::Quarterly ? 3 : 1;
+    const year_month_day end = civil(date);
+    const year_month_day begin = civil(start);
+    const auto back = [&](int months) {
+        const year_month moved = year_month(end.year(), end.month()) - std::chrono::months(months);
+        const day last = year_month_day_last(moved.year(), month_day_last(moved.month())).day();
+        return fromCivil(year_month_day(moved.year(), moved.month(), std::min(end.day(), last)));
+    };
+    int months =
+        (int(end.year()) - int(begin.year())) * 12 +
+        (static_cast<int>(unsigned(end.month())) - static_cast<int>(unsigned(begin.month())));
+    months -= months % step;
+    if (months > 0 && back(months) < start) months -= step;
+    return {months / step, back(months)};
+}
+
+bool yearEndingHoldsLeapDay(QDate date) {
+    using namespace std::chrono;
+    const year_month_day end = civil(date);
+    const sys_days last{end};
+    const sys_days yearBefore{year_month_day(
+        end.year() - years(1), end.month(),
+        std::min(end.day(),
+                 year_month_day_last(end.year() - years(1), month_day_last(end.month())).day()))};
+    for (const year candidate : {end.year() - years(1), end.year()}) {
+        if (!candidate.is_leap()) continue;
+        const sys_days leapDay{candidate / February / 29};
+        if (yearBefore < leapDay && leapDay <= last) return true;
+    }
+    return false;
+}
+
 QDate paymentDate(QDate first, Frequency frequency, int periods) {
     return PaymentCalendar(first, frequency).date(periods);
 }

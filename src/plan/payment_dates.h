@@ -66,6 +66,18 @@ QDate paymentDate(QDate first, Frequency frequency, int periods);
 /// The dates from..to periods after `first`, as paymentDate() gives each.
 std::vector<QDate> paymentDates(QDate first, Frequency frequency, int from, int to);
 
+/// Whole periods counted back from `date` towards the earlier `start`, each counted from `date`
+/// (months back keep the day, or take a shorter month's last day), and the date they reach.
+struct PeriodsBack {
+    int periods = 0;
+    QDate reached;
+};
+PeriodsBack periodsBack(QDate date, QDate start, Frequency frequency);
+
+/// Whether the year that ends on `date` (from the day after the same date a year before) holds
+/// a 29 February.
+bool yearEndingHoldsLeapDay(QDate date);
+
 /// The share of a year from `from` to `to` under a day count other than Periodic, exactly: 30/360
 /// with its end-of-month rules, the actual days over 365 or 360, or actual/actual, the days in
 /// leap years over 366 plus the others over 365.

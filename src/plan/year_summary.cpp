@@ -1,5 +1,6 @@
 #include "plan/year_summary.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -24,9 +25,13 @@ std::string labelOf(int year, const YearStart& start) {
 
 }  // namespace
 
-YearRows yearSummary(std::span<const PlanRow> rows, int firstMonth, int perYear, YearStart start,
-                     bool inCents) {
+namespace {
+
+// Compiled once for amounts at full precision and once for whole cents.
+template <bool InCents>
+YearRows summarize(std::span<const PlanRow> rows, int firstMonth, int perYear, YearStart start) {
     YearRows years;
+    years.reserve(rows.size() / static_cast<std::size_t>(std::max(perYear, 1)) + 2);
     double cumulative = 0;
     // Amounts of whole cents are added as whole numbers of cents, which never round: each sum
     // kept in cents beside its double, the sum's hundredth.
@@ -34,13 +39,13 @@ YearRows yearSummary(std::span<const PlanRow> rows, int firstMonth, int perYear,
         long long instalments = 0, extras = 0, interest = 0, principal = 0;
     } sums;
     long long cumulativeCents = 0;
-    const auto add = [inCents](double& sum, long long& whole, double amount) {
-        if (!inCents) {
+    const auto add = [](double& sum, long long& whole, double amount) {
+        if constexpr (InCents) {
+            whole += std::llround(amount * 100);
+            sum = static_cast<double>(whole) / 100;
+        } else {
             sum += amount;
-            return;
         }
-        whole += std::llround(amount * 100);
-        sum = static_cast<double>(whole) / 100;
     };
     for (std::size_t index = 0; index < rows.size(); ++index) {
         const PlanRow& row = rows[index];
@@ -69,6 +74,14 @@ YearRows yearSummary(std::span<const PlanRow> rows, int firstMonth, int perYear,
         current.cumulativeInterest = cumulative;
     }
     return years;
+}
+
+}  // namespace
+
+YearRows yearSummary(std::span<const PlanRow> rows, int firstMonth, int perYear, YearStart start,
+                     bool inCents) {
+    return inCents ? summarize<true>(rows, firstMonth, perYear, start)
+                   : summarize<false>(rows, firstMonth, perYear, start);
 }
 
 YearRows yearSummary(const PlanResult& result) {
