@@ -72,10 +72,10 @@ TEST(WholeCents, InterestIsTheExactProductRoundedHalfUp) {
     EXPECT_EQ(centsOf(2.675), 268);
     // A period's share of a year in whole numbers: 31 days of 365 at 6 % on 300 000.00.
     EXPECT_EQ(interestCents(30'000'000, shortestDecimal(6), {31, 365}), 152877);
-    // Beyond 128 bits too: the double 1e38 is a little less than 10^38, so at 5e-37 % its
-    // interest is a little less than half a cent, though the binary product is 0.5.
-    EXPECT_EQ(interestCents(1e38, shortestDecimal(5e-37), {1, 1}), 0);
-    EXPECT_EQ(interestCents(0x1p126, shortestDecimal(9e-37), {1, 1}), 1);  // 0.7657 cents
+    // Beyond 128 bits too: 2^126 at these rates is a hair above and below half a cent, too near
+    // for doubles to tell, so the product is worked out in whole numbers of any size.
+    EXPECT_EQ(interestCents(0x1p126, shortestDecimal(5.877471754111438e-37), {1, 1}), 1);
+    EXPECT_EQ(interestCents(0x1p126, shortestDecimal(5.877471754111437e-37), {1, 1}), 0);
 }
 
 TEST(WholeCents, InstalmentRulesRoundAWorkedOutInstalment) {
