@@ -726,12 +726,13 @@ void PlannerWindow::openPlan() {
                          MessageButtons::Ok);
         return;
     }
-    // The window has no controls yet for the lender's schedule: opening such a plan would drop
-    // it without a word, so it stays closed.
+    // The window has no controls yet for the lender's schedule or fees: opening such a plan
+    // would drop them without a word, so it stays closed.
     if (plan::needsVersion2(std::get<plan::PlanInputs>(read))) {
-        dialogs_.message(tr("%1: this plan keeps the lender's schedule (payment dates, a frequency "
-                            "or a day count), which the planner cannot show yet. brisanel-calc "
-                            "plan --plan reads it.")
+        dialogs_.message(tr("%1: this plan keeps the lender's schedule or an offer's fees "
+                            "(payment dates, a frequency, a day count, whole cents, a balloon "
+                            "or fees), which the planner cannot show yet. brisanel-calc plan "
+                            "--plan reads it.")
                              .arg(name),
                          kTitle, MessageIcon::Exclamation, MessageButtons::Ok);
         return;
