@@ -28,7 +28,8 @@ done
 
 contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
 for path in ./usr/bin/brisanel "./usr/share/applications/$id.desktop" \
-    "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
+    "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/mime/packages/$id.xml" \
+    "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
     ./usr/share/doc/brisanel/copyright; do
     grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
 done

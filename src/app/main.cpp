@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStringList>
 
 #include "app/dialogs/dialogs.h"
 #include "app/translations.h"
@@ -24,5 +25,9 @@ int main(int argc, char* argv[]) {
     dialogs.setOwner(&window);
 
     window.show();
+    // `brisanel FILE`, as the desktop opens a plan file with the calculator.
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1) {
+        window.openPlanFile(arguments.at(1));
+    }
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QLineSeries>
+#include <QMimeData>
 #include <QProcess>
 #include <QTest>
 
@@ -631,4 +632,46 @@ TEST_F(Planner, FileDialogsStartBesideThePlanAndGiveItsSuffix) {
 }
 
 }  // namespace
+TEST_F(Planner, APlanFileOpensFromTheCommandLineAndWhenDroppedOnAnyBox) {
+    // `brisanel FILE`: the calculator opens the plan in the planner.
+    const QString name = folder.folder.filePath("desk.brisanel-plan");
+    ASSERT_EQ(plan::writePlanFile(name, {{"5000", "12", "0", "48", std::nullopt},
+                                         {{plan::EventKind::OneTimeExtra, 700, 6}}}),
+              std::nullopt);
+    window->openPlanFile(name);
+    ASSERT_TRUE(planner() && planner()->isVisible());
+    EXPECT_EQ(in<QLineEdit>("txtPrincipal")->text(), "5000");
+    EXPECT_EQ(events()->rowCount(), 1);
+    EXPECT_TRUE(planner()->windowTitle().startsWith("desk.brisanel-plan"));
+
+    // Dropped on a text box, which would otherwise take the file's name as text.
+    const QString other = folder.folder.filePath("other.json");
+    ASSERT_EQ(plan::writePlanFile(other, {{"9000", "10", "0", "24", std::nullopt}}), std::nullopt);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(other)});
+    data.setText(other);
+    auto* box = in<QLineEdit>("txtRate");
+    QDragEnterEvent enter(box->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(box, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(box->rect().center()), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(box, &drop);
+    EXPECT_EQ(in<QLineEdit>("txtPrincipal")->text(), "9000");
+    EXPECT_EQ(box->text(), "10");
+    EXPECT_EQ(events()->rowCount(), 0);
+
+    // Another file is no plan: the drop is the box's, and nothing opens.
+    QMimeData picture;
+    picture.setUrls({QUrl::fromLocalFile(folder.folder.filePath("loan.png"))});
+    QDragEnterEvent refused(box->rect().center(), Qt::CopyAction, &picture, Qt::LeftButton, {});
+    QApplication::sendEvent(box, &refused);
+    EXPECT_EQ(in<QLineEdit>("txtPrincipal")->text(), "9000");
+
+    // A file that cannot be read is said, and the plan shown stays.
+    window->openPlanFile(folder.folder.filePath("missing.brisanel-plan"));
+    expectTold({{folder.folder.filePath("missing.brisanel-plan") + ": No such file or directory",
+                 MessageIcon::Exclamation, MessageButtons::Ok}});
+    EXPECT_EQ(in<QLineEdit>("txtPrincipal")->text(), "9000");
+}
+
 }  // namespace brisanel::app::testing

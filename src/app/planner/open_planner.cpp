@@ -55,6 +55,14 @@ void frmInterest::openPlanner(ListKind panel) {
     planner_->activateWindow();
 }
 
+void frmInterest::openPlanFile(const QString& name) {
+    if (!planner_) planner_ = new planner::PlannerWindow(dialogs_, this);
+    if (!planner_->openPlanFile(name)) return;
+    planner_->show();
+    planner_->raise();
+    planner_->activateWindow();
+}
+
 bool frmInterest::closePlanner() {
     return !planner_ || planner_->isHidden() || planner_->close();
 }

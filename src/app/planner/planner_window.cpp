@@ -36,6 +36,7 @@
 #include "app/dialogs/dialogs.h"
 #include "app/planner/event_table.h"
 #include "app/planner/plan_document.h"
+#include "app/planner/plan_drops.h"
 #include "app/planner/plan_texts.h"
 #include "app/planner/year_model.h"
 #include "app/window/pictures.h"
@@ -49,7 +50,10 @@ namespace brisanel::app::planner {
 namespace {
 
 const QString kTitle = QStringLiteral("Brisanel");
+// Plans are saved as .json, as they always were; files named .brisanel-plan, the suffix their
+// MIME type claims for the desktop, open too.
 const QString kPlanSuffix = QStringLiteral("json");
+
 const QString kPdfSuffix = QStringLiteral("pdf");
 // The warnings' colour, made lighter or darker until it reads on the window's background.
 const QColor kWarning(160, 0, 0);
@@ -142,6 +146,9 @@ PlannerWindow::PlannerWindow(Dialogs& dialogs, QWidget* owner)
     setCentralWidget(splitter);
     buildCommands();
     new CommandKeys(this);  // the menu's keys from every box too
+    // A plan file dropped anywhere on the window opens, asking first about a changed plan.
+    setAcceptDrops(true);
+    new PlanDrops(this, [this](const QString& name) { openPlanFile(name); });
     setTabOrders();
     applyColours();
     updateTitle();
@@ -701,7 +708,7 @@ bool PlannerWindow::savePlan() {
     }
     const QString name =
         dialogs_.saveFileName(tr("Save Plan"), suggestedPath(fileName_, kPlanSuffix),
-                              tr("Plan files (*.json)"), kPlanSuffix);
+                              tr("Plan files (*.json *.brisanel-plan)"), kPlanSuffix);
     if (name.isEmpty()) return false;
     if (const auto reason = plan::writePlanFile(name, *inputs_)) {
         dialogs_.message(saving::saveFailedMessage(name, *reason), kTitle, MessageIcon::Critical,
@@ -718,13 +725,22 @@ bool PlannerWindow::savePlan() {
 void PlannerWindow::openPlan() {
     if (!settleChanges()) return;
     const QString folder = QFileInfo(suggestedPath(fileName_, kPlanSuffix)).absolutePath();
-    const QString name = dialogs_.openFileName(tr("Open Plan"), folder, tr("Plan files (*.json)"));
+    const QString name =
+        dialogs_.openFileName(tr("Open Plan"), folder, tr("Plan files (*.brisanel-plan *.json)"));
     if (name.isEmpty()) return;
+    showPlanFile(name);
+}
+
+bool PlannerWindow::openPlanFile(const QString& name) {
+    return settleChanges() && showPlanFile(name);
+}
+
+bool PlannerWindow::showPlanFile(const QString& name) {
     auto read = plan::readPlanFile(name);
     if (auto* message = std::get_if<std::string>(&read)) {
         dialogs_.message(QString::fromStdString(*message), kTitle, MessageIcon::Exclamation,
                          MessageButtons::Ok);
-        return;
+        return false;
     }
     // The window has no controls yet for the lender's schedule or fees: opening such a plan
     // would drop them without a word, so it stays closed.
@@ -735,12 +751,13 @@ void PlannerWindow::openPlan() {
                             "--plan reads it.")
                              .arg(name),
                          kTitle, MessageIcon::Exclamation, MessageButtons::Ok);
-        return;
+        return false;
     }
     fileName_ = name;
     setInputs(std::get<plan::PlanInputs>(read));
     setModified(false);
     updateTitle();
+    return true;
 }
 
 void PlannerWindow::exportPdf() {

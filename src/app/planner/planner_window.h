@@ -45,6 +45,10 @@ public:
     /// no month to finish by, no file. One in view keeps its plan and takes the new loan.
     void startFrom(const plan::LoanTexts& loan);
 
+    /// Opens a plan file as Open Plan does, asking first about a changed plan; says why when it
+    /// cannot and returns false.
+    bool openPlanFile(const QString& name);
+
     /// Whether the plan changed since it was started, opened or saved.
     bool isPlanModified() const { return modified_; }
 
@@ -66,6 +70,7 @@ private:
     /// The plan as the controls hold it, or the message naming what is not a number; the events
     /// table's rows without an amount yet are added to `unfinished`.
     std::variant<plan::PlanInputs, QString> currentInputs(QList<int>& unfinished) const;
+    bool showPlanFile(const QString& name);  ///< reads it into the window, or says why not
     void setInputs(const plan::PlanInputs& inputs);
     void setLoan(const plan::LoanTexts& loan);
     void termKindChanged();

@@ -41,6 +41,10 @@ public:
 
     explicit frmInterest(Dialogs& dialogs, QWidget* parent = nullptr);
 
+    /// Opens a plan file in the planner, as `brisanel FILE` and the desktop do; a file that cannot
+    /// be opened is said why, and the calculator stays as it was.
+    void openPlanFile(const QString& name);
+
     /// The outer height last set, in twips.
     int outerHeightTwips() const { return outerHeight_; }
 
