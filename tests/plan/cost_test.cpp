@@ -2,6 +2,7 @@
 // APRC examples and Regulation Z Appendix J.
 #include <gtest/gtest.h>
 
+#include "plan/compare.h"
 #include "plan/cost.h"
 #include "plan/offer.h"
 #include "plan/plan.h"
@@ -121,6 +122,19 @@ TEST(OfferCost, FeesOfAPlanAddToItsPaymentsAndToItsApr) {
     const CreditCost borrowed = costOfPlan(financed);
     EXPECT_EQ(borrowed.credit, 200000);
     EXPECT_NEAR(borrowed.apr.value(), 6.961575, 5e-5);
+
+    // Side by side at full precision: the fee is all the one offer costs more.
+    PlanInputs exact = inputs;
+    exact.schedule.rounding = Rounding::Exact;
+    PlanInputs noFee = exact;
+    noFee.fees = {};
+    const auto compared = compareOffers({exact, noFee}, AprMethod::Eu);
+    const auto& offers = std::get<std::vector<OfferFigures>>(compared);
+    EXPECT_FALSE(offers[0].cheapest);
+    EXPECT_TRUE(offers[1].cheapest);
+    EXPECT_NEAR(offers[0].moreThanCheapest, 4000, 1e-6);
+    EXPECT_NEAR(offers[0].fees, 4000, 1e-6);
+    EXPECT_EQ(offers[1].fees, 0);
 
     PlanInputs tooMuch = inputs;
     tooMuch.fees.upfront = FeeAmount{100, true};
