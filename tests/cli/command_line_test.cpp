@@ -581,6 +581,20 @@ TEST(Compare, OffersSideBySideTheCheapestMarkedInAnyOrder) {
               std::string::npos)
         << horizon.out;
 
+    // By date: the last payment on or before it, for offers with payment dates. From 15 January
+    // 2027, payment 60 falls on 15 December 2031.
+    const std::string datedFee = folder.filePath("dated-fee.json").toStdString();
+    const std::string datedRate = folder.filePath("dated-rate.json").toStdString();
+    const Words dated = with(loan, {"--first-payment", "2027-01-15"});
+    ASSERT_EQ(calc(with(dated, {"--rate", "6", "--fee", "2%", "--write-plan", datedFee})).status,
+              0);
+    ASSERT_EQ(calc(with(dated, {"--rate", "6.3", "--write-plan", datedRate})).status, 0);
+    EXPECT_NE(calc({"compare", datedFee, datedRate, "--horizon", "2032-01-14"})
+                  .out.find("Repaid at horizon      259770.93 (60)   258693.39 (60)"),
+              std::string::npos);
+    EXPECT_EQ(calc({"compare", withFee, noFee, "--horizon", "2032-01-14"}).err,
+              "brisanel-calc: with-fee: a horizon by date needs payment dates.\n");
+
     EXPECT_EQ(calc({"compare", withFee}).err,
               "brisanel-calc: compare takes two to four plan files, not 1\n");
     EXPECT_EQ(calc({"compare", withFee, "missing.json"}).err,
