@@ -81,7 +81,8 @@ std::string commandHelp(Command command) {
             "\nit, so its totals can be a little higher.\n"
             "\nA plan not repaid within 1800 months prints what it has, then the message, and"
             "\nexits with status 3.\n";
-    } else if (command != Command::Interest) {
+    } else if (command != Command::Interest && command != Command::Apr &&
+               command != Command::Compare) {
         text +=
             "\nWith --save the details list is written, whether shown or not, to NAME.txt (\".txt\""
             "\nis always added) exactly as the window saves it; an existing file is replaced only"
