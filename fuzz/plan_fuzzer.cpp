@@ -135,21 +135,6 @@ void requireResult(const PlanInputs& inputs, const plan::PlanResult& result,
                  what + ": one cent less is enough");
 }
 
-// The days of a US unit period, as Regulation Z counts odd days.
-double unitDays(plan::Frequency frequency) {
-    switch (frequency) {
-        case plan::Frequency::Weekly:
-            return 7;
-        case plan::Frequency::Fortnightly:
-            return 14;
-        case plan::Frequency::Quarterly:
-            return 90;
-        case plan::Frequency::Monthly:
-            break;
-    }
-    return 30;
-}
-
 // The lender's schedule from the first line's bytes after the selector.
 void scheduleOf(std::string_view bytes, plan::ScheduleOptions& options) {
     const auto at = [&](std::size_t i) {
@@ -219,8 +204,9 @@ void requireCost(const PlanInputs& inputs, const plan::PlanResult& result,
             worth += method == plan::AprMethod::Eu
                          ? payment.amount * std::pow(1 + rate, -(time.periods / perYear +
                                                                  double(time.days) / time.yearDays))
-                         : payment.amount / ((1 + time.days / unitDays(result.frequency) * rate) *
-                                             std::pow(1 + rate, time.periods));
+                         : payment.amount /
+                               ((1 + time.days / plan::unitPeriodDays(result.frequency) * rate) *
+                                std::pow(1 + rate, time.periods));
         }
         FUZZ_REQUIRE(std::abs(worth) <= 1e-9 * cost.payable, what + ": the APR does not solve");
     }

@@ -98,11 +98,7 @@ int runApr(const Request& request, std::ostream& out, std::ostream& err) {
             out << "{\n  \"command\": \"apr\",\n  \"cost\": " << costJson(cost) << "\n}\n";
             break;
     }
-    out.flush();
-    if (!out) {
-        complain(err, "the results could not be written to standard output");
-        return kExitNotWritten;
-    }
+    if (!flushed(out, err)) return kExitNotWritten;
     return kExitOk;
 }
 

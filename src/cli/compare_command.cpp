@@ -180,11 +180,7 @@ int runCompare(const Request& request, std::ostream& out, std::ostream& err) {
             writeJson(figures, method, horizon.has_value(), out);
             break;
     }
-    out.flush();
-    if (!out) {
-        complain(err, "the results could not be written to standard output");
-        return kExitNotWritten;
-    }
+    if (!flushed(out, err)) return kExitNotWritten;
     return kExitOk;
 }
 

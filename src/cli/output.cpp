@@ -56,6 +56,13 @@ std::string jsonObject(const std::vector<std::pair<std::string, std::string>>& m
     return object + "}";
 }
 
+bool flushed(std::ostream& out, std::ostream& err) {
+    out.flush();
+    if (out) return true;
+    complain(err, "the results could not be written to standard output");
+    return false;
+}
+
 std::string totalsJson(const plan::Totals& totals, bool withDates) {
     std::vector<std::pair<std::string, std::string>> members;
     const std::vector<std::string> columns = plan::totalsColumns();

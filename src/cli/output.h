@@ -24,6 +24,10 @@ using saving::scheduleTexts;
 /// Writes a message to standard error after the program's name: "brisanel-calc: message".
 void complain(std::ostream& err, std::string_view message);
 
+/// Flushes the results to standard output; when they could not all be written, says so on
+/// `err` and returns false.
+bool flushed(std::ostream& out, std::ostream& err);
+
 /// A JSON string literal for the text, with quotes, backslashes and control characters escaped.
 std::string jsonString(std::string_view text);
 

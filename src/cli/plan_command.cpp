@@ -408,11 +408,7 @@ int runPlan(const Request& request, std::ostream& out, std::ostream& err) {
             writeJson(result, request, cost, out);
             break;
     }
-    out.flush();
-    if (!out) {
-        complain(err, "the results could not be written to standard output");
-        return kExitNotWritten;
-    }
+    if (!flushed(out, err)) return kExitNotWritten;
     // The plan as a file, for the window and --plan: only one the engine takes.
     if (request.has("write-plan")) {
         const QString name = QString::fromLocal8Bit(std::string(request.value("write-plan")));

@@ -295,11 +295,7 @@ int run(const Request& request, std::ostream& out, std::ostream& err) {
             writeJson(report, request.details, out);
             break;
     }
-    out.flush();
-    if (!out) {
-        complain(err, "the results could not be written to standard output");
-        return kExitNotWritten;
-    }
+    if (!flushed(out, err)) return kExitNotWritten;
     // As in the window: the results so far are shown, then the message.
     if (report.stop) {
         complain(err, report.stop->message);

@@ -16,8 +16,9 @@ struct Times {
     std::vector<double> rests;    // US: the days left as a fraction of a unit period
 };
 
-// The days of a US unit period, for the odd days: a month counts 30, a quarter 90.
-double unitDays(Frequency frequency) {
+}  // namespace
+
+double unitPeriodDays(Frequency frequency) {
     switch (frequency) {
         case Frequency::Weekly:
             return 7;
@@ -31,6 +32,8 @@ double unitDays(Frequency frequency) {
     return 30;
 }
 
+namespace {
+
 Times timesOf(const CreditFlows& flows) {
     Times times;
     const double perYear = periodsPerYear(flows.frequency);
@@ -39,7 +42,7 @@ Times timesOf(const CreditFlows& flows) {
         times.early = times.early || time.periods < 0 || (time.periods == 0 && time.days <= 0);
         times.years.push_back(time.periods / perYear + double(time.days) / time.yearDays);
         times.periods.push_back(time.periods);
-        times.rests.push_back(time.days / unitDays(flows.frequency));
+        times.rests.push_back(time.days / unitPeriodDays(flows.frequency));
     }
     return times;
 }

@@ -64,6 +64,10 @@ struct FlowTime {
 
 FlowTime flowTime(const CreditFlows& flows, const CreditPayment& payment);
 
+/// The days of a US unit period, over which Regulation Z counts the odd days: a month counts 30,
+/// a quarter 90, a fortnight 14, a week 7.
+double unitPeriodDays(Frequency frequency);
+
 /// The APR in percent that makes the payments worth the advance, solved to 1e-10 by a
 /// safeguarded Newton iteration inside a bracket; nullopt when the payments repay less than the
 /// advance (there is then no positive rate).
