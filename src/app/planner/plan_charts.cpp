@@ -11,17 +11,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/contrast.h"
+#include "app/chart_palette.h"
 #include "app/planner/plan_texts.h"
 
 namespace brisanel::app::planner {
 namespace {
 
 constexpr int kMostYearLabels = 12;
-// The lines' colours, made lighter or darker until they read on the chart's background.
-const QColor kBaseLine(32, 96, 192);
-const QColor kPlanLine(224, 112, 0);
-const QColor kYearBalanceLine(160, 32, 32);
 
 QChart* newChart(const QString& title) {
     auto* chart = new QChart;
@@ -136,10 +132,20 @@ void PlanCharts::setBackground(const QColor& background) {
         if (chart->theme() != theme) chart->setTheme(theme);
         chart->setBackgroundBrush(background);
     }
-    // Set after the theme, which gives every series its own colours.
-    baseBalance_->setPen(QPen(readableOn(kBaseLine, background), 3));
-    planBalance_->setPen(QPen(readableOn(kPlanLine, background), 2, Qt::DashLine));
-    yearBalance_->setPen(QPen(readableOn(kYearBalanceLine, background), 2));
+    // Set after the theme, which gives every series its own colours: the principal and the
+    // interest look alike in the bars and the pie.
+    baseBalance_->setPen(QPen(chartColour(ChartRole::WithoutEvents, background), 3));
+    planBalance_->setPen(QPen(chartColour(ChartRole::WithPlan, background), 2, Qt::DashLine));
+    yearBalance_->setPen(QPen(chartColour(ChartRole::YearBalance, background), 2));
+    const QColor principal = chartColour(ChartRole::Principal, background);
+    const QColor interest = chartColour(ChartRole::Interest, background);
+    principal_->setColor(principal);
+    principal_->setBorderColor(principal);
+    interest_->setColor(interest);
+    interest_->setBorderColor(interest);
+    pie_->slices().at(0)->setColor(principal);
+    pie_->slices().at(1)->setColor(interest);
+    for (QPieSlice* slice : pie_->slices()) slice->setBorderColor(background);
 }
 
 void PlanCharts::show(const plan::PlanResult* result, const plan::YearRows& years, int charts) {
