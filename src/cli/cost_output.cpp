@@ -8,36 +8,21 @@
 
 namespace brisanel::cli {
 
-namespace {
-
-std::string methodName(plan::AprMethod method) {
-    return method == plan::AprMethod::Us ? "US" : "EU/UK";
-}
-
-}  // namespace
-
 std::variant<plan::FeeAmount, std::string> readFee(std::string_view option, std::string_view text,
                                                    bool percentAllowed) {
-    plan::FeeAmount fee;
-    std::string_view number = text;
-    if (percentAllowed && number.ends_with('%')) {
-        fee.percent = true;
-        number.remove_suffix(1);
-    }
     const std::string where = "--" + std::string(option) + " " + std::string(text) + ": ";
-    if (!numeric::isNumeric(number)) {
+    const auto fee = plan::readFee(text, percentAllowed);
+    if (!fee)
         return where + (percentAllowed ? "not an amount or a percentage (2%)" : "not an amount");
-    }
-    fee.value = numeric::readNumber(number);
-    if (!(fee.value >= 0)) return where + "a fee must be above 0 (0 is no fee)";
-    return fee;
+    if (!(fee->value >= 0)) return where + "a fee must be above 0 (0 is no fee)";
+    return *fee;
 }
 
 void writeCostText(const plan::CreditCost& cost, std::ostream& out) {
-    out << "Total amount of credit: " << twoDecimals(cost.credit)
-        << "\nTotal amount payable: " << twoDecimals(cost.payable)
-        << "\nTotal cost of credit: " << twoDecimals(cost.costOfCredit) << "\nAPR ("
-        << methodName(cost.method) << "): "
+    out << plan::kCreditCaption << ": " << twoDecimals(cost.credit) << '\n'
+        << plan::kPayableCaption << ": " << twoDecimals(cost.payable) << '\n'
+        << plan::kCostOfCreditCaption << ": " << twoDecimals(cost.costOfCredit) << "\nAPR ("
+        << plan::methodName(cost.method) << "): "
         << (cost.apr ? plan::shownApr(*cost.apr, cost.method) + " %" : "none. " + cost.noApr)
         << '\n';
 }

@@ -83,6 +83,15 @@ bool isNumeric(std::string_view text) {
     return i == text.size();
 }
 
+std::optional<double> numberIn(std::string_view text) {
+    if (!isNumeric(text)) return std::nullopt;
+    try {
+        return readNumber(text);
+    } catch (const ArithmeticError&) {
+        return std::nullopt;
+    }
+}
+
 double readNumber(std::string_view text) {
     if (!isNumeric(text)) return 0.0;
     // from_chars is locale-free, so "." is the decimal point whatever the user's locale says; it

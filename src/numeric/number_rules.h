@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 // How the text of a box becomes a number.
@@ -15,6 +16,8 @@ bool isNumeric(std::string_view text);
 /// represent reads as 0.
 double readNumber(std::string_view text);
 
+/// The value of a numeric text within the double range; nullopt for any other text.
+std::optional<double> numberIn(std::string_view text);
 /// The integer-box rule: readNumber, then the nearest 16-bit whole number (halves to even);
 /// throws ArithmeticError(Overflow) outside -32768..32767.
 std::int16_t readInteger(std::string_view text);

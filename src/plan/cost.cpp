@@ -4,6 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "export/table_csv.h"
+#include "numeric/number_rules.h"
+
 namespace brisanel::plan {
 
 namespace {
@@ -151,6 +154,27 @@ CreditCost costOf(const CreditFlows& flows, double credit, double upfrontFee, Ap
 
 std::string_view methodWord(AprMethod method) {
     return method == AprMethod::Us ? "us" : "eu";
+}
+
+std::string_view methodName(AprMethod method) {
+    return method == AprMethod::Us ? "US" : "EU/UK";
+}
+
+std::optional<FeeAmount> readFee(std::string_view text, bool percentAllowed) {
+    FeeAmount fee;
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (percentAllowed && text.ends_with('%')) {
+        fee.percent = true;
+        text.remove_suffix(1);
+    }
+    const auto value = numeric::numberIn(text);
+    if (!value) return std::nullopt;
+    fee.value = *value;
+    return fee;
+}
+
+std::string feeText(const FeeAmount& fee) {
+    return saving::fullPrecision(fee.value) + (fee.percent ? "%" : "");
 }
 
 std::optional<AprMethod> methodNamed(std::string_view word) {

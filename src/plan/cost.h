@@ -23,6 +23,14 @@ struct FeeAmount {
     bool operator==(const FeeAmount&) const = default;
 };
 
+/// A fee as a box or a file gives it: a number as the numeric boxes read it, or with
+/// `percentAllowed` also a percentage of the principal ("2%", "1.5 %"); nullopt for anything
+/// else. The amount is not checked: the plan's checks say what a fee may be.
+std::optional<FeeAmount> readFee(std::string_view text, bool percentAllowed);
+
+/// The text readFee reads back: "2%" or "500", at full precision.
+std::string feeText(const FeeAmount& fee);
+
 /// The fees of an offer; every one may be left out.
 struct Fees {
     std::optional<FeeAmount> upfront = std::nullopt;  ///< paid at the loan date, not borrowed
@@ -93,5 +101,13 @@ CreditCost costOf(const CreditFlows& flows, double credit, double upfrontFee, Ap
 /// The method's name on the command line and in files: "eu" or "us".
 std::string_view methodWord(AprMethod method);
 std::optional<AprMethod> methodNamed(std::string_view word);
+/// The method's name for people: "EU/UK" or "US".
+std::string_view methodName(AprMethod method);
+
+/// The figures of a cost of credit, as the window, its document and the command line caption
+/// them.
+inline constexpr std::string_view kCreditCaption = "Total amount of credit";
+inline constexpr std::string_view kPayableCaption = "Total amount payable";
+inline constexpr std::string_view kCostOfCreditCaption = "Total cost of credit";
 
 }  // namespace brisanel::plan

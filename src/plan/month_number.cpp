@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "numeric/failure.h"
 #include "numeric/number_rules.h"
+#include "plan/payment_dates.h"
 
 namespace brisanel::plan {
 
@@ -13,12 +13,16 @@ std::optional<int> monthOf(double value) {
 }
 
 std::optional<int> readMonth(std::string_view text) {
-    if (!numeric::isNumeric(text)) return std::nullopt;
-    try {
-        return monthOf(numeric::readNumber(text));
-    } catch (const numeric::ArithmeticError&) {
-        return std::nullopt;  // beyond the double range
-    }
+    const auto number = numeric::numberIn(text);  // none beyond the double range
+    return number ? monthOf(*number) : std::nullopt;
+}
+
+std::optional<MonthOrDate> readMonthOrDate(std::string_view text) {
+    if (const auto month = readMonth(text)) return MonthOrDate{month, std::nullopt};
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (const auto date = readDate(text)) return MonthOrDate{std::nullopt, date};
+    return std::nullopt;
 }
 
 }  // namespace brisanel::plan

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QDate>
 #include <optional>
 #include <string_view>
 
@@ -18,8 +18,19 @@ std::optional<int> monthOf(double value);
 /// The month a text reads as, if it is one.
 std::optional<int> readMonth(std::string_view text);
 
+/// A month, or with payment dates a date, as the planner's month boxes take either.
+struct MonthOrDate {
+    std::optional<int> month = std::nullopt;
+    std::optional<QDate> date = std::nullopt;
+};
+
+/// The month a text reads as, or the date it writes (YYYY-MM-DD), if it is either.
+std::optional<MonthOrDate> readMonthOrDate(std::string_view text);
+
 /// What is said of a text or number that is not a month.
 inline constexpr std::string_view kNotAMonth =
     QT_TRANSLATE_NOOP("brisanel::plan", "is not a whole number");
+inline constexpr std::string_view kNotAMonthOrDate =
+    QT_TRANSLATE_NOOP("brisanel::plan", "is not a whole number or a date (YYYY-MM-DD)");
 
 }  // namespace brisanel::plan

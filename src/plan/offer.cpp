@@ -20,7 +20,7 @@ double feeAmount(double amount, const PlanResult& result) {
 
 }  // namespace
 
-CreditFlows creditFlows(const PlanInputs& inputs, const PlanResult& result) {
+CreditFlows creditFlows(const PlanInputs& inputs, const PlanResult& result, Run PlanResult::*run) {
     const Fees& fees = inputs.fees;
     const double principal = principalOf(inputs, result);
     CreditFlows flows;
@@ -29,7 +29,7 @@ CreditFlows creditFlows(const PlanInputs& inputs, const PlanResult& result) {
     if (result.loanDate.isValid()) flows.loanDate = result.loanDate;
     const double perPayment = feeAmount(fees.perPayment, result);
     const double yearly = feeAmount(fees.yearly, result);
-    const PlanRows& rows = result.plan.rows;
+    const PlanRows& rows = (result.*run).rows;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const PlanRow& row = rows[i];
         double amount = row.instalment + row.extra + perPayment;
@@ -40,8 +40,9 @@ CreditFlows creditFlows(const PlanInputs& inputs, const PlanResult& result) {
     return flows;
 }
 
-CreditCost planCost(const PlanInputs& inputs, const PlanResult& result, AprMethod method) {
-    const CreditFlows flows = creditFlows(inputs, result);
+CreditCost planCost(const PlanInputs& inputs, const PlanResult& result, AprMethod method,
+                    Run PlanResult::*run) {
+    const CreditFlows flows = creditFlows(inputs, result, run);
     const double principal = principalOf(inputs, result);
     CreditCost cost = costOf(flows, principal, principal - flows.advance, method);
     if (result.cents) {
@@ -49,7 +50,7 @@ CreditCost planCost(const PlanInputs& inputs, const PlanResult& result, AprMetho
         cost.payable = std::round(cost.payable * 100) / 100;
         cost.costOfCredit = std::round((cost.payable - cost.credit) * 100) / 100;
     }
-    if (result.limitReached()) {
+    if (!(result.*run).totals.cleared) {
         cost.apr.reset();
         cost.noApr = "The loan is not repaid within the plan's 1800 periods: it has no APR.";
     }

@@ -131,14 +131,11 @@ public:
         if (!value) return std::nullopt;
         FeeAmount fee;
         if (value->isString()) {
-            QString percent = value->toString().trimmed();
-            bool read = percent.endsWith(u'%');
-            percent.chop(1);
-            fee.value = percent.toDouble(&read);
-            fee.percent = true;
-            if (!read || !std::isfinite(fee.value)) {
+            const auto read = readFee(text(value->toString().trimmed()), true);
+            if (!read || !read->percent) {
                 refuse(placeOf(name), "must be an amount or a percentage (\"2%\")");
             }
+            fee = read.value_or(FeeAmount{});
         } else {
             fee.value = number(name, *value);
         }

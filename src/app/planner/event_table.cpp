@@ -12,7 +12,6 @@
 
 #include "app/planner/plan_texts.h"
 #include "export/table_csv.h"
-#include "numeric/failure.h"
 #include "numeric/number_rules.h"
 #include "plan/month_number.h"
 #include "plan/words.h"
@@ -92,11 +91,17 @@ QString numberText(double value) {
     return QString::fromStdString(saving::fullPrecision(value));
 }
 
+// A month's number, or the date that stands for it.
+QString monthOrDateText(std::optional<int> month, std::optional<QDate> date) {
+    if (date) return QString::fromStdString(plan::isoDate(*date));
+    return month ? QString::number(*month) : QString();
+}
+
 }  // namespace
 
 EventTable::EventTable(QWidget* parent) : QTableWidget(0, ColumnCount, parent) {
     setHorizontalHeaderLabels({QStringLiteral("Kind"), QStringLiteral("Amount or rate %"),
-                               QStringLiteral("Month"), QStringLiteral("Until month")});
+                               QStringLiteral("Month or date"), QStringLiteral("Until")});
     setItemDelegate(new EventDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -120,8 +125,8 @@ void EventTable::appendRow(int row, const plan::Event& event) {
     setItem(row, Kind, new QTableWidgetItem);
     setItem(row, Value,
             new QTableWidgetItem(event.value > 0 ? numberText(event.value) : QString()));
-    setItem(row, Month, new QTableWidgetItem(event.month ? QString::number(*event.month) : ""));
-    setItem(row, Until, new QTableWidgetItem(event.until ? QString::number(*event.until) : ""));
+    setItem(row, Month, new QTableWidgetItem(monthOrDateText(event.month, event.date)));
+    setItem(row, Until, new QTableWidgetItem(monthOrDateText(event.until, event.untilDate)));
     for (int column : {Value, Month, Until}) {
         item(row, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -196,20 +201,18 @@ std::variant<std::vector<plan::Event>, QString> EventTable::events(QList<int>* u
             if (unfinished) unfinished->append(row + 1);
             continue;
         }
-        const std::string text = value.toStdString();
-        try {
-            if (!numeric::isNumeric(text))
-                return refuse("amount or rate", value, tr("is not a number"));
-            event.value = numeric::readNumber(text);
-        } catch (const numeric::ArithmeticError&) {
-            return refuse("amount or rate", value, tr("is not a number"));
-        }
-        for (const auto& [column, month, what] :
-             {std::tuple{Month, &event.month, "month"}, {Until, &event.until, "until month"}}) {
+        const auto number = numeric::numberIn(value.toStdString());
+        if (!number) return refuse("amount or rate", value, tr("is not a number"));
+        event.value = *number;
+        for (const auto& [column, month, date, what] :
+             {std::tuple{Month, &event.month, &event.date, "month"},
+              {Until, &event.until, &event.untilDate, "until month"}}) {
             const QString text = cellText(item(row, column));
             if (text.isEmpty()) continue;
-            *month = plan::readMonth(text.toStdString());
-            if (!*month) return refuse(what, text, planText(plan::kNotAMonth));
+            const auto read = plan::readMonthOrDate(text.toStdString());
+            if (!read) return refuse(what, text, planText(plan::kNotAMonthOrDate));
+            *month = read->month;
+            *date = read->date;
         }
         events.push_back(event);
     }

@@ -9,7 +9,8 @@
 
 namespace brisanel::app::planner {
 
-/// The plan's events as an editable table: kind, amount or rate, month, until month. An edit is
+/// The plan's events as an editable table: kind, amount or rate, month, until month; a month cell
+/// takes a month's number or, for a plan with payment dates, a date (YYYY-MM-DD). An edit is
 /// taken at every keystroke, not only when the cell is left, so the plan follows the typing.
 class EventTable final : public QTableWidget {
     Q_OBJECT

@@ -177,19 +177,24 @@ void PlanCharts::showBalance(const plan::PlanResult* result, bool fill) {
         };
         refill(baseBalance_, result->base.rows);
         refill(planBalance_, result->plan.rows);
+        // The axis counts the plan's periods, a tick a year or every few years.
+        const int perYear = result->perYear;
+        monthAxis_->setTitleText(result->frequency == plan::Frequency::Monthly  ? tr("Month")
+                                 : result->frequency == plan::Frequency::Weekly ? tr("Week")
+                                                                                : tr("Payment"));
         const int last = std::max(result->base.totals.endMonth, result->plan.totals.endMonth);
         const int lastShown = std::max(last, result->firstMonth + 1);
-        if (monthAxis_->min() != result->firstMonth || monthAxis_->max() != lastShown) {
+        if (monthAxis_->min() != result->firstMonth || monthAxis_->max() != lastShown)
             monthAxis_->setRange(result->firstMonth, lastShown);
-            // A tick every year, or every 2, 5, 10, 20, 25, 50 or 100 years: at most 8 of them.
-            const int years = (lastShown - result->firstMonth + 11) / 12;
-            int step = 1;
-            for (int round : {2, 5, 10, 20, 25, 50, 100}) {
-                if (years <= 8 * step) break;
-                step = round;
-            }
-            monthAxis_->setTickInterval(12 * step);
+        // A tick every year, or every 2, 5, 10, 20, 25, 50 or 100 years: at most 8 of them.
+        const int years = (lastShown - result->firstMonth + perYear - 1) / perYear;
+        int step = 1;
+        for (int round : {2, 5, 10, 20, 25, 50, 100}) {
+            if (years <= 8 * step) break;
+            step = round;
         }
+        if (monthAxis_->tickInterval() != perYear * step)
+            monthAxis_->setTickInterval(perYear * step);
         setRange(balanceAxis_, 0, highest);
     }
     const plan::PlanRow& first = result->plan.rows.front();
@@ -207,6 +212,13 @@ void PlanCharts::showYears(const plan::PlanResult* result, const plan::YearRows&
     const plan::YearRows none;
     const plan::YearRows& shown = result ? years : none;
     if (fill) fillYears(shown);
+    if (fill && result) {
+        const bool loanYears = result->years.kind == plan::YearStart::Kind::Loan;
+        const QString title = loanYears ? tr("Principal and interest per loan year")
+                                        : tr("Principal and interest per year");
+        if (years_->title() != title) years_->setTitle(title);
+        yearAxis_->setTitleText(loanYears ? tr("Loan year") : tr("Year"));
+    }
     if (shown.empty()) {
         yearsText_ = tr("Principal and interest per loan year: no plan to show.");
         return;
@@ -218,7 +230,7 @@ void PlanCharts::showYears(const plan::PlanResult* result, const plan::YearRows&
                     "year %2; the balance from %3 after year 1 to %4 after year %n",
                     "", static_cast<int>(shown.size()))
                      .arg(amountText(most->interest))
-                     .arg(most->year)
+                     .arg(QString::fromStdString(most->label))
                      .arg(amountText(shown.front().closingBalance))
                      .arg(amountText(shown.back().closingBalance));
 }
@@ -243,12 +255,17 @@ void PlanCharts::fillYears(const plan::YearRows& years) {
     refill(principal_, principal);
     refill(interest_, interest);
     if (balance != yearBalance_->points()) yearBalance_->replace(balance);
-    if (count != labelledYears_) {
-        // The years are numbered under their bars, every year or every few when they are many.
+    // The years are labelled under their bars as the summary labels them ("3", "2027/28"),
+    // every year or every few when they are many.
+    const int step = std::max(1, (count + kMostYearLabels - 1) / kMostYearLabels);
+    QStringList labels;
+    for (int i = 0; i < count; i += step)
+        labels.append(QString::fromStdString(years[static_cast<std::size_t>(i)].label));
+    if (labels != yearAxis_->categoriesLabels() || count != labelledYears_) {
         for (const QString& label : yearAxis_->categoriesLabels()) yearAxis_->remove(label);
-        const int step = std::max(1, (count + kMostYearLabels - 1) / kMostYearLabels);
         yearAxis_->setStartValue(-0.5);
-        for (int i = 0; i < count; i += step) yearAxis_->append(QString::number(i + 1), i);
+        for (int i = 0; i < static_cast<int>(labels.size()); ++i)
+            yearAxis_->append(labels[i], i * step);
         yearAxis_->setRange(-0.5, std::max(count, 1) - 0.5);
         labelledYears_ = count;
     }

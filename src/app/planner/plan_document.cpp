@@ -18,6 +18,7 @@
 #include "app/page_writer.h"
 #include "app/planner/plan_charts.h"
 #include "app/planner/plan_texts.h"
+#include "plan/offer.h"
 #include "plan/words.h"
 
 namespace brisanel::app::planner {
@@ -134,11 +135,49 @@ Table summary(const PlanDocument& document) {
         add(QStringLiteral("Monthly instalment:"),
             QString::fromStdString(inputs.loan.instalment.value_or("")));
     }
+    // The lender's schedule and the fees, as far as they differ from the plain monthly loan.
+    const plan::ScheduleOptions& schedule = inputs.schedule;
+    const auto word = [](std::string_view text) { return QString::fromUtf8(text); };
+    if (schedule.frequency != plan::Frequency::Monthly || schedule.accelerated) {
+        add(QStringLiteral("Frequency:"),
+            word(plan::wordsOf(schedule.frequency).word) +
+                (schedule.accelerated ? QStringLiteral(", accelerated") : QString()));
+    }
+    if (schedule.firstPayment)
+        add(QStringLiteral("First payment:"), word(plan::isoDate(*schedule.firstPayment)));
+    if (schedule.loanDate)
+        add(QStringLiteral("Loan date:"), word(plan::isoDate(*schedule.loanDate)));
+    if (schedule.dayCount != plan::DayCount::Periodic) {
+        add(QStringLiteral("Day count:"),
+            word(
+                plan::wordOf(plan::kDayCounts, &plan::DayCountWords::dayCount, schedule.dayCount)));
+    }
+    if (schedule.rounding == plan::Rounding::Cent) {
+        add(QStringLiteral("Whole cents, instalment:"),
+            word(plan::wordOf(plan::kInstalmentRules, &plan::InstalmentRuleWords::rule,
+                              schedule.instalmentRule)));
+    }
+    if (schedule.balloon) add(QStringLiteral("Balloon:"), amountText(*schedule.balloon));
+    if (schedule.interestOnly > 0)
+        add(QStringLiteral("Interest-only payments:"), QString::number(schedule.interestOnly));
+    if (schedule.years.kind != plan::YearStart::Kind::Loan)
+        add(QStringLiteral("Years:"), word(plan::yearStartText(schedule.years)));
+    const plan::Fees& fees = inputs.fees;
+    for (const auto& [caption, fee] : {std::pair{"Fee at signing:", &fees.upfront},
+                                       std::pair{"Fee added to the loan:", &fees.financed}}) {
+        if (*fee) add(QLatin1String(caption), word(plan::feeText(**fee)));
+    }
+    for (const auto& [caption, fee] :
+         {std::pair{"Fee with each payment:", fees.perPayment},
+          std::pair{"Yearly fee:", fees.yearly}, std::pair{"Exit fee:", fees.exit}}) {
+        if (fee != 0) add(QLatin1String(caption), amountText(fee));
+    }
     add(QStringLiteral("After an extra payment:"), planText(plan::wordsOf(inputs.policy).name));
-    if (inputs.finishBy) {
-        add(QStringLiteral("Finish by month:"),
-            QStringLiteral("%1, needs %2 more each month")
-                .arg(*inputs.finishBy)
+    if (inputs.finishBy || inputs.finishByDate) {
+        add(QStringLiteral("Finish by:"),
+            QStringLiteral("%1, needs %2 more each payment")
+                .arg(inputs.finishByDate ? word(plan::isoDate(*inputs.finishByDate))
+                                         : QString::number(inputs.finishBy.value_or(0)))
                 .arg(amountText(result.extraNeeded.value_or(0))));
     }
     add({});
@@ -152,7 +191,8 @@ Table summary(const PlanDocument& document) {
     return table;
 }
 
-Table figures(const plan::PlanResult& result) {
+Table figures(const PlanDocument& document) {
+    const plan::PlanResult& result = document.result;
     Table table;
     table.header.push_back(
         {{QString(), QStringLiteral("Without events"), QStringLiteral("With the plan")}, true});
@@ -160,6 +200,23 @@ Table figures(const plan::PlanResult& result) {
         table.lines.push_back({{planText(figure.caption), figureText(figure, result.base.totals),
                                 figureText(figure, result.plan.totals)}});
     }
+    if (!document.inputs.fees.any()) return table;
+    // With fees, what the credit costs, without and with the events.
+    std::array<plan::CreditCost, 2> costs;
+    for (auto [cost, run] : {std::pair{&costs[0], &plan::PlanResult::base},
+                             std::pair{&costs[1], &plan::PlanResult::plan}}) {
+        *cost = plan::planCost(document.inputs, result, document.method, run);
+    }
+    const auto row = [&](std::string_view caption, auto text) {
+        table.lines.push_back({{planText(caption), text(costs[0]), text(costs[1])}});
+    };
+    row(plan::kCreditCaption, [](const plan::CreditCost& c) { return amountText(c.credit); });
+    row(plan::kPayableCaption, [](const plan::CreditCost& c) { return amountText(c.payable); });
+    row(plan::kCostOfCreditCaption,
+        [](const plan::CreditCost& c) { return amountText(c.costOfCredit); });
+    table.lines.push_back(
+        {{QStringLiteral("APR (%1)").arg(QString::fromUtf8(plan::methodName(document.method))),
+          aprText(costs[0]), aprText(costs[1])}});
     return table;
 }
 
@@ -167,7 +224,8 @@ Table notes(const plan::PlanResult& result) {
     Table table;
     table.leftAligned = true;
     if (!result.limitReached() && result.base.totals.cleared) {
-        table.lines.push_back({{savedText(result.monthsSaved, result.interestSaved)}, true});
+        table.lines.push_back(
+            {{savedText(result.monthsSaved, result.interestSaved, result.frequency)}, true});
     }
     for (const plan::Note& note : result.notes) {
         table.lines.push_back({{QString::fromStdString(note.text)}});
@@ -187,7 +245,7 @@ Table yearTable(const plan::YearRows& years) {
     table.lines.reserve(years.size());
     for (const plan::YearRow& year : years) {
         table.lines.push_back(
-            {{QString::number(year.year),
+            {{QString::fromStdString(year.label),
               QStringLiteral("%1-%2").arg(year.firstMonth).arg(year.lastMonth),
               amountText(year.instalments), amountText(year.extras), amountText(year.interest),
               amountText(year.principalRepaid), amountText(year.closingBalance),
@@ -240,7 +298,7 @@ void drawCharts(QPainter& painter, const PlanDocument& document, qreal width, qr
 bool drawPlanDocument(QPagedPaintDevice& device, const PlanDocument& document) {
     std::vector<Table> tables;
     tables.push_back(summary(document));
-    tables.push_back(figures(document.result));
+    tables.push_back(figures(document));
     tables.push_back(notes(document.result));
     tables.push_back(yearTable(document.years));
     tables.push_back(scheduleTable(document.result.plan.rows));

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include "plan/cost.h"
 #include "plan/plan.h"
 #include "plan/year_summary.h"
 
@@ -14,6 +15,7 @@ struct PlanDocument {
     const plan::PlanInputs& inputs;
     const plan::PlanResult& result;
     const plan::YearRows& years;
+    plan::AprMethod method = plan::AprMethod::Eu;  ///< the APR's rule, for a plan with fees
 };
 
 /// Draws the document: the loan, the events and the figures without and with the plan on the

@@ -29,17 +29,27 @@ QString durationText(int months) {
     return tr("%1 %2").arg(tr("%n year(s)", years), tr("%n month(s)", rest));
 }
 
-QString savedText(int monthsSaved, double interestSaved, const QLocale& locale) {
-    const QString span = durationText(monthsSaved);
-    const QString when = monthsSaved > 0   ? tr("%1 sooner").arg(span)
-                         : monthsSaved < 0 ? tr("%1 later").arg(span)
-                                           : tr("ends in the same month");
+QString savedText(int periodsSaved, double interestSaved, plan::Frequency frequency,
+                  const QLocale& locale) {
+    const int periods = std::abs(periodsSaved);
+    const QString span = frequency == plan::Frequency::Monthly  ? durationText(periods)
+                         : frequency == plan::Frequency::Weekly ? tr("%n week(s)", periods)
+                                                                : tr("%n payment(s)", periods);
+    const QString when = periodsSaved > 0   ? tr("%1 sooner").arg(span)
+                         : periodsSaved < 0 ? tr("%1 later").arg(span)
+                                            : tr("ends in the same month");
     const QString amount = amountText(std::abs(interestSaved), locale);
     const QString interest = amount == amountText(0, locale) ? tr("the same interest")
                              : interestSaved > 0             ? tr("%1 less interest").arg(amount)
                                                              : tr("%1 more interest").arg(amount);
     //: The saving in time, then in interest
     return tr("%1, %2").arg(when, interest);
+}
+
+QString aprText(const plan::CreditCost& cost) {
+    if (!cost.apr) return tr("none");
+    return QStringLiteral("%1 %").arg(
+        QString::fromStdString(plan::shownApr(*cost.apr, cost.method)));
 }
 
 QString planText(std::string_view text) {

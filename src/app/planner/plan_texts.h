@@ -4,6 +4,7 @@
 #include <QString>
 #include <string_view>
 
+#include "plan/cost.h"
 #include "plan/plan_table.h"
 
 // How the planner writes the engine's figures for people: amounts with two decimals and the
@@ -21,9 +22,14 @@ QString amountText(double value, const QLocale& locale = QLocale());
 QString durationText(int months);
 
 /// The saving at a glance: "3 years 2 months sooner, 12,345.67 less interest"; a plan that runs
-/// longer or costs more says "later" and "more interest".
-QString savedText(int monthsSaved, double interestSaved, const QLocale& locale = QLocale());
+/// longer or costs more says "later" and "more interest". At another frequency the periods are
+/// counted as they are: "13 weeks sooner", "4 payments sooner".
+QString savedText(int periodsSaved, double interestSaved,
+                  plan::Frequency frequency = plan::Frequency::Monthly,
+                  const QLocale& locale = QLocale());
 
+/// The APR as its rule shows it, "6.4 %" or "9.69 %", or "none" when the credit has none.
+QString aprText(const plan::CreditCost& cost);
 /// One of a run's figures as the window and its document show it: an amount, a count in the
 /// locale's digits, or "not repaid" for the end month of a loan not repaid.
 QString figureText(const plan::FigureRow& figure, const plan::Totals& totals,

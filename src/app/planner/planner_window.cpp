@@ -1,13 +1,9 @@
 #include "app/planner/planner_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QChartView>
-#include <QClipboard>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -16,8 +12,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -35,72 +29,29 @@
 #include "app/contrast.h"
 #include "app/dialogs/dialogs.h"
 #include "app/planner/event_table.h"
-#include "app/planner/plan_document.h"
+#include "app/planner/fees_box.h"
+#include "app/planner/figures_box.h"
 #include "app/planner/plan_drops.h"
 #include "app/planner/plan_texts.h"
+#include "app/planner/schedule_box.h"
 #include "app/planner/year_model.h"
+#include "app/planner/years_box.h"
 #include "app/window/pictures.h"
-#include "export/list_file.h"
 #include "plan/month_number.h"
-#include "plan/plan_file.h"
 #include "plan/plan_table.h"
 #include "plan/words.h"
 
 namespace brisanel::app::planner {
 namespace {
 
-const QString kTitle = QStringLiteral("Brisanel");
-// Plans are saved as .json, as they always were; files named .brisanel-plan, the suffix their
-// MIME type claims for the desktop, open too.
-const QString kPlanSuffix = QStringLiteral("json");
-
-const QString kPdfSuffix = QStringLiteral("pdf");
 // The warnings' colour, made lighter or darker until it reads on the window's background.
 const QColor kWarning(160, 0, 0);
-
-// Where every file dialog of the planner starts: beside the plan's file and named after it, or in
-// the current folder as "plan" for a plan never saved or opened.
-QString suggestedPath(const QString& planFile, const QString& suffix) {
-    if (planFile.isEmpty()) return QDir::current().filePath(QStringLiteral("plan.") + suffix);
-    const QFileInfo file(planFile);
-    return file.dir().filePath(file.completeBaseName() + '.' + suffix);
-}
-
-// The figure labels are named for the run and the figure: "lblBaseFirstInstalment" shows the
-// base's first_instalment.
-QString figureName(const char* run, std::string_view column) {
-    QString name = QStringLiteral("lbl") + QLatin1String(run);
-    bool capital = true;
-    for (char c : column) {
-        if (c == '_') {
-            capital = true;
-            continue;
-        }
-        name += capital ? QChar(c).toUpper() : QChar(c);
-        capital = false;
-    }
-    return name;
-}
-
-constexpr const char* kRuns[] = {"Base", "Plan"};
-constexpr const char* kRunCaptions[] = {"Without events", "With the plan"};
 
 QLineEdit* box(const char* name, const QString& accessibleName, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setAccessibleName(accessibleName);
     return edit;
-}
-
-// A label that shows a figure. Assistive technology reads its text, the figure, as its name, and
-// what the figure is as its description.
-QLabel* figure(const QString& name, const QString& meaning, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setAccessibleDescription(meaning);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
 }
 
 std::string text(const QLineEdit* edit) {
@@ -125,10 +76,27 @@ PlannerWindow::PlannerWindow(Dialogs& dialogs, QWidget* owner)
     scroller->setFocusPolicy(Qt::NoFocus);  // Tab goes through the form; it follows the focus
     auto* form = new QWidget(scroller);
     auto* column = new QVBoxLayout(form);
-    column->addWidget(buildLoan());
+    // The loan and its fees on the left, the lender's schedule beside them.
+    auto* top = new QGridLayout;
+    schedule_ = new ScheduleBox(form);
+    fees_ = new FeesBox(form);
+    top->addWidget(buildLoan(), 0, 0);
+    top->addWidget(fees_, 1, 0);
+    top->addWidget(schedule_, 0, 1, 2, 1);
+    top->setRowStretch(1, 1);
+    column->addLayout(top);
     column->addWidget(buildEvents(), 1);
     column->addWidget(buildPolicy());
-    column->addWidget(buildFigures());
+    figures_ = new FiguresBox(form);
+    column->addWidget(figures_);
+    connect(schedule_, &ScheduleBox::changed, this, [this] {
+        scheduleChanged();
+        edited();
+    });
+    connect(fees_, &FeesBox::changed, this, &PlannerWindow::edited);
+    connect(fees_, &FeesBox::methodChanged, this, [this] {
+        figures_->show(inputs_ ? &*inputs_ : nullptr, result_.get(), fees_->method());
+    });
     messages_ = new QLabel(form);
     messages_->setObjectName(QStringLiteral("lblMessages"));
     messages_->setAccessibleDescription(tr("Messages"));
@@ -142,7 +110,7 @@ PlannerWindow::PlannerWindow(Dialogs& dialogs, QWidget* owner)
     splitter->addWidget(buildViews());
     splitter->setStretchFactor(1, 1);
     splitter->setCollapsible(0, false);
-    splitter->setSizes({470, 710});
+    splitter->setSizes({640, 640});
     setCentralWidget(splitter);
     buildCommands();
     new CommandKeys(this);  // the menu's keys from every box too
@@ -170,7 +138,7 @@ void PlannerWindow::showEvent(QShowEvent* event) {
     if (!sized_) {
         // As large as it was laid out for, or as the screen allows.
         sized_ = true;
-        QSize size(1180, 760);
+        QSize size(1280, 800);
         if (const QScreen* shown = screen())
             size = size.boundedTo(shown->availableGeometry().size());
         resize(size);
@@ -198,7 +166,9 @@ QWidget* PlannerWindow::buildLoan() {
     };
     row(QT_TR_NOOP("Pri&ncipal"), principal_);
     row(QT_TR_NOOP("Annual &rate %"), rate_);
-    row(QT_TR_NOOP("&Start after (months)"), startAfter_);
+    startAfterLabel_ = new QLabel(tr("&Start after (months)"), group);
+    startAfterLabel_->setBuddy(startAfter_);
+    layout->addRow(startAfterLabel_, startAfter_);
     layout->addRow(termKind_, term_);
     for (QLineEdit* edit : {principal_, rate_, startAfter_, term_}) {
         connect(edit, &QLineEdit::textChanged, this, &PlannerWindow::edited);
@@ -268,9 +238,9 @@ QWidget* PlannerWindow::buildPolicy() {
     });
 
     auto* finish = new QHBoxLayout;
-    finishBy_ = box("txtFinishBy", tr("Finish by month"), group);
-    finishBy_->setMaximumWidth(90);
-    auto* label = new QLabel(tr("&Finish by month"), group);
+    finishBy_ = box("txtFinishBy", tr("Finish by month or date"), group);
+    finishBy_->setMaximumWidth(110);
+    auto* label = new QLabel(tr("&Finish by (month or date)"), group);
     label->setBuddy(finishBy_);
     extraNeeded_ = new QLabel(group);
     extraNeeded_->setObjectName(QStringLiteral("lblExtraNeeded"));
@@ -280,42 +250,6 @@ QWidget* PlannerWindow::buildPolicy() {
     finish->addWidget(extraNeeded_, 1);
     layout->addLayout(finish);
     connect(finishBy_, &QLineEdit::textChanged, this, &PlannerWindow::edited);
-    return group;
-}
-
-QWidget* PlannerWindow::buildFigures() {
-    auto* group = new QGroupBox(tr("Without and with the plan"), this);
-    auto* grid = new QGridLayout(group);
-    for (int run = 0; run < 2; ++run) {
-        auto* header = new QLabel(QString::fromLatin1(kRunCaptions[run]), group);
-        header->setAlignment(Qt::AlignRight);
-        QFont bold = header->font();
-        bold.setBold(true);
-        header->setFont(bold);
-        grid->addWidget(header, 0, run + 1);
-    }
-    for (int row = 0; row < static_cast<int>(plan::kFigureRows.size()); ++row) {
-        const plan::FigureRow& row_ = plan::kFigureRows[static_cast<std::size_t>(row)];
-        const QString caption = planText(row_.caption);
-        grid->addWidget(new QLabel(caption, group), row + 1, 0);
-        for (int run = 0; run < 2; ++run) {
-            QLabel* label = figure(
-                figureName(kRuns[run], row_.column),
-                QStringLiteral("%1: %2").arg(QLatin1String(kRunCaptions[run]), caption), group);
-            figures_[static_cast<std::size_t>(run)][static_cast<std::size_t>(row)] = label;
-            grid->addWidget(label, row + 1, run + 1);
-        }
-    }
-    saved_ = new QLabel(group);
-    saved_->setObjectName(QStringLiteral("lblSaved"));
-    saved_->setAccessibleDescription(tr("Saved by the plan"));
-    QFont bold = saved_->font();
-    bold.setBold(true);
-    saved_->setFont(bold);
-    saved_->setWordWrap(true);
-    grid->addWidget(saved_, static_cast<int>(plan::kFigureRows.size()) + 1, 0, 1, 3);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(2, 1);
     return group;
 }
 
@@ -343,12 +277,25 @@ QWidget* PlannerWindow::buildViews() {
         charts_.show(result_.get(), years_, chart);
         staleCharts_ &= ~chart;
     });
+    // The yearly summary under the charts, with the years it counts above it.
+    auto* summary = new QWidget(splitter);
+    auto* summaryLayout = new QVBoxLayout(summary);
+    summaryLayout->setContentsMargins(0, 0, 0, 0);
+    auto* yearsRow = new QHBoxLayout;
+    yearsBox_ = new YearsBox(summary);
+    auto* yearsLabel = new QLabel(tr("Summary &by"), summary);
+    yearsLabel->setBuddy(yearsBox_);
+    yearsRow->addWidget(yearsLabel);
+    yearsRow->addWidget(yearsBox_);
+    yearsRow->addStretch();
+    summaryLayout->addLayout(yearsRow);
+    connect(yearsBox_, &YearsBox::changed, this, &PlannerWindow::edited);
     yearModel_ = new YearModel(this);
-    yearTree_ = new QTreeView(splitter);
+    yearTree_ = new QTreeView(summary);
+    summaryLayout->addWidget(yearTree_);
     yearTree_->setObjectName(QStringLiteral("treeYears"));
     yearTree_->setAccessibleName(tr("Yearly summary"));
-    yearTree_->setAccessibleDescription(
-        tr("A row per loan year; expand a year to see its months."));
+    yearTree_->setAccessibleDescription(tr("A row per year; expand a year to see its payments."));
     yearTree_->setModel(yearModel_);
     yearTree_->setUniformRowHeights(true);
     yearTree_->setAlternatingRowColors(true);
@@ -362,40 +309,18 @@ QWidget* PlannerWindow::buildViews() {
     connect(yearTree_, &QTreeView::collapsed, this,
             [this](const QModelIndex& year) { openYears_.remove(year.row()); });
     splitter->addWidget(views_);
-    splitter->addWidget(yearTree_);
+    splitter->addWidget(summary);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
     splitter->setSizes({480, 280});
     return splitter;
 }
 
-void PlannerWindow::buildCommands() {
-    QMenu* menu = menuBar()->addMenu(tr("&Plan"));
-    menu->setObjectName(QStringLiteral("mnPlan"));
-    const auto command = [&](const char* name, const char* caption, QKeySequence key,
-                             auto handler) {
-        QAction* action = menu->addAction(tr(caption));
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    command("actOpenPlan", QT_TR_NOOP("&Open Plan…"), QKeySequence(Qt::CTRL | Qt::Key_O),
-            &PlannerWindow::openPlan);
-    save_ = command("actSavePlan", QT_TR_NOOP("&Save Plan…"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                    &PlannerWindow::savePlan);
-    menu->addSeparator();
-    exportPdf_ = command("actExportPlanPdf", QT_TR_NOOP("&Export PDF…"),
-                         QKeySequence(Qt::CTRL | Qt::Key_E), &PlannerWindow::exportPdf);
-    copyTable_ = command("actCopyPlanTable", QT_TR_NOOP("&Copy as Table"),
-                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &PlannerWindow::copyTable);
-    menu->addSeparator();
-    command("actClosePlanner", QT_TR_NOOP("C&lose"), QKeySequence(Qt::Key_Escape),
-            &PlannerWindow::close);
-}
-
 void PlannerWindow::setTabOrders() {
-    QList<QWidget*> chain = {principal_, rate_, startAfter_, termKind_, term_, events_};
+    QList<QWidget*> chain = {principal_, rate_, startAfter_, termKind_, term_};
+    chain.append(fees_->tabChain());
+    chain.append(schedule_->tabChain());
+    chain.append(events_);
     chain.append(findChild<QPushButton*>(QStringLiteral("btnAddEvent")));
     chain.append(findChild<QPushButton*>(QStringLiteral("btnRemoveEvent")));
     chain.append(policy_->button(0));
@@ -403,6 +328,7 @@ void PlannerWindow::setTabOrders() {
     chain.append(finishBy_);
     chain.append(views_);
     chain.append(chartViews_[0]);
+    chain.append(yearsBox_);
     chain.append(yearTree_);
     for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
@@ -426,11 +352,27 @@ std::variant<plan::PlanInputs, QString> PlannerWindow::currentInputs(QList<int>&
     inputs.policy =
         plan::kPolicies[static_cast<std::size_t>(std::max(0, policy_->checkedId()))].policy;
     if (const QString month = finishBy_->text().trimmed(); !month.isEmpty()) {
-        inputs.finishBy = plan::readMonth(month.toStdString());
-        if (!inputs.finishBy) {
-            return tr("Finish by month: \"%1\" %2.").arg(month, planText(plan::kNotAMonth));
+        const auto read = plan::readMonthOrDate(month.toStdString());
+        if (!read) {
+            return tr("Finish by: \"%1\" %2.").arg(month, planText(plan::kNotAMonthOrDate));
         }
+        inputs.finishBy = read->month;
+        inputs.finishByDate = read->date;
     }
+    auto schedule = schedule_->options();
+    if (auto* message = std::get_if<QString>(&schedule)) return *message;
+    inputs.schedule = std::get<plan::ScheduleOptions>(schedule);
+    const auto years = yearsBox_->years();
+    if (!years) {
+        return tr("Summary by: \"%1\" is not loan years, calendar years or a year's first day "
+                  "as MM-DD.")
+            .arg(yearsBox_->currentText().trimmed());
+    }
+    inputs.schedule.years = *years;
+    auto fees = fees_->fees();
+    if (auto* message = std::get_if<QString>(&fees)) return *message;
+    inputs.fees = std::get<plan::Fees>(fees);
+    inputs.name = offerName_;
     return inputs;
 }
 
@@ -458,8 +400,16 @@ void PlannerWindow::setInputs(const plan::PlanInputs& inputs) {
         const QSignalBlocker policy(policy_), finishBy(finishBy_);
         policy_->button(static_cast<int>(&plan::wordsOf(inputs.policy) - plan::kPolicies.data()))
             ->setChecked(true);
-        finishBy_->setText(inputs.finishBy ? QString::number(*inputs.finishBy) : QString());
+        finishBy_->setText(inputs.finishByDate
+                               ? QString::fromStdString(plan::isoDate(*inputs.finishByDate))
+                           : inputs.finishBy ? QString::number(*inputs.finishBy)
+                                             : QString());
     }
+    schedule_->setOptions(inputs.schedule);
+    fees_->setFees(inputs.fees);
+    yearsBox_->setYears(inputs.schedule.years);
+    offerName_ = inputs.name;
+    scheduleChanged();
     termNote_.clear();
     // A plan started or opened shows its years closed, from the top.
     yearTree_->collapseAll();
@@ -554,7 +504,7 @@ void PlannerWindow::recompute() {
 void PlannerWindow::showResult(plan::PlanResult result, std::optional<int> finishBy) {
     result_ = std::make_shared<const plan::PlanResult>(std::move(result));
     years_ = plan::yearSummary(*result_);
-    showFigures(result_.get());
+    figures_->show(&*inputs_, result_.get(), fees_->method());
     showCharts();
     showYears();
     QStringList notes;
@@ -568,19 +518,19 @@ void PlannerWindow::showResult(plan::PlanResult result, std::optional<int> finis
         extraNeeded_->setText(
             tr("needs %1 more each month").arg(amountText(*result_->extraNeeded)));
     }
-    for (QAction* action : {save_, exportPdf_, copyTable_}) action->setEnabled(true);
+    for (QAction* action : {save_, exportPdf_, copyTable_, print_}) action->setEnabled(true);
 }
 
 void PlannerWindow::showRefusal(const QString& message) {
     inputs_.reset();
     result_.reset();
     years_.clear();
-    showFigures(nullptr);
+    figures_->show(nullptr, nullptr, fees_->method());
     showCharts();
     showYears();
     showMessages({message});
     extraNeeded_->clear();
-    for (QAction* action : {save_, exportPdf_, copyTable_}) action->setEnabled(false);
+    for (QAction* action : {save_, exportPdf_, copyTable_, print_}) action->setEnabled(false);
 }
 
 void PlannerWindow::showMessages(QStringList messages) {
@@ -638,23 +588,20 @@ void PlannerWindow::showCharts() {
     }
 }
 
-void PlannerWindow::showFigures(const plan::PlanResult* result) {
-    for (int run = 0; run < 2; ++run) {
-        auto& labels = figures_[static_cast<std::size_t>(run)];
-        if (!result) {
-            for (QLabel* label : labels) label->setText(QStringLiteral("–"));
-            continue;
-        }
-        const plan::Totals& totals = run == 0 ? result->base.totals : result->plan.totals;
-        for (std::size_t row = 0; row < labels.size(); ++row) {
-            labels[row]->setText(figureText(plan::kFigureRows[row], totals));
-        }
-    }
-    if (!result || result->limitReached() || !result->base.totals.cleared) {
-        saved_->clear();
-    } else {
-        saved_->setText(savedText(result->monthsSaved, result->interestSaved));
-    }
+void PlannerWindow::scheduleChanged() {
+    const bool monthly =
+        schedule_->frequency() == plan::Frequency::Monthly || schedule_->accelerated();
+    const std::array<QString, 2> terms = {
+        monthly ? tr("Number of months") : tr("Number of payments"),
+        schedule_->frequency() == plan::Frequency::Monthly ? tr("Monthly instalment")
+                                                           : tr("Instalment per payment")};
+    for (int i = 0; i < 2; ++i) termKind_->setItemText(i, terms[static_cast<std::size_t>(i)]);
+    term_->setAccessibleName(termKind_->currentText());
+    startAfterLabel_->setText(monthly ? tr("&Start after (months)")
+                                      : tr("&Start after (payments)"));
+    startAfter_->setAccessibleName(monthly ? tr("First instalment after months")
+                                           : tr("First instalment after payments"));
+    yearsBox_->setDated(schedule_->hasDates());
 }
 
 void PlannerWindow::setModified(bool modified) {
@@ -666,123 +613,6 @@ void PlannerWindow::updateTitle() {
     const QString name = fileName_.isEmpty() ? tr("New plan") : QFileInfo(fileName_).fileName();
     setWindowTitle(tr("%1[*] - Loan planner - Brisanel & Repayment").arg(name));
     setWindowModified(modified_);
-}
-
-void PlannerWindow::closeEvent(QCloseEvent* event) {
-    event->setAccepted(settleChanges());
-}
-
-bool PlannerWindow::settleChanges() {
-    if (!modified_) return true;
-    switch (dialogs_.message(tr("The plan has changed since it was last saved. Save "
-                                "the changes?"),
-                             kTitle, MessageIcon::Exclamation, MessageButtons::SaveDiscardCancel)) {
-        case MessageAnswer::Save:
-            return savePlan();
-        case MessageAnswer::Discard:
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool PlannerWindow::savePlan() {
-    if (!inputs_) {
-        dialogs_.message(tr("The plan cannot be saved: %1").arg(messages_->text()), kTitle,
-                         MessageIcon::Exclamation, MessageButtons::Ok);
-        return false;
-    }
-    // Nothing typed is lost without a word: the rows the file cannot hold are named first.
-    if (!unfinishedRows_.isEmpty()) {
-        QStringList rows;
-        for (int row : std::as_const(unfinishedRows_)) rows.append(QString::number(row));
-        const QString question =
-            tr("Row(s) %1 of the events has no amount or rate yet and will not be saved. Save "
-               "the plan without it?",
-               "", static_cast<int>(rows.size()))
-                .arg(rows.join(QStringLiteral(", ")));
-        if (dialogs_.message(question, kTitle, MessageIcon::Exclamation,
-                             MessageButtons::OkCancel) != MessageAnswer::Ok) {
-            return false;
-        }
-    }
-    const QString name =
-        dialogs_.saveFileName(tr("Save Plan"), suggestedPath(fileName_, kPlanSuffix),
-                              tr("Plan files (*.json *.brisanel-plan)"), kPlanSuffix);
-    if (name.isEmpty()) return false;
-    if (const auto reason = plan::writePlanFile(name, *inputs_)) {
-        dialogs_.message(saving::saveFailedMessage(name, *reason), kTitle, MessageIcon::Critical,
-                         MessageButtons::Ok);
-        return false;
-    }
-    fileName_ = name;
-    // The rows left out are still on screen and not in the file.
-    setModified(!unfinishedRows_.isEmpty());
-    updateTitle();
-    return true;
-}
-
-void PlannerWindow::openPlan() {
-    if (!settleChanges()) return;
-    const QString folder = QFileInfo(suggestedPath(fileName_, kPlanSuffix)).absolutePath();
-    const QString name =
-        dialogs_.openFileName(tr("Open Plan"), folder, tr("Plan files (*.brisanel-plan *.json)"));
-    if (name.isEmpty()) return;
-    showPlanFile(name);
-}
-
-bool PlannerWindow::openPlanFile(const QString& name) {
-    return settleChanges() && showPlanFile(name);
-}
-
-bool PlannerWindow::showPlanFile(const QString& name) {
-    auto read = plan::readPlanFile(name);
-    if (auto* message = std::get_if<std::string>(&read)) {
-        dialogs_.message(QString::fromStdString(*message), kTitle, MessageIcon::Exclamation,
-                         MessageButtons::Ok);
-        return false;
-    }
-    // The window has no controls yet for the lender's schedule or fees: opening such a plan
-    // would drop them without a word, so it stays closed.
-    if (plan::needsVersion2(std::get<plan::PlanInputs>(read))) {
-        dialogs_.message(tr("%1: this plan keeps the lender's schedule or an offer's fees "
-                            "(payment dates, a frequency, a day count, whole cents, a balloon "
-                            "or fees), which the planner cannot show yet. brisanel-calc plan "
-                            "--plan reads it.")
-                             .arg(name),
-                         kTitle, MessageIcon::Exclamation, MessageButtons::Ok);
-        return false;
-    }
-    fileName_ = name;
-    setInputs(std::get<plan::PlanInputs>(read));
-    setModified(false);
-    updateTitle();
-    return true;
-}
-
-void PlannerWindow::exportPdf() {
-    if (!result_ || !inputs_) return;
-    const QString name =
-        dialogs_.saveFileName(tr("Export PDF"), suggestedPath(fileName_, kPdfSuffix),
-                              tr("PDF files (*.pdf)"), kPdfSuffix);
-    if (name.isEmpty()) return;
-    const QByteArray pdf = planPdf({*inputs_, *result_, years_});
-    const std::optional<QString> error =
-        pdf.isEmpty() ? tr("the document could not be drawn") : saving::writeListFile(name, pdf);
-    if (error) {
-        dialogs_.message(saving::saveFailedMessage(name, *error), kTitle, MessageIcon::Critical,
-                         MessageButtons::Ok);
-    }
-}
-
-// The same CSV text as brisanel-calc prints for the plan's schedule: the engine writes both.
-void PlannerWindow::copyTable() {
-    if (!result_) return;
-    const QByteArray csv = QByteArray::fromStdString(plan::scheduleCsv(result_->plan.rows));
-    auto* data = new QMimeData;
-    data->setText(QString::fromLatin1(csv));
-    data->setData(QStringLiteral("text/csv"), csv);
-    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 }  // namespace brisanel::app::planner

@@ -29,11 +29,17 @@ class Dialogs;
 namespace planner {
 
 class EventTable;
+class FeesBox;
+class FiguresBox;
+class ScheduleBox;
 class YearModel;
+class YearsBox;
 
-/// The loan planner: a loan from the "Find EMI" or "Recovery Months" panel with extra payments
-/// and rate changes, set against the same loan without them. Every edit asks the engine again and
-/// shows its figures, charts, yearly summary and notes; nothing is worked out here.
+/// The loan planner: a loan from the "Find EMI" or "Recovery Months" panel, kept by the lender's
+/// schedule and fees, with extra payments and rate changes, set against the same loan without
+/// them. Every edit asks the engine again and shows its figures, cost of credit, charts, yearly
+/// summary and notes; nothing is worked out here. The Plan menu's commands are in
+/// plan_commands.cpp.
 class PlannerWindow final : public QMainWindow {
     Q_OBJECT
 
@@ -61,7 +67,6 @@ private:
     QWidget* buildLoan();
     QWidget* buildEvents();
     QWidget* buildPolicy();
-    QWidget* buildFigures();
     QWidget* buildViews();
     void buildCommands();
     void setTabOrders();
@@ -74,6 +79,9 @@ private:
     void setInputs(const plan::PlanInputs& inputs);
     void setLoan(const plan::LoanTexts& loan);
     void termKindChanged();
+    /// The loan's captions count the schedule's periods: months, or payments at another
+    /// frequency; the options that need dates follow the first payment date.
+    void scheduleChanged();
 
     void edited();
     void recompute();
@@ -87,7 +95,6 @@ private:
     void showYears();
     /// Colours that read on the palette's backgrounds, light or dark.
     void applyColours();
-    void showFigures(const plan::PlanResult* result);
     /// Fills the chart in view and leaves the others to be filled when they come into view.
     void showCharts();
     void setModified(bool modified);
@@ -98,6 +105,7 @@ private:
     bool savePlan();
     void openPlan();
     void exportPdf();
+    void printPlan();
     void copyTable();
 
     Dialogs& dialogs_;
@@ -117,20 +125,23 @@ private:
     QLineEdit* startAfter_ = nullptr;
     QComboBox* termKind_ = nullptr;
     QLineEdit* term_ = nullptr;
+    QLabel* startAfterLabel_ = nullptr;
+    ScheduleBox* schedule_ = nullptr;
+    FeesBox* fees_ = nullptr;
+    std::string offerName_;             // the name an opened plan had, kept for its saving
     std::array<QString, 2> termTexts_;  // the months and the instalment typed
     int termKindShown_ = 0;
     EventTable* events_ = nullptr;
     QButtonGroup* policy_ = nullptr;
     QLineEdit* finishBy_ = nullptr;
     QLabel* extraNeeded_ = nullptr;
-    // The figures of the base (0) and the plan (1), in the order of the figure rows.
-    std::array<std::array<QLabel*, plan::kFigureRows.size()>, 2> figures_{};
-    QLabel* saved_ = nullptr;
+    FiguresBox* figures_ = nullptr;
     QLabel* messages_ = nullptr;
     QTabWidget* views_ = nullptr;
     PlanCharts charts_;
     std::array<QChartView*, 3> chartViews_{};
     int staleCharts_ = 0;  // PlanCharts::Chart values of the charts not filled since the change
+    YearsBox* yearsBox_ = nullptr;
     YearModel* yearModel_ = nullptr;
     QTreeView* yearTree_ = nullptr;
     // Rows of the yearly summary by (year row, month row or -1 for the year's own row).
@@ -142,6 +153,7 @@ private:
     QAction* save_ = nullptr;
     QAction* exportPdf_ = nullptr;
     QAction* copyTable_ = nullptr;
+    QAction* print_ = nullptr;
 };
 
 }  // namespace planner

@@ -20,7 +20,9 @@ bool YearModel::show(std::shared_ptr<const plan::PlanResult> result, plan::YearR
         years_.begin(), years_.end(), years.begin(), years.end(),
         [](const plan::YearRow& a, const plan::YearRow& b) { return a.rowCount == b.rowCount; });
     if (!sameShape) beginResetModel();
+    const plan::Frequency was = frequency();
     result_ = std::move(result);
+    if (sameShape && frequency() != was) emit headerDataChanged(Qt::Horizontal, Period, Period);
     years_ = std::move(years);
     if (!sameShape) {
         endResetModel();
@@ -74,15 +76,16 @@ QVariant YearModel::data(const QModelIndex& index, int role) const {
 
 QString YearModel::yearText(const plan::YearRow& year, int column) const {
     switch (column) {
-        case Period:
-            // A last year of a single month names that month alone.
-            if (year.firstMonth == year.lastMonth) {
-                return tr("Year %1 (month %2)").arg(year.year).arg(year.firstMonth);
-            }
-            return tr("Year %1 (months %2 to %3)")
-                .arg(year.year)
-                .arg(year.firstMonth)
-                .arg(year.lastMonth);
+        case Period: {
+            // A last year of a single period names that period alone.
+            const QString periods = year.firstMonth == year.lastMonth
+                                        ? periodText(year.firstMonth, false)
+                                        : spanText(year.firstMonth, year.lastMonth);
+            if (result_->years.kind == plan::YearStart::Kind::Loan)
+                return tr("Year %1 (%2)").arg(year.year).arg(periods);
+            //: A calendar or tax year as the engine labels it, "2027/28", and its periods
+            return tr("%1 (%2)").arg(QString::fromStdString(year.label), periods);
+        }
         case Instalments:
             return amountText(year.instalments);
         case Extras:
@@ -93,6 +96,8 @@ QString YearModel::yearText(const plan::YearRow& year, int column) const {
             return amountText(year.principalRepaid);
         case Balance:
             return amountText(year.closingBalance);
+        case Rate:  // the rate in force at the year's end
+            return rateText(result_->plan.rows[year.firstRow + year.rowCount - 1].annualRate);
         default:
             return {};
     }
@@ -101,7 +106,9 @@ QString YearModel::yearText(const plan::YearRow& year, int column) const {
 QString YearModel::monthText(const plan::PlanRow& row, int column) const {
     switch (column) {
         case Period:
-            return tr("Month %1").arg(row.month);
+            if (!row.date.isValid()) return periodText(row.month, true);
+            //: A period and its payment date: "Month 5, 2027-05-15"
+            return tr("%1, %2").arg(periodText(row.month, true), row.date.toString(Qt::ISODate));
         case Instalments:
             return amountText(row.instalment);
         case Extras:
@@ -113,14 +120,47 @@ QString YearModel::monthText(const plan::PlanRow& row, int column) const {
         case Balance:
             return amountText(row.closingBalance);
         case Rate:
-            return QLocale().toString(row.annualRate, 'g', 6) + '%';
+            return rateText(row.annualRate);
         default:
             return {};
     }
 }
 
+QString YearModel::periodText(int period, bool capital) const {
+    switch (frequency()) {
+        case plan::Frequency::Monthly:
+            return capital ? tr("Month %1").arg(period) : tr("month %1").arg(period);
+        case plan::Frequency::Weekly:
+            return capital ? tr("Week %1").arg(period) : tr("week %1").arg(period);
+        default:
+            return capital ? tr("Payment %1").arg(period) : tr("payment %1").arg(period);
+    }
+}
+
+QString YearModel::spanText(int first, int last) const {
+    switch (frequency()) {
+        case plan::Frequency::Monthly:
+            return tr("months %1 to %2").arg(first).arg(last);
+        case plan::Frequency::Weekly:
+            return tr("weeks %1 to %2").arg(first).arg(last);
+        default:
+            return tr("payments %1 to %2").arg(first).arg(last);
+    }
+}
+
+QString YearModel::rateText(double annualRate) {
+    return QLocale().toString(annualRate, 'g', 6) + '%';
+}
+
+plan::Frequency YearModel::frequency() const {
+    return result_ ? result_->frequency : plan::Frequency::Monthly;
+}
+
 QVariant YearModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    if (section == Period && frequency() != plan::Frequency::Monthly) {
+        return frequency() == plan::Frequency::Weekly ? tr("Year / week") : tr("Year / payment");
+    }
     static const char* const kHeaders[] = {QT_TR_NOOP("Year / month"), QT_TR_NOOP("Instalments"),
                                            QT_TR_NOOP("Extras"),       QT_TR_NOOP("Interest"),
                                            QT_TR_NOOP("Principal"),    QT_TR_NOOP("Balance"),

@@ -8,7 +8,8 @@
 
 namespace brisanel::app::planner {
 
-/// The plan's loan years as a tree: a row per year with its months beneath it. The texts are made
+/// The plan's years as a tree: a row per loan, calendar or tax year with its periods beneath it,
+/// each with its date when the plan has dates. The texts are made
 /// when a view asks for them, from the engine's rows and yearly summary, so a new plan costs a
 /// change of data, or a reset when its years are not the same in number or months, and no more.
 class YearModel final : public QAbstractItemModel {
@@ -34,6 +35,11 @@ public:
 private:
     QString yearText(const plan::YearRow& year, int column) const;
     QString monthText(const plan::PlanRow& row, int column) const;
+    /// "Month 5", "week 5", "Payment 5" as the plan's frequency counts its periods.
+    QString periodText(int period, bool capital) const;
+    QString spanText(int first, int last) const;  ///< "months 25 to 36"
+    static QString rateText(double annualRate);
+    plan::Frequency frequency() const;
 
     std::shared_ptr<const plan::PlanResult> result_;
     plan::YearRows years_;

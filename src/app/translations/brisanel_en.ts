@@ -19,6 +19,20 @@
             <numerusform>%n years</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n week(s)</source>
+        <translation>
+            <numerusform>%n week</numerusform>
+            <numerusform>%n weeks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n payment(s)</source>
+        <translation>
+            <numerusform>%n payment</numerusform>
+            <numerusform>%n payments</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PlanCharts</name>
