@@ -18,19 +18,13 @@ std::string methodName(plan::AprMethod method) {
 
 std::variant<plan::FeeAmount, std::string> readFee(std::string_view option, std::string_view text,
                                                    bool percentAllowed) {
-    plan::FeeAmount fee;
-    std::string_view number = text;
-    if (percentAllowed && number.ends_with('%')) {
-        fee.percent = true;
-        number.remove_suffix(1);
-    }
     const std::string where = "--" + std::string(option) + " " + std::string(text) + ": ";
-    if (!numeric::isNumeric(number)) {
+    const std::optional<plan::FeeAmount> fee = plan::readFee(text, percentAllowed);
+    if (!fee) {
         return where + (percentAllowed ? "not an amount or a percentage (2%)" : "not an amount");
     }
-    fee.value = numeric::readNumber(number);
-    if (!(fee.value >= 0)) return where + "a fee must be above 0 (0 is no fee)";
-    return fee;
+    if (!(fee->value >= 0)) return where + "a fee must be above 0 (0 is no fee)";
+    return *fee;
 }
 
 void writeCostText(const plan::CreditCost& cost, std::ostream& out) {
@@ -52,19 +46,6 @@ std::string costJson(const plan::CreditCost& cost) {
         {"method", jsonString(plan::methodWord(cost.method))}};
     if (!cost.apr) members.emplace_back("no_apr", jsonString(cost.noApr));
     return jsonObject(members);
-}
-
-std::vector<std::string> costColumns() {
-    return {"credit", "payable", "cost_of_credit", "apr", "apr_shown", "method"};
-}
-
-std::vector<std::string> costTexts(const plan::CreditCost& cost) {
-    return {fullPrecision(cost.credit),
-            fullPrecision(cost.payable),
-            fullPrecision(cost.costOfCredit),
-            cost.apr ? fullPrecision(*cost.apr) : "",
-            cost.apr ? plan::shownApr(*cost.apr, cost.method) : "",
-            std::string(plan::methodWord(cost.method))};
 }
 
 }  // namespace brisanel::cli

@@ -4,6 +4,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "export/table_csv.h"
+#include "numeric/failure.h"
+#include "numeric/number_rules.h"
+
 namespace brisanel::plan {
 
 namespace {
@@ -147,6 +151,25 @@ CreditCost costOf(const CreditFlows& flows, double credit, double upfrontFee, Ap
                          : "The payments repay less than the credit: there is no APR.";
     }
     return cost;
+}
+
+std::optional<FeeAmount> readFee(std::string_view text, bool percentAllowed) {
+    FeeAmount fee;
+    if (percentAllowed && text.ends_with('%')) {
+        fee.percent = true;
+        text.remove_suffix(1);
+    }
+    if (!numeric::isNumeric(text)) return std::nullopt;
+    try {
+        fee.value = numeric::readNumber(text);
+    } catch (const numeric::ArithmeticError&) {
+        return std::nullopt;
+    }
+    return fee;
+}
+
+std::string feeText(const FeeAmount& fee) {
+    return saving::fullPrecision(fee.value) + (fee.percent ? "%" : "");
 }
 
 std::string_view methodWord(AprMethod method) {

@@ -23,6 +23,13 @@ struct FeeAmount {
     bool operator==(const FeeAmount&) const = default;
 };
 
+/// A fee as typed: a number, or with `percentAllowed` a percentage of the principal ("2%"); nullopt
+/// for any other text. The sign is the caller's to check.
+std::optional<FeeAmount> readFee(std::string_view text, bool percentAllowed);
+
+/// The fee as it is typed and saved: "2%" or "100", at full precision.
+std::string feeText(const FeeAmount& fee);
+
 /// The fees of an offer; every one may be left out.
 struct Fees {
     std::optional<FeeAmount> upfront = std::nullopt;  ///< paid at the loan date, not borrowed
