@@ -102,6 +102,7 @@ void CompareCharts::show(const std::vector<plan::OfferFigures>& offers) {
     }
     periodAxis_->setRange(0, lastPeriod);
     balanceAxis_->setRange(0, highest);
+    balanceAxis_->applyNiceNumbers();
     interest_->remove(0, interest_->count());
     fees_->remove(0, fees_->count());
     interest_->append(interest);
@@ -110,6 +111,7 @@ void CompareCharts::show(const std::vector<plan::OfferFigures>& offers) {
     double most = 1;
     for (qsizetype i = 0; i < interest.size(); ++i) most = std::max(most, interest[i] + fees[i]);
     costAxis_->setRange(0, most);
+    costAxis_->applyNiceNumbers();
 }
 
 }  // namespace brisanel::app::compare
