@@ -28,15 +28,16 @@ exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 [ "$icon" = "$id" ] || fail "the launcher's icon is '$icon', not '$id'"
 
-# The plan file's MIME type: installed, accepted by shared-mime-info, and opened by the launcher.
+# The plan and comparison files' MIME types: installed, accepted by shared-mime-info, and opened by the launcher.
 mime=$share/mime/packages/$id.xml
 [ -f "$mime" ] || fail "no MIME type at ${mime#"$root"}"
 XDG_DATA_DIRS="$share" update-mime-database "$share/mime" 2>"$root/mime.log" && ! grep -q . "$root/mime.log" ||
     { cat "$root/mime.log" >&2; fail "update-mime-database refuses the MIME type"; }
-grep -q "^application/x-brisanel-plan$" "$share/mime/types" ||
-    fail "the MIME database does not list application/x-brisanel-plan"
-grep -q "^MimeType=application/x-brisanel-plan;$" "$desktop" ||
-    fail "the launcher does not open plan files"
+for type in application/x-brisanel-plan application/x-brisanel-comparison; do
+    grep -q "^$type$" "$share/mime/types" || fail "the MIME database does not list $type"
+done
+grep -q "^MimeType=application/x-brisanel-plan;application/x-brisanel-comparison;$" "$desktop" ||
+    fail "the launcher does not open plan and comparison files"
 [ "${exec_line#* }" = "%f" ] || fail "the launcher does not pass the file it opens ($exec_line)"
 
 metainfo=$share/metainfo/$id.metainfo.xml
@@ -57,4 +58,4 @@ done
 gzip -t "$share/man/man1/brisanel.1.gz" || fail "no manual page"
 [ -f "$share/doc/brisanel/copyright" ] || fail "no copyright file"
 
-echo "installed and valid: launcher, plan MIME type, metadata, scalable icon, icons of $sizes pixels, manual page"
+echo "installed and valid: launcher, plan and comparison MIME types, metadata, scalable icon, icons of $sizes pixels, manual page"

@@ -34,5 +34,11 @@ for path in ./usr/bin/brisanel "./usr/share/applications/$id.desktop" \
     grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
 done
 
+# The plan and the comparison files' MIME types, as the package installs them.
+mime=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/mime/packages/$id.xml")
+for type in application/x-brisanel-plan application/x-brisanel-comparison; do
+    grep -qF "type=\"$type\"" <<<"$mime" || fail "the package's MIME file lacks $type"
+done
+
 lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian reports errors"
 echo "lintian: no errors"

@@ -194,16 +194,21 @@ std::vector<CommandDefinition> buildDefinitions() {
          }},
         {Command::Compare,
          "compare",
-         "Two to four loan offers, each a plan file, side by side: the cheapest marked.",
+         "Two to four loan offers, each a plan file, or a comparison file holding them, side by "
+         "side: the cheapest marked.",
          {
              {"horizon", "PERIOD|DATE", "", false,
               "also what each offer costs if repaid in full in that period or on the last "
               "payment on or before that date"},
              kApr,
              kFormat,
+             {"write-comparison", "FILE", "", false,
+              "also write the offers, the APR method and the horizon to FILE as a comparison "
+              "file (.brisanel-compare), whole or not at all, for the comparison window and "
+              "compare itself"},
              kHelp,
          },
-         "FILE FILE [FILE [FILE]]"},
+         "FILE FILE [FILE [FILE]] | COMPARISON"},
     };
 }
 

@@ -8,7 +8,9 @@
 #include "cli/output.h"
 #include "cli/run.h"
 #include "plan/compare.h"
+#include "plan/comparison_file.h"
 #include "plan/month_number.h"
+#include "plan/offer_table.h"
 #include "plan/plan_file.h"
 #include "plan/plan_table.h"
 
@@ -79,29 +81,6 @@ void writeText(const std::vector<OfferFigures>& offers, plan::AprMethod method, 
     }
 }
 
-std::vector<std::string> columnsOf(bool horizon) {
-    std::vector<std::string> columns{"name", "cheapest", "more_than_cheapest", "fees"};
-    for (std::string& column : plan::totalsColumns()) columns.push_back(std::move(column));
-    for (std::string& column : costColumns()) columns.push_back(std::move(column));
-    if (horizon) columns.insert(columns.end(), {"horizon_period", "at_horizon"});
-    return columns;
-}
-
-std::vector<std::string> textsOf(const OfferFigures& offer, bool horizon) {
-    std::vector<std::string> texts{offer.name, offer.cheapest ? "true" : "false",
-                                   fullPrecision(offer.moreThanCheapest),
-                                   fullPrecision(offer.fees)};
-    for (std::string& text : plan::totalsTexts(offer.result.plan.totals)) {
-        texts.push_back(std::move(text));
-    }
-    for (std::string& text : costTexts(offer.cost)) texts.push_back(std::move(text));
-    if (horizon) {
-        texts.push_back(std::to_string(offer.horizonPeriod));
-        texts.push_back(fullPrecision(offer.atHorizon.value_or(0)));
-    }
-    return texts;
-}
-
 void writeJson(const std::vector<OfferFigures>& offers, plan::AprMethod method, bool horizon,
                std::ostream& out) {
     out << "{\n  \"command\": \"compare\",\n  \"method\": " << jsonString(plan::methodWord(method))
@@ -127,41 +106,71 @@ void writeJson(const std::vector<OfferFigures>& offers, plan::AprMethod method, 
     out << "\n  ]\n}\n";
 }
 
+// The offers and how they are compared: one comparison file, or two to four plan files (each
+// offer named after its file when it has no name of its own).
+std::variant<plan::Comparison, std::string> comparisonOf(const std::vector<std::string>& files) {
+    if (files.size() == 1) {
+        const QString name = QString::fromLocal8Bit(files.front());
+        auto contents = plan::fileContents(name);
+        if (auto* message = std::get_if<std::string>(&contents)) return *message;
+        if (plan::isComparison(std::get<QByteArray>(contents))) {
+            auto read = plan::parseComparisonFile(std::get<QByteArray>(contents));
+            if (auto* error = std::get_if<plan::PlanFileError>(&read)) {
+                return plan::fileRefusal(name, *error);
+            }
+            plan::Comparison comparison = std::get<plan::Comparison>(std::move(read));
+            for (std::size_t i = 0; i < comparison.offers.size(); ++i) {
+                std::string& offerName = comparison.offers[i].name;
+                if (offerName.empty()) offerName = "Offer " + std::to_string(i + 1);
+            }
+            return comparison;
+        }
+    }
+    if (files.size() < 2 || files.size() > plan::kMaxOffers) {
+        return "compare takes a comparison file or two to four plan files, not " +
+               std::to_string(files.size());
+    }
+    plan::Comparison comparison;
+    for (const std::string& file : files) {
+        const QString name = QString::fromLocal8Bit(file);
+        auto read = plan::readPlanFile(name);
+        if (auto* message = std::get_if<std::string>(&read)) return *message;
+        plan::PlanInputs& offer =
+            comparison.offers.emplace_back(std::get<plan::PlanInputs>(std::move(read)));
+        if (offer.name.empty()) offer.name = QFileInfo(name).completeBaseName().toStdString();
+    }
+    return comparison;
+}
+
 }  // namespace
 
 int runCompare(const Request& request, std::ostream& out, std::ostream& err) {
-    if (request.operands.size() < 2 || request.operands.size() > plan::kMaxOffers) {
-        complain(err, "compare takes two to four plan files, not " +
-                          std::to_string(request.operands.size()));
+    auto read = comparisonOf(request.operands);
+    if (const auto* message = std::get_if<std::string>(&read)) {
+        complain(err, *message);
         return kExitRefused;
     }
-    std::vector<plan::PlanInputs> offers;
-    for (const std::string& file : request.operands) {
-        const QString name = QString::fromLocal8Bit(file);
-        auto read = plan::readPlanFile(name);
-        if (auto* message = std::get_if<std::string>(&read)) {
-            complain(err, *message);
-            return kExitRefused;
-        }
-        plan::PlanInputs& offer = offers.emplace_back(std::get<plan::PlanInputs>(std::move(read)));
-        if (offer.name.empty()) offer.name = QFileInfo(name).completeBaseName().toStdString();
-    }
-    std::optional<plan::Horizon> horizon;
+    plan::Comparison comparison = std::get<plan::Comparison>(std::move(read));
+    // The command line's --horizon and --apr win over the file's.
     if (request.has("horizon")) {
         const std::string_view text = request.value("horizon");
-        horizon.emplace();
+        plan::Horizon& horizon = comparison.horizon.emplace();
         if (const auto date = plan::readDate(text)) {
-            horizon->date = date;
+            horizon.date = date;
         } else if (const auto period = plan::readMonth(text)) {
-            horizon->period = period;
+            horizon.period = period;
         } else {
             complain(err,
                      "--horizon " + std::string(text) + ": not a period or a date (YYYY-MM-DD)");
             return kExitRefused;
         }
     }
-    const auto method = plan::methodNamed(request.value("apr")).value_or(plan::AprMethod::Eu);
-    const auto compared = plan::compareOffers(offers, method, horizon);
+    if (request.has("apr")) {
+        comparison.method = plan::methodNamed(request.value("apr")).value_or(plan::AprMethod::Eu);
+    }
+    const plan::AprMethod method = comparison.method;
+    const bool horizon = comparison.horizon.has_value();
+    const auto compared = plan::compareOffers(comparison.offers, method, comparison.horizon);
     if (const auto* message = std::get_if<std::string>(&compared)) {
         complain(err, *message);
         return kExitRefused;
@@ -169,18 +178,25 @@ int runCompare(const Request& request, std::ostream& out, std::ostream& err) {
     const auto& figures = std::get<std::vector<OfferFigures>>(compared);
     switch (request.format) {
         case Format::Text:
-            writeText(figures, method, horizon.has_value(), out);
+            writeText(figures, method, horizon, out);
             break;
         case Format::Csv:
-            out << csvRecord(columnsOf(horizon.has_value()));
-            for (const OfferFigures& offer : figures)
-                out << csvRecord(textsOf(offer, horizon.has_value()));
+            out << plan::offersCsv(figures, horizon);
             break;
         case Format::Json:
-            writeJson(figures, method, horizon.has_value(), out);
+            writeJson(figures, method, horizon, out);
             break;
     }
     if (!flushed(out, err)) return kExitNotWritten;
+    // The offers compared as one file, for the comparison window and compare itself.
+    if (request.has("write-comparison")) {
+        const std::string file(request.value("write-comparison"));
+        if (const auto reason =
+                plan::writeComparisonFile(QString::fromLocal8Bit(file), comparison)) {
+            complain(err, "--write-comparison " + file + ": " + reason->toStdString());
+            return kExitNotSaved;
+        }
+    }
     return kExitOk;
 }
 

@@ -39,17 +39,4 @@ std::string costJson(const plan::CreditCost& cost) {
     return jsonObject(members);
 }
 
-std::vector<std::string> costColumns() {
-    return {"credit", "payable", "cost_of_credit", "apr", "apr_shown", "method"};
-}
-
-std::vector<std::string> costTexts(const plan::CreditCost& cost) {
-    return {fullPrecision(cost.credit),
-            fullPrecision(cost.payable),
-            fullPrecision(cost.costOfCredit),
-            cost.apr ? fullPrecision(*cost.apr) : "",
-            cost.apr ? plan::shownApr(*cost.apr, cost.method) : "",
-            std::string(plan::methodWord(cost.method))};
-}
-
 }  // namespace brisanel::cli

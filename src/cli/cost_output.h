@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "plan/cost.h"
+#include "plan/offer_table.h"
 
 // The cost of credit as brisanel-calc writes it, for plan and apr alike.
 namespace brisanel::cli {
@@ -22,8 +23,8 @@ void writeCostText(const plan::CreditCost& cost, std::ostream& out);
 /// {"credit": …, "payable": …, "cost_of_credit": …, "apr": …, "apr_shown": "6.4", "method": "eu"}
 std::string costJson(const plan::CreditCost& cost);
 
-/// The same as CSV columns and fields.
-std::vector<std::string> costColumns();
-std::vector<std::string> costTexts(const plan::CreditCost& cost);
+/// The same as CSV columns and fields: the core's, which the comparison window writes with too.
+using plan::costColumns;
+using plan::costTexts;
 
 }  // namespace brisanel::cli

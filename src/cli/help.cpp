@@ -81,8 +81,13 @@ std::string commandHelp(Command command) {
             "\nit, so its totals can be a little higher.\n"
             "\nA plan not repaid within 1800 months prints what it has, then the message, and"
             "\nexits with status 3.\n";
-    } else if (command != Command::Interest && command != Command::Apr &&
-               command != Command::Compare) {
+    } else if (command == Command::Compare) {
+        text +=
+            "\nA single COMPARISON file (as the comparison window saves it, or --write-comparison"
+            "\nwrites it; told by its contents, whatever its name) brings its offers, APR method"
+            "\nand horizon; --apr and --horizon given here win over the file's. An offer without a"
+            "\nname is named after its plan file, or \"Offer N\" in a comparison file.\n";
+    } else if (command != Command::Interest && command != Command::Apr) {
         text +=
             "\nWith --save the details list is written, whether shown or not, to NAME.txt (\".txt\""
             "\nis always added) exactly as the window saves it; an existing file is replaced only"

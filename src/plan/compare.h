@@ -17,8 +17,10 @@ inline constexpr int kMaxOffers = 4;
 
 /// "If repaid in full" in a period, or on the last payment on or before a date.
 struct Horizon {
-    std::optional<int> period;
-    std::optional<QDate> date;
+    std::optional<int> period = std::nullopt;
+    std::optional<QDate> date = std::nullopt;
+
+    bool operator==(const Horizon&) const = default;
 };
 
 struct OfferFigures {

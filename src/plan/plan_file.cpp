@@ -182,9 +182,9 @@ std::string boxText(double value) {
 
 // The loan's numbers as its boxes' texts, checked by the panels' own checks: a loan they refuse
 // refuses the file, at the field the refusal is about. Returns the first instalment's month.
-int readLoan(const QJsonValue& value, LoanTexts& texts, const ScheduleOptions& options,
-             const Fees& fees) {
-    Members loan(value, "loan");
+int readLoan(const Members& top, const QJsonValue& value, LoanTexts& texts,
+             const ScheduleOptions& options, const Fees& fees) {
+    Members loan(value, top.placeOf("loan"));
     texts.principal = boxText(loan.number("principal", loan.require("principal")));
     texts.rate = boxText(loan.number("rate", loan.require("rate")));
     if (const auto given = loan.take("start_after")) {
@@ -193,19 +193,22 @@ int readLoan(const QJsonValue& value, LoanTexts& texts, const ScheduleOptions& o
     const auto months = loan.take("months");
     const auto emi = loan.take("emi");
     if (months.has_value() == emi.has_value()) {
-        refuse("loan", "must hold either \"months\" or \"emi\"");
+        refuse(loan.where(), "must hold either \"months\" or \"emi\"");
     }
     if (months) texts.months = boxText(loan.number("months", *months));
     if (emi) texts.instalment = boxText(loan.number("emi", *emi));
     loan.finish();
     // Checked as the plan runs it: a financed fee borrowed with the principal.
     LoanTexts borrowed = texts;
-    if (auto refusal = borrowFees(fees, borrowed)) refuse("fees", *refusal);
+    if (auto refusal = borrowFees(fees, borrowed)) refuse(top.placeOf("fees"), *refusal);
     const auto checked = checkLoan(borrowed, options);
     if (const auto* refusal = std::get_if<LoanRefusal>(&checked)) {
         const std::string_view field = fieldName(refusal->field);
-        if (refusal->field == LoanField::Schedule) refuse("schedule", refusal->message);
-        refuse(field.empty() ? "loan" : loan.placeOf(std::string(field).c_str()), refusal->message);
+        if (refusal->field == LoanField::Schedule) {
+            refuse(top.placeOf("schedule"), refusal->message);
+        }
+        refuse(field.empty() ? loan.where() : loan.placeOf(std::string(field).c_str()),
+               refusal->message);
     }
     return std::get<LoanStart>(checked).firstMonth;
 }
@@ -240,19 +243,19 @@ Event readEvent(const QJsonValue& value, const std::string& path, int firstMonth
     return event;
 }
 
-PlanInputs readPlan(const QJsonDocument& document) {
-    Members top(document.isObject() ? QJsonValue(document.object()) : QJsonValue(), "");
+PlanInputs readPlan(const QJsonValue& value, const std::string& path) {
+    Members top(value, path);
     const QJsonValue version = top.require("brisanel_plan");
     if (!version.isDouble() ||
         (version.toDouble() != 1 && version.toDouble() != kPlanFileVersion)) {
-        refuse("brisanel_plan", "must be 1 or " + std::to_string(kPlanFileVersion) +
-                                    ", the versions this program reads");
+        refuse(top.placeOf("brisanel_plan"), "must be 1 or " + std::to_string(kPlanFileVersion) +
+                                                 ", the versions this program reads");
     }
     // Version 2 adds the lender's schedule and dates in place of months.
     const bool version2 = version.toDouble() == 2;
     PlanInputs inputs;
     if (const auto given = version2 ? top.take("schedule") : std::nullopt) {
-        Members schedule(*given, "schedule");
+        Members schedule(*given, top.placeOf("schedule"));
         ScheduleOptions& options = inputs.schedule;
         if (schedule.has("frequency")) {
             options.frequency = schedule.word("frequency", kFrequencies).frequency;
@@ -291,11 +294,11 @@ PlanInputs readPlan(const QJsonDocument& document) {
         schedule.finish();
     }
     if (const auto name = version2 ? top.take("name") : std::nullopt) {
-        if (!name->isString()) refuse("name", "must be a text");
+        if (!name->isString()) refuse(top.placeOf("name"), "must be a text");
         inputs.name = text(name->toString());
     }
     if (const auto given = version2 ? top.take("fees") : std::nullopt) {
-        Members fees(*given, "fees");
+        Members fees(*given, top.placeOf("fees"));
         inputs.fees.upfront = fees.optionalFee("upfront");
         inputs.fees.financed = fees.optionalFee("financed");
         for (const auto& [name, amount] :
@@ -308,20 +311,22 @@ PlanInputs readPlan(const QJsonDocument& document) {
         }
         fees.finish();
     }
-    const int firstMonth = readLoan(top.require("loan"), inputs.loan, inputs.schedule, inputs.fees);
+    const int firstMonth =
+        readLoan(top, top.require("loan"), inputs.loan, inputs.schedule, inputs.fees);
     if (top.has("policy")) inputs.policy = top.word("policy", kPolicies).policy;
     if (const auto events = top.take("events")) {
-        if (!events->isArray()) refuse("events", "must be a list");
+        if (!events->isArray()) refuse(top.placeOf("events"), "must be a list");
         const QJsonArray list = events->toArray();
         for (qsizetype index = 0; index < list.size(); ++index) {
-            inputs.events.push_back(readEvent(list[index], "events[" + std::to_string(index) + "]",
+            inputs.events.push_back(readEvent(list[index],
+                                              top.placeOf("events[" + std::to_string(index) + "]"),
                                               firstMonth, version2));
         }
     }
     if (const auto finishBy = top.take("finish_by")) {
         top.monthOrDate("finish_by", *finishBy, version2, inputs.finishBy, inputs.finishByDate);
         if (inputs.finishBy && *inputs.finishBy < firstMonth) {
-            refuse("finish_by", finishByRefusal(firstMonth));
+            refuse(top.placeOf("finish_by"), finishByRefusal(firstMonth));
         }
     }
     top.finish();
@@ -329,7 +334,7 @@ PlanInputs readPlan(const QJsonDocument& document) {
     // the engine's to say, in its words.
     if (version2) {
         const PlanOutcome checked = computePlan(inputs);
-        if (checked.ending == calc::Ending::Refused) refuse("plan", checked.message);
+        if (checked.ending == calc::Ending::Refused) refuse(top.placeOf("plan"), checked.message);
     }
     return inputs;
 }
@@ -361,17 +366,28 @@ QJsonValue number(const std::string& boxText, bool whole = false) {
 
 }  // namespace
 
-std::variant<PlanInputs, PlanFileError> parsePlanFile(const QByteArray& contents) {
+std::variant<QJsonValue, PlanFileError> parseJson(const QByteArray& contents) {
     QJsonParseError parsed{};
     const QJsonDocument document = QJsonDocument::fromJson(contents, &parsed);
     if (parsed.error != QJsonParseError::NoError) {
         return PlanFileError{lineAndColumn(contents, parsed.offset), text(parsed.errorString())};
     }
+    return document.isObject() ? QJsonValue(document.object()) : QJsonValue();
+}
+
+std::variant<PlanInputs, PlanFileError> readPlanObject(const QJsonValue& value,
+                                                       const std::string& path) {
     try {
-        return readPlan(document);
+        return readPlan(value, path);
     } catch (const Refusal& refusal) {
         return refusal.error;
     }
+}
+
+std::variant<PlanInputs, PlanFileError> parsePlanFile(const QByteArray& contents) {
+    auto parsed = parseJson(contents);
+    if (auto* error = std::get_if<PlanFileError>(&parsed)) return *error;
+    return readPlanObject(std::get<QJsonValue>(parsed));
 }
 
 bool needsVersion2(const PlanInputs& inputs) {
@@ -381,7 +397,7 @@ bool needsVersion2(const PlanInputs& inputs) {
            });
 }
 
-QByteArray planFileContents(const PlanInputs& inputs) {
+QJsonObject planObject(const PlanInputs& inputs) {
     QJsonObject loan{{"principal", number(inputs.loan.principal)},
                      {"rate", number(inputs.loan.rate)},
                      {"start_after", number(inputs.loan.startAfter, true)}};
@@ -455,8 +471,7 @@ QByteArray planFileContents(const PlanInputs& inputs) {
                  {std::pair{"upfront", &fees.upfront}, std::pair{"financed", &fees.financed}}) {
                 if (!*fee) continue;
                 object.insert(name, (*fee)->percent
-                                        ? QJsonValue(QString::fromStdString(
-                                              saving::fullPrecision((*fee)->value) + "%"))
+                                        ? QJsonValue(QString::fromStdString(feeText(**fee)))
                                         : QJsonValue((*fee)->value));
             }
             for (const auto& [name, amount] :
@@ -467,17 +482,30 @@ QByteArray planFileContents(const PlanInputs& inputs) {
             top.insert("fees", object);
         }
     }
-    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+    return top;
+}
+
+QByteArray planFileContents(const PlanInputs& inputs) {
+    return QJsonDocument(planObject(inputs)).toJson(QJsonDocument::Indented);
+}
+
+std::variant<QByteArray, std::string> fileContents(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return fileName.toStdString() + ": " + text(file.errorString());
+    }
+    return file.readAll();
+}
+
+std::string fileRefusal(const QString& fileName, const PlanFileError& error) {
+    return fileName.toStdString() + ": " + error.place + ": " + error.problem;
 }
 
 std::variant<PlanInputs, std::string> readPlanFile(const QString& fileName) {
-    const std::string name = fileName.toStdString();
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return name + ": " + text(file.errorString());
-    auto parsed = parsePlanFile(file.readAll());
-    if (auto* error = std::get_if<PlanFileError>(&parsed)) {
-        return name + ": " + error->place + ": " + error->problem;
-    }
+    auto contents = fileContents(fileName);
+    if (auto* message = std::get_if<std::string>(&contents)) return *message;
+    auto parsed = parsePlanFile(std::get<QByteArray>(contents));
+    if (auto* error = std::get_if<PlanFileError>(&parsed)) return fileRefusal(fileName, *error);
     return std::get<PlanInputs>(std::move(parsed));
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QString>
 #include <optional>
 #include <string>
@@ -55,11 +57,30 @@ struct PlanFileError {
 /// missing field or value out of range refuses the whole file.
 std::variant<PlanInputs, PlanFileError> parsePlanFile(const QByteArray& contents);
 
+/// A file's contents as JSON: its top object, or null when the top is not an object; a syntax
+/// error is refused at its line and column.
+std::variant<QJsonValue, PlanFileError> parseJson(const QByteArray& contents);
+
+/// Reads a plan from the object a plan file holds, whole or not at all, by the same rules;
+/// `path` is where the object is ("offers[2]"), and the places of the errors start with it.
+std::variant<PlanInputs, PlanFileError> readPlanObject(const QJsonValue& value,
+                                                       const std::string& path = {});
+
 /// Whether the plan uses what only version 2 holds: the lender's schedule or a date.
 bool needsVersion2(const PlanInputs& inputs);
 
-/// The file's contents for a plan; the loan's texts are written as the numbers they read as.
+/// The object a plan file holds for a plan; the loan's texts are written as the numbers they read
+/// as.
+QJsonObject planObject(const PlanInputs& inputs);
+
+/// The file's contents for a plan: planObject, indented.
 QByteArray planFileContents(const PlanInputs& inputs);
+
+/// The named file's contents, or why it cannot be read: "FILE: No such file or directory".
+std::variant<QByteArray, std::string> fileContents(const QString& fileName);
+
+/// A file refused: "FILE: place: problem".
+std::string fileRefusal(const QString& fileName, const PlanFileError& error);
 
 /// Reads the named file; on failure the message names the file, the place and the problem.
 std::variant<PlanInputs, std::string> readPlanFile(const QString& fileName);

@@ -596,9 +596,35 @@ TEST(Compare, OffersSideBySideTheCheapestMarkedInAnyOrder) {
               "brisanel-calc: with-fee: a horizon by date needs payment dates.\n");
 
     EXPECT_EQ(calc({"compare", withFee}).err,
-              "brisanel-calc: compare takes two to four plan files, not 1\n");
+              "brisanel-calc: compare takes a comparison file or two to four plan files, not 1\n");
     EXPECT_EQ(calc({"compare", withFee, "missing.json"}).err,
               "brisanel-calc: missing.json: No such file or directory\n");
+}
+
+TEST(Compare, ReadsTheOffersMethodAndHorizonFromOneComparisonFile) {
+    // 10 000 at 12 % over 12 months, with and without 100 at signing: the fee is the difference.
+    QTemporaryDir folder;
+    const std::string a = folder.filePath("a.json").toStdString();
+    const std::string b = folder.filePath("b.json").toStdString();
+    const Words loan = {"plan", "--principal", "10000", "--months", "12", "--rate", "12"};
+    ASSERT_EQ(calc(with(loan, {"--name", "Plain", "--write-plan", a})).status, 0);
+    ASSERT_EQ(calc(with(loan, {"--name", "With fee", "--fee", "100", "--write-plan", b})).status,
+              0);
+    // Named as a plan file: the contents tell it is a comparison.
+    const std::string both = folder.filePath("both.json").toStdString();
+    const Result written =
+        calc({"compare", a, b, "--horizon", "6", "--apr", "us", "--write-comparison", both});
+    ASSERT_EQ(written.status, 0) << written.err;
+    const Result reread = calc({"compare", both});
+    EXPECT_EQ(reread.out, written.out);
+    EXPECT_NE(reread.out.find("APR (US)"), std::string::npos) << reread.out;
+    EXPECT_NE(reread.out.find("More than cheapest           cheapest           100.00"),
+              std::string::npos)
+        << reread.out;
+    // The command line wins over the file; what it leaves out, the file keeps.
+    const Result eu = calc({"compare", both, "--apr", "eu", "--format", "csv"});
+    EXPECT_NE(eu.out.find(",12.7,eu,6,10480.13"), std::string::npos) << eu.out;
+    EXPECT_NE(calc({"compare", both, "--horizon", "3"}).out.find("(3)"), std::string::npos);
 }
 
 }  // namespace

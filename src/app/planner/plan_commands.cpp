@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPrinter>
 
+#include "app/compare/compare_window.h"
 #include "app/dialogs/dialogs.h"
 #include "app/planner/fees_box.h"
 #include "app/planner/plan_document.h"
@@ -60,6 +61,10 @@ void PlannerWindow::buildCommands() {
                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &PlannerWindow::copyTable);
     print_ = command("actPrintPlan", QT_TR_NOOP("&Print…"), QKeySequence::Print,
                      &PlannerWindow::printPlan);
+    menu->addSeparator();
+    compare_ =
+        command("actCompareOffers", QT_TR_NOOP("Compare O&ffers…"),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &PlannerWindow::compareOffers);
     menu->addSeparator();
     command("actClosePlanner", QT_TR_NOOP("C&lose"), QKeySequence(Qt::Key_Escape),
             &PlannerWindow::close);
@@ -159,6 +164,15 @@ void PlannerWindow::exportPdf() {
         dialogs_.message(saving::saveFailedMessage(name, *error), kTitle, MessageIcon::Critical,
                          MessageButtons::Ok);
     }
+}
+
+void PlannerWindow::compareOffers() {
+    if (!inputs_) return;
+    if (!compareWindow_) compareWindow_ = new compare::CompareWindow(dialogs_, this);
+    compareWindow_->compareWith(*inputs_);
+    compareWindow_->show();
+    compareWindow_->raise();
+    compareWindow_->activateWindow();
 }
 
 // The same document as the PDF, on the printer chosen.

@@ -518,7 +518,8 @@ void PlannerWindow::showResult(plan::PlanResult result, std::optional<int> finis
         extraNeeded_->setText(
             tr("needs %1 more each month").arg(amountText(*result_->extraNeeded)));
     }
-    for (QAction* action : {save_, exportPdf_, copyTable_, print_}) action->setEnabled(true);
+    for (QAction* action : {save_, exportPdf_, copyTable_, print_, compare_})
+        action->setEnabled(true);
 }
 
 void PlannerWindow::showRefusal(const QString& message) {
@@ -530,7 +531,8 @@ void PlannerWindow::showRefusal(const QString& message) {
     showYears();
     showMessages({message});
     extraNeeded_->clear();
-    for (QAction* action : {save_, exportPdf_, copyTable_, print_}) action->setEnabled(false);
+    for (QAction* action : {save_, exportPdf_, copyTable_, print_, compare_})
+        action->setEnabled(false);
 }
 
 void PlannerWindow::showMessages(QStringList messages) {

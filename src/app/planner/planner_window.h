@@ -26,6 +26,10 @@ namespace brisanel::app {
 
 class Dialogs;
 
+namespace compare {
+class CompareWindow;
+}
+
 namespace planner {
 
 class EventTable;
@@ -106,6 +110,8 @@ private:
     void openPlan();
     void exportPdf();
     void printPlan();
+    /// The plan beside up to three other offers, in the Compare Offers window.
+    void compareOffers();
     void copyTable();
 
     Dialogs& dialogs_;
@@ -154,6 +160,8 @@ private:
     QAction* exportPdf_ = nullptr;
     QAction* copyTable_ = nullptr;
     QAction* print_ = nullptr;
+    QAction* compare_ = nullptr;
+    compare::CompareWindow* compareWindow_ = nullptr;  // made the first time it is asked for
 };
 
 }  // namespace planner

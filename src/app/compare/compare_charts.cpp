@@ -1,0 +1,117 @@
+#include "app/compare/compare_charts.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QLineSeries>
+#include <QPen>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+#include <algorithm>
+
+#include "app/chart_palette.h"
+
+namespace brisanel::app::compare {
+
+CompareCharts::CompareCharts()
+    : balance_(new QChart),
+      periodAxis_(new QValueAxis),
+      balanceAxis_(new QValueAxis),
+      cost_(new QChart),
+      interest_(new QBarSet(tr("Interest"))),
+      fees_(new QBarSet(tr("Fees"))),
+      offerAxis_(new QBarCategoryAxis),
+      costAxis_(new QValueAxis) {
+    balance_->setTitle(tr("Balance"));
+    periodAxis_->setTitleText(tr("Period"));
+    periodAxis_->setLabelFormat(QStringLiteral("%d"));
+    balanceAxis_->setLabelFormat(QStringLiteral("%.0f"));
+    balance_->addAxis(periodAxis_, Qt::AlignBottom);
+    balance_->addAxis(balanceAxis_, Qt::AlignLeft);
+    for (QLineSeries*& series : balances_) {
+        series = new QLineSeries;
+        balance_->addSeries(series);
+        series->attachAxis(periodAxis_);
+        series->attachAxis(balanceAxis_);
+    }
+
+    cost_->setTitle(tr("Cost of credit"));
+    auto* bars = new QStackedBarSeries;
+    bars->append(interest_);
+    bars->append(fees_);
+    cost_->addSeries(bars);
+    costAxis_->setLabelFormat(QStringLiteral("%.0f"));
+    cost_->addAxis(offerAxis_, Qt::AlignBottom);
+    cost_->addAxis(costAxis_, Qt::AlignLeft);
+    bars->attachAxis(offerAxis_);
+    bars->attachAxis(costAxis_);
+    setBackground(Qt::white);
+}
+
+void CompareCharts::setBackground(const QColor& background) {
+    const QChart::ChartTheme theme =
+        background.lightnessF() < 0.5 ? QChart::ChartThemeDark : QChart::ChartThemeLight;
+    for (QChart* chart : {balance_, cost_}) {
+        if (chart->theme() != theme) chart->setTheme(theme);
+        chart->setBackgroundBrush(background);
+    }
+    // After the theme, which gives every series colours of its own.
+    for (int i = 0; i < plan::kMaxOffers; ++i) {
+        balances_[static_cast<std::size_t>(i)]->setPen(
+            QPen(offerColour(i, background), 2, offerDashes(i)));
+    }
+    for (const auto& [set, role] :
+         {std::pair{interest_, ChartRole::Interest}, std::pair{fees_, ChartRole::Fees}}) {
+        const QColor colour = chartColour(role, background);
+        set->setColor(colour);
+        set->setBorderColor(colour);
+    }
+}
+
+void CompareCharts::show(const std::vector<plan::OfferFigures>& offers) {
+    int lastPeriod = 1;
+    double highest = 1;
+    QStringList names;
+    QList<qreal> interest;
+    QList<qreal> fees;
+    for (std::size_t i = 0; i < balances_.size(); ++i) {
+        QLineSeries* series = balances_[i];
+        if (i >= offers.size()) {
+            series->clear();
+            series->setVisible(false);
+            continue;
+        }
+        const plan::OfferFigures& offer = offers[i];
+        QList<QPointF> points;
+        if (!offer.result.plan.rows.empty()) {
+            const plan::PlanRow& first = offer.result.plan.rows.front();
+            points.append({first.month - 1.0, first.openingBalance});
+        }
+        for (const plan::PlanRow& row : offer.result.plan.rows) {
+            points.append({1.0 * row.month, row.closingBalance});
+            highest = std::max(highest, row.openingBalance);
+        }
+        lastPeriod = std::max(lastPeriod, offer.result.plan.totals.endMonth);
+        series->replace(points);
+        series->setName(QString::fromStdString(offer.name));
+        series->setVisible(true);
+        // Numbered: the axis needs every category apart, and two offers may share a name.
+        names.append(QStringLiteral("%1. %2").arg(i + 1).arg(QString::fromStdString(offer.name)));
+        interest.append(offer.result.plan.totals.interest);
+        fees.append(offer.fees);
+    }
+    periodAxis_->setRange(0, lastPeriod);
+    balanceAxis_->setRange(0, highest);
+    balanceAxis_->applyNiceNumbers();
+    interest_->remove(0, interest_->count());
+    fees_->remove(0, fees_->count());
+    interest_->append(interest);
+    fees_->append(fees);
+    offerAxis_->setCategories(names);
+    double most = 1;
+    for (qsizetype i = 0; i < interest.size(); ++i) most = std::max(most, interest[i] + fees[i]);
+    costAxis_->setRange(0, most);
+    costAxis_->applyNiceNumbers();
+}
+
+}  // namespace brisanel::app::compare

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QCoreApplication>
+#include <array>
+#include <vector>
+
+#include "plan/compare.h"
+
+class QBarCategoryAxis;
+class QBarSet;
+class QChart;
+class QLineSeries;
+class QValueAxis;
+
+namespace brisanel::app::compare {
+
+/// The offers' two charts: each offer's balance period by period (a line each, told apart by
+/// colour and dash pattern), and each offer's cost as a stacked bar of interest and fees. Every
+/// point is the engine's. The charts are handed to whoever shows them, which owns them.
+class CompareCharts {
+    Q_DECLARE_TR_FUNCTIONS(CompareCharts)
+
+public:
+    /// Charts on white, as on paper.
+    CompareCharts();
+
+    /// The light or dark chart theme by the background's lightness, lines readable on it.
+    void setBackground(const QColor& background);
+
+    QChart* balance() const { return balance_; }
+    QChart* cost() const { return cost_; }
+
+    /// Shows the offers; empties the charts for none.
+    void show(const std::vector<plan::OfferFigures>& offers);
+
+private:
+    QChart* balance_;
+    std::array<QLineSeries*, plan::kMaxOffers> balances_{};
+    QValueAxis* periodAxis_;
+    QValueAxis* balanceAxis_;
+
+    QChart* cost_;
+    QBarSet* interest_;
+    QBarSet* fees_;
+    QBarCategoryAxis* offerAxis_;
+    QValueAxis* costAxis_;
+};
+
+}  // namespace brisanel::app::compare

@@ -1,0 +1,124 @@
+// Compare Offers through its controls: offers edited in place, the cheapest marked with the
+// engine's figures, its file saved and opened again, and brisanel-calc reading that file.
+#include <QClipboard>
+#include <QTemporaryDir>
+#include <sstream>
+
+#include "app/compare/compare_window.h"
+#include "cli/run.h"
+#include "window_fixture.h"
+
+namespace brisanel::app::testing {
+namespace {
+
+// 10 000 at 12 % over 12 months: 888.49 a month, 661.85 interest (10 000 x 0.01 / (1 - 1.01^-12)
+// = 888.4879, times 12).
+plan::PlanInputs loan() {
+    plan::PlanInputs inputs;
+    inputs.loan = {"10000", "12", "0", "12", std::nullopt};
+    return inputs;
+}
+
+class Compare : public ::testing::Test {
+protected:
+    template <typename T = QWidget>
+    T* in(const QString& name) const {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << "no control named " << name.toStdString();
+        return found;
+    }
+    QAbstractItemModel* model(const char* table) const { return in<QTableView>(table)->model(); }
+    void edit(int row, int offer, const QString& text) const {
+        QAbstractItemModel* offers = model("tblOffers");
+        offers->setData(offers->index(row, offer), text);
+    }
+    // A row of the figures, an offer each.
+    QStringList figures(const QString& caption) const {
+        QAbstractItemModel* results = model("tblResults");
+        for (int row = 0; row < results->rowCount(); ++row) {
+            if (results->headerData(row, Qt::Vertical).toString() != caption) continue;
+            QStringList texts;
+            for (int c = 0; c < results->columnCount(); ++c)
+                texts.append(results->index(row, c).data().toString());
+            return texts;
+        }
+        return {};
+    }
+
+    ScriptedDialogs dialogs;
+    std::unique_ptr<compare::CompareWindow> window =
+        std::make_unique<compare::CompareWindow>(dialogs, nullptr);
+    QTemporaryDir folder;
+};
+
+enum { kName = 0, kRate = 2, kUpfrontFee = 10 };
+
+TEST_F(Compare, MarksTheCheapestAndWhatTheOthersCostMoreAsEachCellIsTyped) {
+    window->compareWith(loan());
+    EXPECT_EQ(model("tblOffers")->columnCount(), 2);
+    EXPECT_EQ(model("tblOffers")->index(kName, 1).data().toString(), "Offer 2");
+    edit(kUpfrontFee, 1, "100");
+    EXPECT_EQ(figures("Total amount payable"), QStringList({"10,661.85", "10,761.85"}));
+    EXPECT_EQ(figures("More than the cheapest"), QStringList({"Cheapest", "+100.00"}));
+    EXPECT_TRUE(model("tblResults")->index(0, 0).data(Qt::FontRole).value<QFont>().bold());
+
+    // At 10 %: 879.16 a month, 10 549.91 with 100 more: now the cheaper by 11.95.
+    edit(kRate, 1, "10");
+    EXPECT_EQ(figures("Total amount payable"), QStringList({"10,661.85", "10,649.91"}));
+    EXPECT_EQ(figures("More than the cheapest"), QStringList({"+11.95", "Cheapest"}));
+    EXPECT_TRUE(window->isWindowModified());
+
+    // What the engine refuses is said with the offer's name; a fee that is no amount too.
+    edit(kRate, 1, "abc");
+    EXPECT_TRUE(in<QLabel>("lblCompareMessages")->text().startsWith("Offer 2: "));
+    EXPECT_EQ(model("tblResults")->columnCount(), 0);
+    edit(kRate, 1, "10");
+    edit(kUpfrontFee, 0, "two");
+    EXPECT_EQ(in<QLabel>("lblCompareMessages")->text(),
+              "Offer 1, Upfront fee (amount or 2%): \"two\" is not an amount or a percentage "
+              "(2%) of 0 or more.");
+    EXPECT_FALSE(in<QAction>("actSaveComparison")->isEnabled());
+}
+
+TEST_F(Compare, SavesAComparisonThatOpensAgainAndThatBrisanelCalcReads) {
+    window->compareWith(loan());
+    edit(kUpfrontFee, 1, "100");
+    in<QLineEdit>("txtHorizon")->setText("6");
+    dialogs.savePath = folder.filePath("offers");
+    in<QAction>("actSaveComparison")->trigger();
+    const QString saved = folder.filePath("offers.brisanel-compare");
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_TRUE(window->windowTitle().startsWith("offers.brisanel-compare[*]"));
+    in<QAction>("actCopyComparison")->trigger();
+    const QString copied = QGuiApplication::clipboard()->text();
+
+    dialogs.savePath = folder.filePath("offers.pdf");
+    in<QAction>("actExportComparisonPdf")->trigger();
+    QFile pdf(dialogs.savePath);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+
+    // Closing with changes asks first; Cancel keeps them.
+    edit(kName, 0, "Bank A");
+    dialogs.answers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(window->openComparisonFile(saved));
+    EXPECT_EQ(dialogs.messages.back().buttons, MessageButtons::SaveDiscardCancel);
+    dialogs.answers = {MessageAnswer::Discard};
+    ASSERT_TRUE(window->openComparisonFile(saved));
+    EXPECT_EQ(model("tblOffers")->index(kName, 0).data().toString(), "Offer 1");
+    EXPECT_EQ(model("tblOffers")->index(kUpfrontFee, 1).data().toString(), "100");
+    EXPECT_EQ(in<QLineEdit>("txtHorizon")->text(), "6");
+    EXPECT_EQ(figures("More than the cheapest"), QStringList({"Cheapest", "+100.00"}));
+
+    // brisanel-calc compare reads the file, and prints what Copy as Table copied.
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(cli::runCommandLine({"compare", saved.toStdString(), "--format", "csv"}, out, err),
+              cli::kExitOk)
+        << err.str();
+    EXPECT_EQ(QString::fromStdString(out.str()), copied);
+    EXPECT_NE(out.str().find("\r\nOffer 2,false,100,100,"), std::string::npos) << out.str();
+}
+
+}  // namespace
+}  // namespace brisanel::app::testing
