@@ -19,6 +19,18 @@ share=$root/usr/share
 
 [ -x "$root/usr/bin/brisanel" ] || fail "the program is not installed in /usr/bin"
 
+# The planner is a module of its own, in the library folder where the program looks for it; the
+# program itself starts without Qt Charts and Qt's OpenGL libraries.
+module=$(find "$root/usr/lib" -path '*/brisanel/brisanel-planner.so' -print -quit)
+[ -n "$module" ] || fail "the planner's module is not installed under /usr/lib/.../brisanel"
+place=$(realpath --relative-to="$root/usr/bin" "$(dirname "$module")")
+grep -aqF "$place" "$root/usr/bin/brisanel" ||
+    fail "the program does not look for its planner in $place"
+if ldd "$root/usr/bin/brisanel" | grep -E 'libQt6(Charts|OpenGL)'; then
+    fail "the program links the libraries of the planner's charts"
+fi
+ldd "$module" | grep -q libQt6Charts || fail "the planner's module does not link Qt Charts"
+
 desktop=$share/applications/$id.desktop
 [ -f "$desktop" ] || fail "no launcher at ${desktop#"$root"}"
 desktop-file-validate "$desktop" || fail "desktop-file-validate refuses the launcher"
@@ -58,4 +70,4 @@ done
 gzip -t "$share/man/man1/brisanel.1.gz" || fail "no manual page"
 [ -f "$share/doc/brisanel/copyright" ] || fail "no copyright file"
 
-echo "installed and valid: launcher, plan and comparison MIME types, metadata, scalable icon, icons of $sizes pixels, manual page"
+echo "installed and valid: program and planner module, launcher, plan and comparison MIME types, metadata, scalable icon, icons of $sizes pixels, manual page"

@@ -22,11 +22,13 @@ echo "package: $(basename "$deb")"
 
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libgmp10 libc6 qt6-qpa-plugins; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libgmp10 libc6 qt6-qpa-plugins; do
     grep -qw "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
 
 contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
+grep -qE '^\./usr/lib/([^/]+/)?brisanel/brisanel-planner\.so$' <<<"$contents" ||
+    fail "the package lacks the planner's module"
 for path in ./usr/bin/brisanel "./usr/share/applications/$id.desktop" \
     "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/mime/packages/$id.xml" \
     "./usr/share/icons/hicolor/scalable/apps/$id.svg" \

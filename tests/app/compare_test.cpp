@@ -120,5 +120,38 @@ TEST_F(Compare, SavesAComparisonThatOpensAgainAndThatBrisanelCalcReads) {
     EXPECT_NE(out.str().find("\r\nOffer 2,false,100,100,"), std::string::npos) << out.str();
 }
 
+TEST_F(Compare, FourOffersAtMostAndARefusedFileChangesNothing) {
+    window->compareWith(loan());
+    in<QAction>("actAddOffer")->trigger();
+    in<QAction>("actAddOffer")->trigger();
+    EXPECT_EQ(model("tblOffers")->columnCount(), 4);
+    EXPECT_FALSE(in<QAction>("actAddOffer")->isEnabled());
+    // 10 000 over 12 months at 12, 11, 10 and 9 %: 888.49, 883.82, 879.16 and 874.51 a month.
+    for (int offer = 1; offer < 4; ++offer) edit(kRate, offer, QString::number(12 - offer));
+    EXPECT_EQ(figures("Total amount payable"),
+              QStringList({"10,661.85", "10,605.80", "10,549.91", "10,494.18"}));
+    EXPECT_EQ(figures("More than the cheapest"),
+              QStringList({"+167.68", "+111.62", "+55.73", "Cheapest"}));
+    EXPECT_TRUE(model("tblResults")->index(0, 3).data(Qt::FontRole).value<QFont>().bold());
+    EXPECT_FALSE(model("tblResults")->index(0, 0).data(Qt::FontRole).value<QFont>().bold());
+
+    // A file of five offers is refused whole, and the four typed stay.
+    QFile five(folder.filePath("five.brisanel-compare"));
+    ASSERT_TRUE(five.open(QIODevice::WriteOnly));
+    const QByteArray offer = R"({"brisanel_plan": 1, "loan": {"principal": 1000, "rate": 5,
+                                 "start_after": 0, "months": 12}})";
+    five.write(R"({"brisanel_comparison": 1, "offers": [)" + offer + ',' + offer + ',' + offer +
+               ',' + offer + ',' + offer + "]}");
+    five.close();
+    dialogs.answers = {MessageAnswer::Discard};
+    EXPECT_FALSE(window->openComparisonFile(five.fileName()));
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.messages.back().text.startsWith(five.fileName() + ": offers: "))
+        << dialogs.messages.back().text.toStdString();
+    EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(model("tblOffers")->columnCount(), 4);
+    EXPECT_EQ(model("tblOffers")->index(kRate, 3).data().toString(), "9");
+}
+
 }  // namespace
 }  // namespace brisanel::app::testing

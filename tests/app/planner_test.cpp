@@ -10,6 +10,7 @@
 #include "app/contrast.h"
 #include "app/planner/plan_texts.h"
 #include "app/planner/year_model.h"
+#include "plan/comparison_file.h"
 #include "plan/plan.h"
 #include "plan/plan_file.h"
 #include "plan/plan_table.h"
@@ -228,7 +229,7 @@ TEST_F(Planner, SavesAndOpensPlanFilesAndABadFileChangesNothing) {
     in<QLineEdit>("txtFinishBy")->setText("40");
     dialogs.savePath = folder.folder.filePath("mine");
     press(Qt::ControlModifier | Qt::Key_S, planner());
-    const QString saved = folder.folder.filePath("mine.json");
+    const QString saved = folder.folder.filePath("mine.brisanel-plan");
     auto read = plan::readPlanFile(saved);
     ASSERT_TRUE(std::holds_alternative<plan::PlanInputs>(read)) << std::get<std::string>(read);
     const plan::PlanInputs inputs{{"5000", "12", "0", "48", std::nullopt},
@@ -280,7 +281,7 @@ TEST_F(Planner, SavesAndOpensPlanFilesAndABadFileChangesNothing) {
     EXPECT_EQ(events()->rowCount(), 1);
     EXPECT_EQ(events()->item(0, 1)->text(), "1234.5678901234567");
 
-    EXPECT_TRUE(planner()->windowTitle().startsWith("mine.json"));
+    EXPECT_TRUE(planner()->windowTitle().startsWith("mine.brisanel-plan"));
 }
 
 struct CloseCase {
@@ -584,12 +585,12 @@ TEST_F(Planner, SavingNamesTheRowsWithoutAnAmountAndTheUserMayCancel) {
     press(Qt::ControlModifier | Qt::Key_S, planner());
     expectTold({question});
     EXPECT_TRUE(dialogs.suggestions.isEmpty());
-    EXPECT_FALSE(QFile::exists(folder.folder.filePath("kept.json")));
+    EXPECT_FALSE(QFile::exists(folder.folder.filePath("kept.brisanel-plan")));
 
     dialogs.answers = {Answer::Ok};
     in<QAction>("actSavePlan")->trigger();
     expectTold({question});
-    auto read = plan::readPlanFile(folder.folder.filePath("kept.json"));
+    auto read = plan::readPlanFile(folder.folder.filePath("kept.brisanel-plan"));
     ASSERT_TRUE(std::holds_alternative<plan::PlanInputs>(read));
     EXPECT_EQ(std::get<plan::PlanInputs>(read).events.size(), 1u);
     EXPECT_TRUE(planner()->isWindowModified());  // the row on screen is not in the file
@@ -604,22 +605,34 @@ TEST_F(Planner, FileDialogsStartBesideThePlanAndGiveItsSuffix) {
         return dialogs.suggestions;
     };
     const QString here = QDir::currentPath();
-    EXPECT_EQ(askAll(),
-              QStringList({"Export PDF | " + here + "/plan.pdf | pdf",
-                           "Save Plan | " + here + "/plan.json | json", "Open Plan | " + here}));
+    EXPECT_EQ(askAll(), QStringList({"Export PDF | " + here + "/plan.pdf | pdf",
+                                     "Save Plan | " + here + "/plan.brisanel-plan | brisanel-plan",
+                                     "Open Plan | " + here}));
     ASSERT_TRUE(QDir(here).mkdir("plans"));
     const QString plans = here + "/plans";
     dialogs.savePath = plans + "/loan.v2";
     in<QAction>("actSavePlan")->trigger();
-    EXPECT_TRUE(QFile::exists(plans + "/loan.v2.json"));
+    EXPECT_TRUE(QFile::exists(plans + "/loan.v2.brisanel-plan"));
     dialogs.savePath.clear();
+    // Saved again under its own name, whatever the suffix it had.
     EXPECT_EQ(askAll(), QStringList({"Export PDF | " + plans + "/loan.v2.pdf | pdf",
-                                     "Save Plan | " + plans + "/loan.v2.json | json",
+                                     "Save Plan | " + plans +
+                                         "/loan.v2.brisanel-plan | "
+                                         "brisanel-plan",
                                      "Open Plan | " + plans}));
-    // The rule the real dialog applies to a name typed in it.
-    EXPECT_EQ(withSuffix("loan.v2", "json"), "loan.v2.json");
-    EXPECT_EQ(withSuffix("LOAN.JSON", "json"), "LOAN.JSON");
-    EXPECT_EQ(withSuffix("loan.json.pdf", ""), "loan.json.pdf");
+    dialogs.savePath = plans + "/old.json";
+    in<QAction>("actSavePlan")->trigger();
+    EXPECT_TRUE(QFile::exists(plans + "/old.json"));
+    dialogs.savePath.clear();
+    EXPECT_EQ(askAll().at(1), "Save Plan | " + plans + "/old.json | brisanel-plan");
+
+    // The rule the real dialog applies to a name typed in it: a suffix of the filter stays.
+    const QString plansFilter = "Plan files (*.brisanel-plan *.json)";
+    EXPECT_EQ(savedName("loan.v2", "brisanel-plan", plansFilter), "loan.v2.brisanel-plan");
+    EXPECT_EQ(savedName("LOAN.JSON", "brisanel-plan", plansFilter), "LOAN.JSON");
+    EXPECT_EQ(savedName("x.brisanel-plan", "brisanel-plan", plansFilter), "x.brisanel-plan");
+    EXPECT_EQ(savedName("loan.json", "pdf", "PDF files (*.pdf)"), "loan.json.pdf");
+    EXPECT_EQ(savedName("loan.json.pdf", "", "All files (*)"), "loan.json.pdf");
 }
 
 }  // namespace
@@ -650,6 +663,39 @@ TEST_F(Planner, APlanFileOpensFromTheCommandLineAndWhenDroppedOnAnyBox) {
     EXPECT_EQ(in<QLineEdit>("txtPrincipal")->text(), "9000");
     EXPECT_EQ(box->text(), "10");
     EXPECT_EQ(events()->rowCount(), 0);
+
+    // A comparison opens in Compare Offers, from the command line and dropped alike, whatever
+    // its name.
+    const auto writeOffers = [this](const QString& file, int count) {
+        plan::Comparison comparison;
+        for (int offer = 0; offer < count; ++offer) {
+            comparison.offers.push_back({{QString::number(1000 * (offer + 1)).toStdString(), "9",
+                                          "0", "24", std::nullopt}});
+        }
+        EXPECT_EQ(plan::writeComparisonFile(folder.folder.filePath(file), comparison),
+                  std::nullopt);
+        return folder.folder.filePath(file);
+    };
+    window->openPlanFile(writeOffers("two.brisanel-compare", 2));
+    auto* compare = window->findChild<QMainWindow*>("frmCompare");
+    ASSERT_TRUE(compare && compare->isVisible());
+    const auto offers = [compare] {
+        QAbstractItemModel* model = compare->findChild<QTableView*>("tblOffers")->model();
+        QStringList principals;
+        for (int offer = 0; offer < model->columnCount(); ++offer)
+            principals.append(model->index(1, offer).data().toString());
+        return principals;
+    };
+    EXPECT_EQ(offers(), QStringList({"1000", "2000"}));
+    EXPECT_TRUE(compare->windowTitle().startsWith("two.brisanel-compare"));
+    QMimeData three;
+    three.setUrls({QUrl::fromLocalFile(writeOffers("three.json", 3))});
+    QDragEnterEvent entered(box->rect().center(), Qt::CopyAction, &three, Qt::LeftButton, {});
+    QApplication::sendEvent(box, &entered);
+    QDropEvent dropped(QPointF(box->rect().center()), Qt::CopyAction, &three, Qt::LeftButton, {});
+    QApplication::sendEvent(box, &dropped);
+    EXPECT_EQ(offers(), QStringList({"1000", "2000", "3000"}));
+    EXPECT_EQ(in<QLineEdit>("txtPrincipal")->text(), "9000");
 
     // Another file is no plan: the drop is the box's, and nothing opens.
     QMimeData picture;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/dialogs/dialogs.h"
+#include "app/dialogs/documents.h"
 
 namespace brisanel::app::testing {
 
@@ -24,10 +25,10 @@ class ScriptedDialogs final : public Dialogs {
 public:
     // Export PDF saves as `savePath`, given the default suffix as the real dialog gives it;
     // Print prints into `printPath` as a PDF; empty: cancelled.
-    QString saveFileName(const QString& title, const QString& suggested, const QString&,
+    QString saveFileName(const QString& title, const QString& suggested, const QString& filter,
                          const QString& defaultSuffix = {}) override {
         suggestions.push_back(title + " | " + suggested + " | " + defaultSuffix);
-        return savePath.isEmpty() ? savePath : withSuffix(savePath, defaultSuffix);
+        return savePath.isEmpty() ? savePath : savedName(savePath, defaultSuffix, filter);
     }
     bool setUpPrinter(QPrinter& printer) override {
         printer.setOutputFileName(printPath);

@@ -1,6 +1,10 @@
 // The window as a whole: its start state and stacking, the menu commands, the details buttons
 // across panel switches, the rate finder's stale results, the decoration box, About, Exit, and
 // the names that assistive technology reads.
+#include <QTemporaryDir>
+
+#include "app/planner_module.h"
+#include "app/window/planner_loader.h"
 #include "window_fixture.h"
 
 namespace brisanel::app::testing {
@@ -173,6 +177,39 @@ TEST_F(Shell, ControlsAreNamedAfterTheirLabelsAsTheCaptionsChange) {
     click("FindRate");  // the rate per period is named after the period of the last rate found
     EXPECT_EQ(text1(22)->accessibleName(), "Interest rate per Quarter");
     EXPECT_EQ(list()->accessibleDescription(), "SN END OF INTEREST TOTAL AMOUNT");
+}
+
+}  // namespace
+}  // namespace brisanel::app::testing
+
+namespace brisanel::app::testing {
+namespace {
+
+// The planner's module as the installed program loads it: the built file makes the planner's
+// window, and a missing or foreign file is said in words.
+TEST(PlannerModuleFile, LoadsTheBuiltModuleAndSaysWhyAnotherPlaceHasNone) {
+    QString problem;
+    PlannerModule* module = loadPlannerModule({"/nowhere/a.so", BRISANEL_BUILT_PLANNER}, problem);
+    ASSERT_NE(module, nullptr) << problem.toStdString();
+    ScriptedDialogs dialogs;
+    QWidget owner;
+    QWidget* planner = module->createPlanner(dialogs, &owner);
+    EXPECT_EQ(planner->objectName(), "frmPlanner");
+    EXPECT_NE(qobject_cast<Planner*>(planner), nullptr);
+    EXPECT_FALSE(planner->isVisible());
+    EXPECT_EQ(planner->parent(), &owner);
+
+    EXPECT_EQ(loadPlannerModule({"/nowhere/a.so", "/nowhere/b.so"}, problem), nullptr);
+    EXPECT_EQ(problem,
+              "The loan planner could not be loaded.\n"
+              "It is not installed in /nowhere/a.so or /nowhere/b.so.");
+    QTemporaryDir folder;
+    QFile text(folder.filePath("brisanel-planner.so"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("not a library") > 0);
+    text.close();
+    EXPECT_EQ(loadPlannerModule({text.fileName()}, problem), nullptr);
+    EXPECT_TRUE(problem.startsWith("The loan planner could not be loaded.\n"));
+    EXPECT_TRUE(problem.contains(text.fileName())) << problem.toStdString();
 }
 
 }  // namespace

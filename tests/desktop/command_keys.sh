@@ -99,12 +99,21 @@ xdotool key ctrl+s
 dialog=$(shown "Save Plan") || exit 1
 focus "$dialog"
 xdotool key ctrl+a && xdotool type --delay 30 "loan.v2" && xdotool key Return
-for _ in $(seq 100); do [ -f "$work/loan.v2.json" ] && break; sleep 0.1; done
-[ -f "$work/loan.v2.json" ] || fail "\"loan.v2\" was not saved as loan.v2.json: $(ls "$work")"
+for _ in $(seq 100); do [ -f "$work/loan.v2.brisanel-plan" ] && break; sleep 0.1; done
+[ -f "$work/loan.v2.brisanel-plan" ] || fail "\"loan.v2\" was not saved as loan.v2.brisanel-plan: $(ls "$work")"
+
+# A name that ends in one of the filter's suffixes keeps it, and gets no second one.
+focus "$planner"
+xdotool key ctrl+s
+dialog=$(shown "Save Plan") || exit 1
+focus "$dialog"
+xdotool key ctrl+a && xdotool type --delay 30 "kept.json" && xdotool key Return
+for _ in $(seq 100); do [ -f "$work/kept.json" ] && break; sleep 0.1; done
+[ -f "$work/kept.json" ] || fail "\"kept.json\" was not saved as it was typed: $(ls "$work")"
 
 focus "$planner"
 xdotool key Escape
-gone "loan.v2.json - Loan planner - Brisanel & Repayment"
+gone "kept.json - Loan planner - Brisanel & Repayment"
 
 # The main window's Ctrl+S from its box: the save asks for the list's name.
 expect_dialog "$main" ctrl+s "Brisanel"

@@ -27,7 +27,8 @@
 #include "app/compare/result_model.h"
 #include "app/contrast.h"
 #include "app/dialogs/dialogs.h"
-#include "app/window/pictures.h"
+#include "app/dialogs/documents.h"
+#include "app/pictures.h"
 #include "export/list_file.h"
 #include "plan/month_number.h"
 #include "plan/offer_table.h"
@@ -39,6 +40,7 @@ namespace {
 
 const QString kTitle = QStringLiteral("Brisanel");
 const QString kSuffix = QString::fromLatin1(plan::kComparisonSuffix);
+const QString kUntitled = QStringLiteral("offers");
 const QColor kWarning(160, 0, 0);
 
 // A choice row's cell is edited with a list of its words; any other with a text box.
@@ -80,13 +82,6 @@ QTableView* table(const char* name, const QString& accessibleName, QAbstractItem
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return view;
-}
-
-// Beside the comparison's file and named after it, or "offers" in the current folder.
-QString suggestedPath(const QString& file, const QString& suffix) {
-    if (file.isEmpty()) return QDir::current().filePath(QStringLiteral("offers.") + suffix);
-    const QFileInfo info(file);
-    return info.dir().filePath(info.completeBaseName() + '.' + suffix);
 }
 
 }  // namespace
@@ -299,7 +294,8 @@ void CompareWindow::addOffer() {
 void CompareWindow::addOfferFromPlan() {
     if (offers_->columnCount() >= plan::kMaxOffers) return;
     const QString name = dialogs_.openFileName(
-        tr("Add Offer from Plan File"), QFileInfo(suggestedPath(fileName_, kSuffix)).absolutePath(),
+        tr("Add Offer from Plan File"),
+        QFileInfo(suggestedPath(fileName_, kUntitled, kSuffix)).absolutePath(),
         tr("Plan files (*.brisanel-plan *.json)"));
     if (name.isEmpty()) return;
     auto read = plan::readPlanFile(name);
@@ -337,17 +333,10 @@ void CompareWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool CompareWindow::settleChanges() {
-    if (!modified_) return true;
-    switch (dialogs_.message(tr("The comparison has changed since it was last saved. Save the "
-                                "changes?"),
-                             kTitle, MessageIcon::Exclamation, MessageButtons::SaveDiscardCancel)) {
-        case MessageAnswer::Save:
-            return saveComparison();
-        case MessageAnswer::Discard:
-            return true;
-        default:
-            return false;
-    }
+    return app::settleChanges(
+        dialogs_, modified_,
+        tr("The comparison has changed since it was last saved. Save the changes?"),
+        [this] { return saveComparison(); });
 }
 
 bool CompareWindow::saveComparison() {
@@ -357,7 +346,7 @@ bool CompareWindow::saveComparison() {
         return false;
     }
     const QString name =
-        dialogs_.saveFileName(tr("Save Comparison"), suggestedPath(fileName_, kSuffix),
+        dialogs_.saveFileName(tr("Save Comparison"), suggestedPath(fileName_, kUntitled, kSuffix),
                               tr("Comparison files (*.brisanel-compare)"), kSuffix);
     if (name.isEmpty()) return false;
     if (const auto reason = plan::writeComparisonFile(name, *compared_)) {
@@ -374,7 +363,8 @@ bool CompareWindow::saveComparison() {
 void CompareWindow::openComparison() {
     if (!settleChanges()) return;
     const QString name = dialogs_.openFileName(
-        tr("Open Comparison"), QFileInfo(suggestedPath(fileName_, kSuffix)).absolutePath(),
+        tr("Open Comparison"),
+        QFileInfo(suggestedPath(fileName_, kUntitled, kSuffix)).absolutePath(),
         tr("Comparison files (*.brisanel-compare)"));
     if (!name.isEmpty()) openComparisonFile(name);
 }
@@ -427,8 +417,9 @@ QString CompareWindow::documentTitle() const {
 
 void CompareWindow::exportPdf() {
     if (!compared_) return;
-    const QString name = dialogs_.saveFileName(tr("Export PDF"), suggestedPath(fileName_, "pdf"),
-                                               tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    const QString name = dialogs_.saveFileName(
+        tr("Export PDF"), suggestedPath(fileName_, kUntitled, QStringLiteral("pdf")),
+        tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (name.isEmpty()) return;
     const QByteArray pdf = comparePdf({documentTitle(), *offers_, *results_, results_->figures()});
     const std::optional<QString> error =

@@ -25,8 +25,8 @@ public:
     virtual QString prompt(const QString& text, const QString& title) = 0;
 
     /// Asks where to save a file, starting from the suggested path; returns an empty text when the
-    /// user cancels. A name that does not end in `.defaultSuffix` is given it ("loan.v2" becomes
-    /// "loan.v2.json"); without a default suffix, a name typed without one takes the suggested
+    /// user cancels. A name that ends in none of the filter's suffixes is given `defaultSuffix`
+    /// (`savedName`); without a default suffix, a name typed without one takes the suggested
     /// path's.
     virtual QString saveFileName(const QString& title, const QString& suggested,
                                  const QString& filter, const QString& defaultSuffix = {}) = 0;

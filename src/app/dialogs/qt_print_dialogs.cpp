@@ -5,13 +5,14 @@
 #include <QPrintDialog>
 
 #include "app/dialogs/dialogs.h"
+#include "app/dialogs/documents.h"
 
 namespace brisanel::app {
 namespace {
 
 // QFileDialog adds its default suffix only to a name without any ("loan", not "loan.v2"). This
-// one gives it to every name that does not end in it, before the dialog asks about replacing a
-// file, so that the question is about the file that will be written.
+// one gives it to every name that ends in none of the filter's suffixes, before the dialog asks
+// about replacing a file, so that the question is about the file that will be written.
 class SuffixedFileDialog final : public QFileDialog {
 public:
     using QFileDialog::QFileDialog;
@@ -19,7 +20,8 @@ public:
     void accept() override {
         const QStringList files = selectedFiles();
         if (files.size() == 1 && !defaultSuffix().isEmpty()) {
-            const QString name = withSuffix(files.constFirst(), defaultSuffix());
+            const QString name =
+                savedName(files.constFirst(), defaultSuffix(), nameFilters().join(u' '));
             if (name != files.constFirst()) selectFile(name);
         }
         QFileDialog::accept();
@@ -43,7 +45,7 @@ QString QtDialogs::saveFileName(const QString& title, const QString& suggested,
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString chosen = dialog.selectedFiles().constFirst();
-    return defaultSuffix.isEmpty() ? chosen : withSuffix(chosen, defaultSuffix);
+    return defaultSuffix.isEmpty() ? chosen : savedName(chosen, defaultSuffix, filter);
 }
 
 QString QtDialogs::openFileName(const QString& title, const QString& folder,

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -13,10 +14,12 @@
 
 #include "app/compare/compare_window.h"
 #include "app/dialogs/dialogs.h"
+#include "app/dialogs/documents.h"
 #include "app/planner/fees_box.h"
 #include "app/planner/plan_document.h"
 #include "app/planner/planner_window.h"
 #include "export/list_file.h"
+#include "plan/comparison_file.h"
 #include "plan/plan_file.h"
 #include "plan/plan_table.h"
 
@@ -24,17 +27,17 @@ namespace brisanel::app::planner {
 namespace {
 
 const QString kTitle = QStringLiteral("Brisanel");
-// Plans are saved as .json, as they always were; files named .brisanel-plan, the suffix their
-// MIME type claims for the desktop, open too.
-const QString kPlanSuffix = QStringLiteral("json");
+// New plans are saved as .brisanel-plan, the suffix their MIME type claims for the desktop; plans
+// saved as .json before open, and save again under their own name.
+const QString kPlanSuffix = QStringLiteral("brisanel-plan");
+const QString kPlanFilter = QStringLiteral("Plan files (*.brisanel-plan *.json)");
 const QString kPdfSuffix = QStringLiteral("pdf");
+const QString kUntitled = QStringLiteral("plan");
 
-// Where every file dialog of the planner starts: beside the plan's file and named after it, or in
-// the current folder as "plan" for a plan never saved or opened.
-QString suggestedPath(const QString& planFile, const QString& suffix) {
-    if (planFile.isEmpty()) return QDir::current().filePath(QStringLiteral("plan.") + suffix);
-    const QFileInfo file(planFile);
-    return file.dir().filePath(file.completeBaseName() + '.' + suffix);
+void bringForward(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 }  // namespace
@@ -75,17 +78,9 @@ void PlannerWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool PlannerWindow::settleChanges() {
-    if (!modified_) return true;
-    switch (dialogs_.message(tr("The plan has changed since it was last saved. Save "
-                                "the changes?"),
-                             kTitle, MessageIcon::Exclamation, MessageButtons::SaveDiscardCancel)) {
-        case MessageAnswer::Save:
-            return savePlan();
-        case MessageAnswer::Discard:
-            return true;
-        default:
-            return false;
-    }
+    return app::settleChanges(dialogs_, modified_,
+                              tr("The plan has changed since it was last saved. Save the changes?"),
+                              [this] { return savePlan(); });
 }
 
 bool PlannerWindow::savePlan() {
@@ -108,9 +103,10 @@ bool PlannerWindow::savePlan() {
             return false;
         }
     }
-    const QString name =
-        dialogs_.saveFileName(tr("Save Plan"), suggestedPath(fileName_, kPlanSuffix),
-                              tr("Plan files (*.json *.brisanel-plan)"), kPlanSuffix);
+    const QString name = dialogs_.saveFileName(
+        tr("Save Plan"),
+        fileName_.isEmpty() ? suggestedPath(fileName_, kUntitled, kPlanSuffix) : fileName_,
+        kPlanFilter, kPlanSuffix);
     if (name.isEmpty()) return false;
     if (const auto reason = plan::writePlanFile(name, *inputs_)) {
         dialogs_.message(saving::saveFailedMessage(name, *reason), kTitle, MessageIcon::Critical,
@@ -126,9 +122,9 @@ bool PlannerWindow::savePlan() {
 
 void PlannerWindow::openPlan() {
     if (!settleChanges()) return;
-    const QString folder = QFileInfo(suggestedPath(fileName_, kPlanSuffix)).absolutePath();
-    const QString name =
-        dialogs_.openFileName(tr("Open Plan"), folder, tr("Plan files (*.brisanel-plan *.json)"));
+    const QString folder =
+        QFileInfo(suggestedPath(fileName_, kUntitled, kPlanSuffix)).absolutePath();
+    const QString name = dialogs_.openFileName(tr("Open Plan"), folder, kPlanFilter);
     if (name.isEmpty()) return;
     showPlanFile(name);
 }
@@ -154,7 +150,7 @@ bool PlannerWindow::showPlanFile(const QString& name) {
 void PlannerWindow::exportPdf() {
     if (!result_ || !inputs_) return;
     const QString name =
-        dialogs_.saveFileName(tr("Export PDF"), suggestedPath(fileName_, kPdfSuffix),
+        dialogs_.saveFileName(tr("Export PDF"), suggestedPath(fileName_, kUntitled, kPdfSuffix),
                               tr("PDF files (*.pdf)"), kPdfSuffix);
     if (name.isEmpty()) return;
     const QByteArray pdf = planPdf({*inputs_, *result_, years_, fees_->method()});
@@ -166,13 +162,33 @@ void PlannerWindow::exportPdf() {
     }
 }
 
+compare::CompareWindow* PlannerWindow::compareWindow() {
+    if (!compareWindow_) compareWindow_ = new compare::CompareWindow(dialogs_, this);
+    return compareWindow_;
+}
+
 void PlannerWindow::compareOffers() {
     if (!inputs_) return;
-    if (!compareWindow_) compareWindow_ = new compare::CompareWindow(dialogs_, this);
-    compareWindow_->compareWith(*inputs_);
-    compareWindow_->show();
-    compareWindow_->raise();
-    compareWindow_->activateWindow();
+    compareWindow()->compareWith(*inputs_);
+    bringForward(compareWindow_);
+}
+
+bool PlannerWindow::openComparisonFile(const QString& name) {
+    if (!compareWindow()->openComparisonFile(name)) return false;
+    bringForward(compareWindow_);
+    return true;
+}
+
+// A comparison by its contents, whatever the file is called; anything else, a missing file
+// included, is for the plan reader to open or to say why not.
+bool PlannerWindow::openFile(const QString& name) {
+    QFile file(name);
+    if (file.open(QIODevice::ReadOnly) && plan::isComparison(file.readAll())) {
+        return openComparisonFile(name);
+    }
+    if (!openPlanFile(name)) return false;
+    bringForward(this);
+    return true;
 }
 
 // The same document as the PDF, on the printer chosen.

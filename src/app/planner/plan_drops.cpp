@@ -14,7 +14,9 @@ QString droppedPlan(const QMimeData* data) {
     const QUrl url = data->urls().front();
     if (!url.isLocalFile()) return {};
     const QString suffix = QFileInfo(url.toLocalFile()).suffix().toLower();
-    return suffix == u"brisanel-plan" || suffix == u"json" ? url.toLocalFile() : QString();
+    const bool document =
+        suffix == u"brisanel-plan" || suffix == u"json" || suffix == u"brisanel-compare";
+    return document ? url.toLocalFile() : QString();
 }
 
 PlanDrops::PlanDrops(QWidget* window, std::function<void(const QString&)> open)

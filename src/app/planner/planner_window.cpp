@@ -28,6 +28,7 @@
 #include "app/command_keys.h"
 #include "app/contrast.h"
 #include "app/dialogs/dialogs.h"
+#include "app/pictures.h"
 #include "app/planner/event_table.h"
 #include "app/planner/fees_box.h"
 #include "app/planner/figures_box.h"
@@ -36,7 +37,6 @@
 #include "app/planner/schedule_box.h"
 #include "app/planner/year_model.h"
 #include "app/planner/years_box.h"
-#include "app/window/pictures.h"
 #include "plan/month_number.h"
 #include "plan/plan_table.h"
 #include "plan/words.h"
@@ -116,7 +116,7 @@ PlannerWindow::PlannerWindow(Dialogs& dialogs, QWidget* owner)
     new CommandKeys(this);  // the menu's keys from every box too
     // A plan file dropped anywhere on the window opens, asking first about a changed plan.
     setAcceptDrops(true);
-    new PlanDrops(this, [this](const QString& name) { openPlanFile(name); });
+    new PlanDrops(this, [this](const QString& name) { openFile(name); });
     setTabOrders();
     applyColours();
     updateTitle();

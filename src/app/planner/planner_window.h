@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "app/planner/plan_charts.h"
+#include "app/planner_module.h"
 #include "plan/plan.h"
 #include "plan/plan_table.h"
 #include "plan/year_summary.h"
@@ -44,8 +45,9 @@ class YearsBox;
 /// them. Every edit asks the engine again and shows its figures, cost of credit, charts, yearly
 /// summary and notes; nothing is worked out here. The Plan menu's commands are in
 /// plan_commands.cpp.
-class PlannerWindow final : public QMainWindow {
+class PlannerWindow final : public QMainWindow, public Planner {
     Q_OBJECT
+    Q_INTERFACES(brisanel::app::Planner)
 
 public:
     PlannerWindow(Dialogs& dialogs, QWidget* owner);
@@ -53,11 +55,16 @@ public:
 
     /// Takes the loan. A hidden planner starts a new plan from it: no events, the first policy,
     /// no month to finish by, no file. One in view keeps its plan and takes the new loan.
-    void startFrom(const plan::LoanTexts& loan);
+    void startFrom(const plan::LoanTexts& loan) override;
+
+    bool openFile(const QString& name) override;
 
     /// Opens a plan file as Open Plan does, asking first about a changed plan; says why when it
     /// cannot and returns false.
     bool openPlanFile(const QString& name);
+
+    /// Opens a comparison file in Compare Offers, as its Open does; false when it cannot.
+    bool openComparisonFile(const QString& name);
 
     /// Whether the plan changed since it was started, opened or saved.
     bool isPlanModified() const { return modified_; }
@@ -112,6 +119,7 @@ private:
     void printPlan();
     /// The plan beside up to three other offers, in the Compare Offers window.
     void compareOffers();
+    compare::CompareWindow* compareWindow();  ///< made the first time it is asked for
     void copyTable();
 
     Dialogs& dialogs_;

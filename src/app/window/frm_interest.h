@@ -24,9 +24,7 @@ class QPushButton;
 namespace brisanel::app {
 
 class Dialogs;
-namespace planner {
-class PlannerWindow;
-}
+class Planner;
 
 /// The calculator's one window: four panels of which one is in view, the menu that switches them,
 /// and the details list below them that a taller window reveals. Its controls come from the
@@ -41,8 +39,9 @@ public:
 
     explicit frmInterest(Dialogs& dialogs, QWidget* parent = nullptr);
 
-    /// Opens a plan file in the planner, as `brisanel FILE` and the desktop do; a file that cannot
-    /// be opened is said why, and the calculator stays as it was.
+    /// Opens a plan file in the planner, or a comparison file in Compare Offers, as `brisanel FILE`
+    /// and the desktop do; a file that cannot be opened is said why, and the calculator stays as
+    /// it was.
     void openPlanFile(const QString& name);
 
     /// The outer height last set, in twips.
@@ -124,10 +123,11 @@ private:
     void buildListCommands();
     void keepListSource(ListKind kind, ListRows rows, bool withResults);
     void forgetListSource();
-    // The loan planner (planner/open_planner.cpp): made when first asked for, from the panel of
-    // the list's table or the panel in view; closing it may ask to save its plan.
+    // The loan planner (open_planner.cpp): loaded and made when first asked for, from the panel
+    // of the list's table or the panel in view; closing it may ask to save its plan.
     void buildPlanCommands();
     void openPlanner(ListKind panel);
+    Planner* planner();  ///< null, and the reason said, when its module cannot be loaded
     bool closePlanner();
 
     template <typename T>
@@ -156,7 +156,7 @@ private:
     // The table behind those lines, with the inputs and results it came from.
     std::optional<ListSource> listSource_;
     QAction* actPlan_ = nullptr;
-    QPointer<planner::PlannerWindow> planner_;
+    QPointer<QWidget> planner_;
 
     // The figures of the last EMI calculation that got as far as storing them.
     details::EmiFigures emi_;

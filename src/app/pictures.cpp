@@ -1,4 +1,4 @@
-#include "app/window/pictures.h"
+#include "app/pictures.h"
 
 #include <QPainter>
 

@@ -1,14 +1,17 @@
 // The main window's way into the loan planner: "Plan Prepayments…" on the details list's menu,
 // for the panel whose schedule the list holds, and Ctrl+L on the "Find EMI" and "Recovery
-// Months" panels. The planner is made the first time it is asked for.
+// Months" panels. The planner's module is loaded, and its window made, the first time it is
+// asked for.
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QShortcut>
 #include <string_view>
 
-#include "app/planner/planner_window.h"
+#include "app/dialogs/dialogs.h"
+#include "app/planner_module.h"
 #include "app/window/frm_interest.h"
+#include "app/window/planner_loader.h"
 #include "plan/plan.h"
 
 namespace brisanel::app {
@@ -48,19 +51,30 @@ void frmInterest::openPlanner(ListKind panel) {
         showMessage(checked.message);
         return;
     }
-    if (!planner_) planner_ = new planner::PlannerWindow(dialogs_, this);
-    planner_->startFrom(loan);
+    Planner* planner = this->planner();
+    if (!planner) return;
+    planner->startFrom(loan);
     planner_->show();
     planner_->raise();
     planner_->activateWindow();
 }
 
+Planner* frmInterest::planner() {
+    if (!planner_) {
+        QString problem;
+        PlannerModule* module = plannerModule(problem);
+        if (!module) {
+            dialogs_.message(problem, QStringLiteral("Brisanel"), MessageIcon::Critical,
+                             MessageButtons::Ok);
+            return nullptr;
+        }
+        planner_ = module->createPlanner(dialogs_, this);
+    }
+    return qobject_cast<Planner*>(planner_.data());
+}
+
 void frmInterest::openPlanFile(const QString& name) {
-    if (!planner_) planner_ = new planner::PlannerWindow(dialogs_, this);
-    if (!planner_->openPlanFile(name)) return;
-    planner_->show();
-    planner_->raise();
-    planner_->activateWindow();
+    if (Planner* planner = this->planner()) planner->openFile(name);
 }
 
 bool frmInterest::closePlanner() {
