@@ -26,15 +26,6 @@ namespace {
 // Less than half a cent left over counts as repaid.
 constexpr double kHalfCent = 0.005;
 
-// The instalment that repays `balance` over `months` at the monthly rate; a month or less left
-// repays it all in the next month. 1 - (1 + r)^-n is worked out through log1p and expm1, which keep
-// its digits for rates too small to change 1 + r; a rate of 0 leaves equal parts.
-double annuity(double balance, double rate, double months) {
-    if (months < 1) months = 1;
-    const double part = -std::expm1(-months * std::log1p(rate));
-    return part == 0 ? balance / months : balance * rate / part;
-}
-
 }  // namespace
 
 EventCalendar::EventCalendar(const std::vector<Event>& events, int firstMonth, int perYear,
@@ -90,23 +81,7 @@ std::vector<Ratio> PeriodDates::shares(DayCount dayCount, int from, int to) cons
                                                          static_cast<std::size_t>(to - from + 2)));
 }
 
-double periodInterest(const LoanStart& loan, double balance, double annualRate, Ratio share) {
-    if (loan.cents) return interestCents(balance, shortestDecimal(annualRate), share);
-    return balance * (annualRate / 100) * share.value();
-}
-
 namespace {
-
-// The instalment that repays `owing` over `periods` at the period's rate, leaving the balloon
-// when the balloon is still to come, never below 0; in cents, rounded by the loan's rule.
-double workedOut(const LoanStart& loan, double owing, double rate, int periods, bool balloonAhead) {
-    double left = owing;
-    if (balloonAhead && loan.balloon > 0) {
-        left -= loan.balloon * std::exp(-std::max(periods, 1) * std::log1p(rate));
-    }
-    const double instalment = std::max(0.0, annuity(left, rate, periods));
-    return loan.cents ? roundInstalment(instalment, loan.rule) : instalment;
-}
 
 // A run in cents told in the currency's units: every amount divided by 100, from whole cents.
 // A row opens with the last one's closing balance, and most rows pay no extra, so those two
@@ -175,7 +150,7 @@ Run repay(const LoanStart& loan, const EventCalendar& calendar, Policy policy, i
         }
         // A period's interest is the period's rate, or the annual rate for its share of a year.
         const Ratio& share = periodic ? periodShare : calendar.share(index);
-        const double interest = Cents ? interestCents(balance, percent, share)
+        const double interest = Cents      ? interestCents(balance, percent, share)
                                 : periodic ? balance * rate
                                            : balance * (annualRate / 100) * share.value();
         const double extras = calendar.extra(index) + extraEveryMonth;

@@ -9,30 +9,11 @@
 #include <vector>
 
 #include "calc/outcome.h"
+#include "plan/loan_start.h"
 #include "plan/plan.h"
 
 // The month-by-month loop behind computePlan, for the searches that run it many times.
 namespace brisanel::plan {
-
-/// A checked loan at its first instalment period. Its amounts are in the plan's units: whole
-/// cents (as whole numbers) when `cents`, else the currency's units at full precision.
-struct LoanStart {
-    double balance = 0;     ///< the principal grown over the waiting periods
-    double annualRate = 0;  ///< percent
-    double periodRate = 0;  ///< a period's rate: monthly, as the panel worked it out
-    double instalment = 0;  ///< the scheduled instalment, after any interest-only periods
-    int firstMonth = 1;     ///< the start delay + 1
-    int perYear = 12;       ///< payment periods a year
-    double principal = 0;   ///< before the waiting periods
-    std::optional<int> term = std::nullopt;  ///< the periods of instalments, when a term is given
-    double balloon = 0;                      ///< paid with the term's last instalment
-    int interestOnly = 0;                    ///< the first periods, paying only their interest
-    bool cents = false;
-    InstalmentRule rule = InstalmentRule::Nearest;  ///< for an instalment worked out in cents
-
-    /// What one unit of the currency is in the plan's units: 100 in cents, else 1.
-    double scale() const { return cents ? 100 : 1; }
-};
 
 /// The box of the loan that a refusal is about; Loan when it is about the loan as a whole ("Check
 /// Principal amount, rate and EMI.").
@@ -62,10 +43,6 @@ std::variant<LoanStart, LoanRefusal> checkLoan(const LoanTexts& texts,
 /// Checks the fees against the principal and adds a financed fee to the loan, which then runs
 /// on the principal and the fee; the refusal, if they are refused.
 std::optional<std::string> borrowFees(const Fees& fees, LoanTexts& loan);
-
-/// A period's interest on a balance in the plan's units at an annual rate for a share of a year:
-/// exactly to the cent in cents, else at full precision.
-double periodInterest(const LoanStart& loan, double balance, double annualRate, Ratio share);
 
 /// The events laid out by month, from the first instalment month up to the month limit: the
 /// extras of each month added up in the order given, and the rate set in each month, if any (the
