@@ -3,69 +3,13 @@
 #include <cmath>
 #include <optional>
 #include <span>
-#include <string>
-#include <string_view>
-#include <variant>
 #include <vector>
 
-#include "calc/outcome.h"
+#include "plan/loan_start.h"
 #include "plan/plan.h"
 
 // The month-by-month loop behind computePlan, for the searches that run it many times.
 namespace brisanel::plan {
-
-/// A checked loan at its first instalment period. Its amounts are in the plan's units: whole
-/// cents (as whole numbers) when `cents`, else the currency's units at full precision.
-struct LoanStart {
-    double balance = 0;     ///< the principal grown over the waiting periods
-    double annualRate = 0;  ///< percent
-    double periodRate = 0;  ///< a period's rate: monthly, as the panel worked it out
-    double instalment = 0;  ///< the scheduled instalment, after any interest-only periods
-    int firstMonth = 1;     ///< the start delay + 1
-    int perYear = 12;       ///< payment periods a year
-    double principal = 0;   ///< before the waiting periods
-    std::optional<int> term = std::nullopt;  ///< the periods of instalments, when a term is given
-    double balloon = 0;                      ///< paid with the term's last instalment
-    int interestOnly = 0;                    ///< the first periods, paying only their interest
-    bool cents = false;
-    InstalmentRule rule = InstalmentRule::Nearest;  ///< for an instalment worked out in cents
-
-    /// What one unit of the currency is in the plan's units: 100 in cents, else 1.
-    double scale() const { return cents ? 100 : 1; }
-};
-
-/// The box of the loan that a refusal is about; Loan when it is about the loan as a whole ("Check
-/// Principal amount, rate and EMI.").
-/// Schedule when it is about the schedule's options (a balloon, interest-only periods).
-enum class LoanField { Principal, Rate, StartAfter, Months, Instalment, Loan, Schedule };
-
-/// A loan's name in a plan file: "principal", "rate", "start_after", "months", "emi", or empty.
-std::string_view fieldName(LoanField field);
-
-/// Why a loan is refused: Refused by an input check, or Failed at run time; the panel's message.
-struct LoanRefusal {
-    calc::Ending ending = calc::Ending::Refused;
-    LoanField field = LoanField::Loan;
-    std::string message;
-};
-
-/// Checks a loan exactly as its panel's button does: with months as "Find EMI" does, with an
-/// instalment as "Find Months" does, which also refuses a loan that its instalment does not repay
-/// within the panel's 1801 passes. The one check of a loan, for the engine and plan files alike.
-/// At another frequency the same checks hold with the term and the start counted in periods, and
-/// the instalment is the annuity at the period's rate, R / (100 f). The schedule's options that
-/// change the instalment (accelerated payments, a balloon, interest-only periods, whole cents)
-/// are checked and applied here; those that need dates are the plan's.
-std::variant<LoanStart, LoanRefusal> checkLoan(const LoanTexts& texts,
-                                               const ScheduleOptions& options = {});
-
-/// Checks the fees against the principal and adds a financed fee to the loan, which then runs
-/// on the principal and the fee; the refusal, if they are refused.
-std::optional<std::string> borrowFees(const Fees& fees, LoanTexts& loan);
-
-/// A period's interest on a balance in the plan's units at an annual rate for a share of a year:
-/// exactly to the cent in cents, else at full precision.
-double periodInterest(const LoanStart& loan, double balance, double annualRate, Ratio share);
 
 /// The events laid out by month, from the first instalment month up to the month limit: the
 /// extras of each month added up in the order given, and the rate set in each month, if any (the
