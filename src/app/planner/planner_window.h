@@ -43,8 +43,10 @@ class YearsBox;
 /// The loan planner: a loan from the "Find EMI" or "Recovery Months" panel, kept by the lender's
 /// schedule and fees, with extra payments and rate changes, set against the same loan without
 /// them. Every edit asks the engine again and shows its figures, cost of credit, charts, yearly
-/// summary and notes; nothing is worked out here. The Plan menu's commands are in
-/// plan_commands.cpp.
+/// summary and notes; nothing is worked out here. Each part of the window has its file: the loan
+/// (loan_form.cpp), the events, policy and "finish by" (events_form.cpp), the charts and the
+/// yearly summary (plan_views.cpp), the Plan menu's commands (plan_commands.cpp); the schedule,
+/// fees, figures and years are widgets of their own.
 class PlannerWindow final : public QMainWindow, public Planner {
     Q_OBJECT
     Q_INTERFACES(brisanel::app::Planner)
