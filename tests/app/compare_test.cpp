@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/compare/compare_window.h"
+#include "app/compare/offer_model.h"
 #include "cli/run.h"
 #include "window_fixture.h"
 
@@ -51,7 +52,13 @@ protected:
     QTemporaryDir folder;
 };
 
-enum { kName = 0, kRate = 2, kUpfrontFee = 10 };
+enum {
+    kName = compare::OfferModel::Name,
+    kRate = compare::OfferModel::Rate,
+    kUpfrontFee = compare::OfferModel::UpfrontFee,
+    kBalloon = compare::OfferModel::Balloon,
+    kInterestOnly = compare::OfferModel::InterestOnly
+};
 
 TEST_F(Compare, MarksTheCheapestAndWhatTheOthersCostMoreAsEachCellIsTyped) {
     window->compareWith(loan());
@@ -118,6 +125,22 @@ TEST_F(Compare, SavesAComparisonThatOpensAgainAndThatBrisanelCalcReads) {
         << err.str();
     EXPECT_EQ(QString::fromStdString(out.str()), copied);
     EXPECT_NE(out.str().find("\r\nOffer 2,false,100,100,"), std::string::npos) << out.str();
+}
+
+TEST_F(Compare, ABalloonAndInterestOnlyPaymentsAreTypedInPlace) {
+    window->compareWith(loan());
+    // 5 000 left for the end: (10 000 - 5 000 / 1.01^12) x 0.01 / (1 - 1.01^-12) = 494.24 a
+    // month, 12 x 494.24 + 5 000 = 10 930.93 in all.
+    edit(kBalloon, 1, "5000");
+    EXPECT_EQ(figures("Total amount payable"), QStringList({"10,661.85", "10,930.93"}));
+    // Two payments of 100 interest, then 10 of 10 000 x 0.01 / (1 - 1.01^-10) = 1 055.82.
+    edit(kBalloon, 1, "");
+    edit(kInterestOnly, 1, "2");
+    EXPECT_EQ(figures("Total amount payable"), QStringList({"10,661.85", "10,758.21"}));
+    EXPECT_EQ(model("tblOffers")->index(kInterestOnly, 1).data().toString(), "2");
+    edit(kInterestOnly, 1, "two");
+    EXPECT_EQ(in<QLabel>("lblCompareMessages")->text(),
+              "Offer 2, Interest-only payments: \"two\" is not a number of payments.");
 }
 
 TEST_F(Compare, FourOffersAtMostAndARefusedFileChangesNothing) {

@@ -15,9 +15,14 @@ const char* const kCaptions[] = {
     QT_TRANSLATE_NOOP("OfferModel", "Instalment"),
     QT_TRANSLATE_NOOP("OfferModel", "Start after (periods)"),
     QT_TRANSLATE_NOOP("OfferModel", "Frequency"),
+    QT_TRANSLATE_NOOP("OfferModel", "Accelerated"),
     QT_TRANSLATE_NOOP("OfferModel", "First payment date"),
+    QT_TRANSLATE_NOOP("OfferModel", "Loan date"),
     QT_TRANSLATE_NOOP("OfferModel", "Day count"),
     QT_TRANSLATE_NOOP("OfferModel", "Whole cents"),
+    QT_TRANSLATE_NOOP("OfferModel", "Instalment rounded"),
+    QT_TRANSLATE_NOOP("OfferModel", "Balloon payment"),
+    QT_TRANSLATE_NOOP("OfferModel", "Interest-only payments"),
     QT_TRANSLATE_NOOP("OfferModel", "Upfront fee (amount or 2%)"),
     QT_TRANSLATE_NOOP("OfferModel", "Financed fee (amount or 2%)"),
     QT_TRANSLATE_NOOP("OfferModel", "Fee per payment"),
@@ -45,6 +50,10 @@ QString feeText(const std::optional<plan::FeeAmount>& fee) {
 
 QString amountText(double amount) {
     return amount == 0 ? QString() : text(saving::fullPrecision(amount));
+}
+
+QString dateText(const std::optional<QDate>& date) {
+    return date ? text(plan::isoDate(*date)) : QString();
 }
 
 }  // namespace
@@ -127,13 +136,24 @@ QString OfferModel::textOf(const plan::PlanInputs& offer, int row) const {
             return text(offer.loan.startAfter);
         case Frequency:
             return QString::fromUtf8(plan::wordsOf(schedule.frequency).word);
+        case Accelerated:
+            return kYesNo[schedule.accelerated ? 1 : 0];
         case FirstPayment:
-            return schedule.firstPayment ? text(plan::isoDate(*schedule.firstPayment)) : QString();
+            return dateText(schedule.firstPayment);
+        case LoanDate:
+            return dateText(schedule.loanDate);
         case DayCount:
             return QString::fromUtf8(
                 plan::wordOf(plan::kDayCounts, &plan::DayCountWords::dayCount, schedule.dayCount));
         case WholeCents:
             return kYesNo[schedule.rounding == plan::Rounding::Cent ? 1 : 0];
+        case InstalmentRule:
+            return QString::fromUtf8(plan::wordOf(
+                plan::kInstalmentRules, &plan::InstalmentRuleWords::rule, schedule.instalmentRule));
+        case Balloon:
+            return amountText(schedule.balloon.value_or(0));
+        case InterestOnly:
+            return schedule.interestOnly == 0 ? QString() : QString::number(schedule.interestOnly);
         case UpfrontFee:
             return feeText(fees.upfront);
         case FinancedFee:
@@ -174,6 +194,21 @@ std::optional<QString> OfferModel::read(plan::PlanInputs& offer, int row,
         if (!problem) amount = read ? read->value : 0;
         return problem;
     };
+    const auto yesNo = [&](bool& answer) -> std::optional<QString> {
+        if (!kYesNo.contains(trimmed)) return tr("\"%1\" is not yes or no.").arg(typed);
+        answer = trimmed == kYesNo[1];
+        return std::nullopt;
+    };
+    const auto date = [&](std::optional<QDate>& date) -> std::optional<QString> {
+        if (trimmed.isEmpty()) {
+            date.reset();
+        } else if (const auto read = plan::readDate(word)) {
+            date = read;
+        } else {
+            return tr("\"%1\" is not a date (YYYY-MM-DD).").arg(typed);
+        }
+        return std::nullopt;
+    };
     plan::ScheduleOptions& schedule = offer.schedule;
     switch (row) {
         case Name:
@@ -201,25 +236,43 @@ std::optional<QString> OfferModel::read(plan::PlanInputs& offer, int row,
                 break;
             }
             return tr("\"%1\" is not a frequency.").arg(typed);
+        case Accelerated:
+            return yesNo(schedule.accelerated);
         case FirstPayment:
-            if (trimmed.isEmpty()) {
-                schedule.firstPayment.reset();
-            } else if (const auto date = plan::readDate(word)) {
-                schedule.firstPayment = date;
-            } else {
-                return tr("\"%1\" is not a date (YYYY-MM-DD).").arg(typed);
-            }
-            break;
+            return date(schedule.firstPayment);
+        case LoanDate:
+            return date(schedule.loanDate);
         case DayCount:
             if (const auto* found = plan::named(plan::kDayCounts, word)) {
                 schedule.dayCount = found->dayCount;
                 break;
             }
             return tr("\"%1\" is not a day count.").arg(typed);
-        case WholeCents:
-            if (!kYesNo.contains(trimmed)) return tr("\"%1\" is not yes or no.").arg(typed);
-            schedule.rounding = trimmed == kYesNo[1] ? plan::Rounding::Cent : plan::Rounding::Exact;
+        case WholeCents: {
+            bool cents = schedule.rounding == plan::Rounding::Cent;
+            if (auto problem = yesNo(cents)) return problem;
+            schedule.rounding = cents ? plan::Rounding::Cent : plan::Rounding::Exact;
             break;
+        }
+        case InstalmentRule:
+            if (const auto* found = plan::named(plan::kInstalmentRules, word)) {
+                schedule.instalmentRule = found->rule;
+                break;
+            }
+            return tr("\"%1\" is not a way to round the instalment.").arg(typed);
+        case Balloon: {
+            double balloon = 0;
+            if (auto problem = amount(balloon)) return problem;
+            schedule.balloon = balloon == 0 ? std::nullopt : std::optional(balloon);
+            break;
+        }
+        case InterestOnly: {
+            bool whole = trimmed.isEmpty();
+            const int periods = whole ? 0 : trimmed.toInt(&whole);
+            if (!whole || periods < 0) return tr("\"%1\" is not a number of payments.").arg(typed);
+            schedule.interestOnly = periods;
+            break;
+        }
         case UpfrontFee:
             return fee(offer.fees.upfront, true);
         case FinancedFee:
@@ -252,7 +305,8 @@ QVariant OfferModel::data(const QModelIndex& index, int role) const {
         case ChoicesRole:
             if (row == Frequency) return wordList(plan::kFrequencies);
             if (row == DayCount) return wordList(plan::kDayCounts);
-            if (row == WholeCents) return kYesNo;
+            if (row == WholeCents || row == Accelerated) return kYesNo;
+            if (row == InstalmentRule) return wordList(plan::kInstalmentRules);
             return QStringList();
         default:
             return {};
