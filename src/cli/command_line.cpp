@@ -23,6 +23,10 @@ constexpr OptionDefinition kFormat{
 constexpr OptionDefinition kSave{
     "save", "NAME", "", false,
     "save the details list as NAME.txt, as the window's \"Save List\" does"};
+// apr and compare print figures with their captions; they have no boxes and no list.
+constexpr OptionDefinition kFiguresFormat{
+    "format", "FORMAT", "text", false,
+    "text (the figures with their captions), csv or json (full precision)"};
 constexpr OptionDefinition kForce{"force", "", "", false, "with --save, replace an existing file"};
 constexpr OptionDefinition kHelp{"help", "", "", false, "show this help"};
 
@@ -133,11 +137,13 @@ std::vector<CommandDefinition> buildDefinitions() {
               "loan (the default), calendar, or MM-DD for a fiscal year (04-06, the UK tax "
               "year), for --by-year"},
              {plan::wordsOf(plan::EventKind::MonthlyExtra).option, "AMOUNT[@FROM[-TO]]", "", false,
-              "pay AMOUNT more every month from FROM to TO (the first and last months of the loan "
-              "when left out)",
+              "pay AMOUNT more every period from FROM to TO (the first and last periods of the "
+              "loan when left out)",
               true},
              {plan::wordsOf(plan::EventKind::YearlyExtra).option, "AMOUNT@MONTH", "", false,
-              "pay AMOUNT more in MONTH and every 12 months after it", true},
+              "pay AMOUNT more in MONTH and every year after it (12 months, 26 fortnights, 52 "
+              "weeks or 4 quarters)",
+              true},
              {plan::wordsOf(plan::EventKind::OneTimeExtra).option, "AMOUNT@MONTH", "", false,
               "pay AMOUNT more once, in MONTH", true},
              {plan::wordsOf(plan::EventKind::RateChange).option, "RATE@MONTH", "", false,
@@ -146,9 +152,11 @@ std::vector<CommandDefinition> buildDefinitions() {
               "instalment (the loan ends sooner or later; the default) or end (the instalment "
               "is worked out again)"},
              {"finish-by", "MONTH", "", false,
-              "show the extra per month, in whole cents, that ends the loan by MONTH"},
+              "show the extra per period, in whole cents, that ends the loan by MONTH (a period) "
+              "or by a date (YYYY-MM-DD)"},
              {"schedule", "", "", false, "add one row per month"},
-             {"by-year", "", "", false, "add one row per loan year"},
+             {"by-year", "", "", false,
+              "add one row per year: loan years, or as --year-start counts them"},
              {"fee", "AMOUNT|P%", "", false,
               "a fee paid at signing out of the borrower's pocket: an amount, or a percentage of "
               "the principal (2%)"},
@@ -189,7 +197,7 @@ std::vector<CommandDefinition> buildDefinitions() {
              {"first-payment", "DATE", "", false,
               "the first payment's date; the others follow at the frequency"},
              kApr,
-             kFormat,
+             kFiguresFormat,
              kHelp,
          }},
         {Command::Compare,
@@ -201,7 +209,7 @@ std::vector<CommandDefinition> buildDefinitions() {
               "also what each offer costs if repaid in full in that period or on the last "
               "payment on or before that date"},
              kApr,
-             kFormat,
+             kFiguresFormat,
              {"write-comparison", "FILE", "", false,
               "also write the offers, the APR method and the horizon to FILE as a comparison "
               "file (.brisanel-compare), whole or not at all, for the comparison window and "

@@ -9,12 +9,13 @@ namespace {
 constexpr const char* kProgram = "brisanel-calc";
 
 constexpr const char* kCommonNotes =
-    "Values are read as the window reads its boxes: text that is not a number counts as 0,\n"
-    "whole-number boxes round halves to even, and the window's checks and messages apply.\n"
+    "Values are read as the window reads its boxes: for the four panels' commands, text that\n"
+    "is not a number counts as 0 and whole-number boxes round halves to even; amounts, dates\n"
+    "and fees that cannot be read are refused. The window's checks and messages apply.\n"
     "\n"
     "Exit status: 0 done; 1 the results could not be written; 2 input refused (the window's\n"
     "message on standard error) or bad usage; 3 the calculation failed at run time; 4 the list\n"
-    "was not saved.\n";
+    "was not saved, or the --write-plan or --write-comparison file was not written.\n";
 
 std::string optionWords(const OptionDefinition& option) {
     std::string words = "--" + std::string(option.name);
