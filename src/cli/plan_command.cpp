@@ -195,11 +195,6 @@ plan::PlanInputs specOf(const Request& request) {
     return inputs;
 }
 
-// Whether the plan's rows have dates.
-bool dated(const plan::PlanResult& result) {
-    return !result.plan.rows.empty() && result.plan.rows.front().date.isValid();
-}
-
 // The summary's years as --year-start counts them.
 plan::YearRows yearsOf(const plan::PlanResult& result) {
     return plan::yearSummary(result);
@@ -221,7 +216,7 @@ void writeText(const plan::PlanResult& result, const Request& request,
     const plan::Totals& planned = result.plan.totals;
     const plan::Frequency frequency = result.frequency;
     const plan::FrequencyWords& words = plan::wordsOf(frequency);
-    const bool withDates = dated(result);
+    const bool withDates = plan::hasDates(result.plan.rows);
     const std::vector<int> side{-16, 14, 14};
     out << alignedRow({"", "Base", "Plan"}, side);
     for (const plan::FigureRow& figure : plan::kFigureRows) {
@@ -295,7 +290,7 @@ void writeText(const plan::PlanResult& result, const Request& request,
 // The rows asked for, as columns and texts at full precision.
 std::pair<std::vector<std::string>, saving::TextRows> rowTexts(const plan::PlanResult& result,
                                                                const Request& request) {
-    const bool withDates = dated(result);
+    const bool withDates = plan::hasDates(result.plan.rows);
     if (request.details) {
         return {plan::monthColumns(withDates), plan::monthTexts(result.plan.rows, withDates)};
     }
@@ -337,7 +332,7 @@ bool textColumn(std::string_view column) {
 
 void writeJson(const plan::PlanResult& result, const Request& request,
                const std::optional<plan::CreditCost>& cost, std::ostream& out) {
-    const bool withDates = dated(result);
+    const bool withDates = plan::hasDates(result.plan.rows);
     const plan::Frequency frequency = result.frequency;
     out << "{\n  \"command\": \"plan\",";
     // A plan on the default schedule keeps the fields it always had.

@@ -65,7 +65,12 @@ std::vector<std::string> totalsTexts(const Totals& totals) {
     return texts;
 }
 
-std::string scheduleCsv(std::span<const PlanRow> rows, bool dated) {
+bool hasDates(std::span<const PlanRow> rows) {
+    return !rows.empty() && rows.front().date.isValid();
+}
+
+std::string scheduleCsv(std::span<const PlanRow> rows) {
+    const bool dated = hasDates(rows);
     return saving::csvTable(monthColumns(dated), monthTexts(rows, dated));
 }
 

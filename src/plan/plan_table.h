@@ -59,7 +59,10 @@ inline constexpr std::array<FigureRow, 6> kFigureRows{{
 std::vector<std::string> totalsColumns();
 std::vector<std::string> totalsTexts(const Totals& totals);
 
-/// The month-by-month schedule as a CSV document.
-std::string scheduleCsv(std::span<const PlanRow> rows, bool dated = false);
+/// Whether the rows carry their payments' dates, as a plan with a first payment date gives them.
+bool hasDates(std::span<const PlanRow> rows);
+
+/// The month-by-month schedule as a CSV document, with a date column when the rows have dates.
+std::string scheduleCsv(std::span<const PlanRow> rows);
 
 }  // namespace brisanel::plan

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QClipboard>
 #include <QTreeView>
 
 #include "plan/plan_file.h"
@@ -75,6 +76,13 @@ TEST_F(PlannerSchedule, DatesGreyedUntilAFirstPaymentThenShownInTheYearsAndEvent
     events->item(0, 2)->setText("2027-06-01");
     EXPECT_EQ(yearCell(0, 2, 5), "1,000.00");
     EXPECT_EQ(yearCell(0, 2, 4), "0.00");
+
+    // Copy as Table gives each payment its date, as brisanel-calc plan --schedule does.
+    in<QAction>("actCopyPlanTable")->trigger();
+    const QStringList copied = QGuiApplication::clipboard()->text().split("\r\n");
+    EXPECT_EQ(copied.value(0), "month,date,opening_balance,interest,instalment,extra,"
+                               "principal_repaid,closing_balance,rate");
+    EXPECT_TRUE(copied.value(6).startsWith("6,2027-06-15,")) << copied.value(6).toStdString();
 
     // Fortnightly payments count payments, and may be accelerated.
     in<QComboBox>("cmbFrequency")->setCurrentIndex(1);
