@@ -2,35 +2,19 @@
 // greyed until there is a first payment date, the years and dates the summary shows, the cost of
 // credit by either rule, and a plan with all of it opening and saving whole.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QClipboard>
 #include <QTreeView>
 
 #include "plan/plan_file.h"
-#include "window_fixture.h"
+#include "planner_fixture.h"
 
 namespace brisanel::app::testing {
 namespace {
 
-class PlannerSchedule : public WindowTest {
+class PlannerSchedule : public PlannerTest {
 protected:
-    void openEmi(const char* principal, const char* months, const char* rate) {
-        choose("mnEMI");
-        for (const auto& [box, text] :
-             {std::pair{20, principal}, {19, months}, {18, rate}, {17, "0"}})
-            type(box, text);
-        showActive();
-        press(Qt::ControlModifier | Qt::Key_L);
-    }
-    QMainWindow* planner() const { return window->findChild<QMainWindow*>("frmPlanner"); }
-    template <typename T = QWidget>
-    T* in(const QString& name) const {
-        T* found = planner()->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << "no planner control named " << name.toStdString();
-        return found;
-    }
-    QString text(const QString& label) const { return in<QLabel>(label)->text(); }
     QString yearCell(int year, int column, int month = -1) const {
         auto* model = in<QTreeView>("treeYears")->model();
         const QModelIndex row = model->index(year, 0);
@@ -38,7 +22,6 @@ protected:
             .data()
             .toString();
     }
-    CurrentTemporaryFolder folder;
 };
 
 TEST_F(PlannerSchedule, DatesGreyedUntilAFirstPaymentThenShownInTheYearsAndEvents) {
@@ -80,8 +63,9 @@ TEST_F(PlannerSchedule, DatesGreyedUntilAFirstPaymentThenShownInTheYearsAndEvent
     // Copy as Table gives each payment its date, as brisanel-calc plan --schedule does.
     in<QAction>("actCopyPlanTable")->trigger();
     const QStringList copied = QGuiApplication::clipboard()->text().split("\r\n");
-    EXPECT_EQ(copied.value(0), "month,date,opening_balance,interest,instalment,extra,"
-                               "principal_repaid,closing_balance,rate");
+    EXPECT_EQ(copied.value(0),
+              "month,date,opening_balance,interest,instalment,extra,"
+              "principal_repaid,closing_balance,rate");
     EXPECT_TRUE(copied.value(6).startsWith("6,2027-06-15,")) << copied.value(6).toStdString();
 
     // Fortnightly payments count payments, and may be accelerated.

@@ -14,7 +14,7 @@
 #include "plan/plan.h"
 #include "plan/plan_file.h"
 #include "plan/plan_table.h"
-#include "window_fixture.h"
+#include "planner_fixture.h"
 
 namespace brisanel::app::testing {
 namespace {
@@ -24,25 +24,8 @@ using Answer = MessageAnswer;
 const Told kSaveQuestion{"The plan has changed since it was last saved. Save the changes?",
                          MessageIcon::Exclamation, MessageButtons::SaveDiscardCancel};
 
-class Planner : public WindowTest {
+class Planner : public PlannerTest {
 protected:
-    // A panel's four boxes, then Ctrl+L in the main window.
-    void openFrom(const char* panel, std::initializer_list<std::pair<int, const char*>> boxes) {
-        choose(panel);
-        for (const auto& [box, text] : boxes) type(box, text);
-        showActive();
-        press(Qt::ControlModifier | Qt::Key_L);
-    }
-    void openEmi() { openFrom("mnEMI", {{20, "5000"}, {19, "48"}, {18, "12"}, {17, "0"}}); }
-
-    QMainWindow* planner() const { return window->findChild<QMainWindow*>("frmPlanner"); }
-    template <typename T = QWidget>
-    T* in(const QString& name) const {
-        T* found = planner()->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << "no planner control named " << name.toStdString();
-        return found;
-    }
-    QString text(const QString& label) const { return in<QLabel>(label)->text(); }
     QTableWidget* events() const { return in<QTableWidget>("tblEvents"); }
     void setCell(int row, int column, const QString& text) const {
         events()->item(row, column)->setText(text);
@@ -77,8 +60,6 @@ protected:
             EXPECT_EQ(static_cast<QLineSeries*>(series[index])->points(), expected) << index;
         }
     }
-
-    CurrentTemporaryFolder folder;
 };
 
 // ---- Opening -------------------------------------------------------------------------------
