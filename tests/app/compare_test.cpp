@@ -1,6 +1,8 @@
 // Compare Offers through its controls: offers edited in place, the cheapest marked with the
 // engine's figures, its file saved and opened again, and brisanel-calc reading that file.
+#include <QAbstractButton>
 #include <QClipboard>
+#include <QSplitterHandle>
 #include <QTemporaryDir>
 #include <sstream>
 
@@ -141,6 +143,27 @@ TEST_F(Compare, ABalloonAndInterestOnlyPaymentsAreTypedInPlace) {
     edit(kInterestOnly, 1, "two");
     EXPECT_EQ(in<QLabel>("lblCompareMessages")->text(),
               "Offer 2, Interest-only payments: \"two\" is not a number of payments.");
+}
+
+TEST_F(Compare, EveryControlAndChartIsNamedAndTheChartsSayWhatTheyShow) {
+    window->compareWith(loan());
+    edit(kUpfrontFee, 1, "100");
+    window->show();
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const auto* area = qobject_cast<QAbstractScrollArea*>(control->parentWidget());
+        if (area && area->viewport() == control) continue;  // the view holding it is named
+        if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(window.get()) ||
+            qobject_cast<QAbstractButton*>(control) || qobject_cast<QSplitterHandle*>(control))
+            continue;
+        EXPECT_FALSE(control->accessibleName().isEmpty())
+            << control->metaObject()->className() << " " << control->objectName().toStdString();
+    }
+    EXPECT_EQ(in("chartCompareBalance")->accessibleDescription(),
+              "Balance by period: Offer 1 from 10,000.00 to 0.00 at period 12; "
+              "Offer 2 from 10,000.00 to 0.00 at period 12");
+    EXPECT_EQ(in("chartCompareCost")->accessibleDescription(),
+              "Cost of each offer: Offer 1 661.85 interest and 0.00 fees; "
+              "Offer 2 661.85 interest and 100.00 fees");
 }
 
 TEST_F(Compare, FourOffersAtMostAndARefusedFileChangesNothing) {

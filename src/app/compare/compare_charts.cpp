@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "app/chart_palette.h"
+#include "app/planner/plan_texts.h"
 
 namespace brisanel::app::compare {
 
@@ -74,6 +75,8 @@ void CompareCharts::show(const std::vector<plan::OfferFigures>& offers) {
     QStringList names;
     QList<qreal> interest;
     QList<qreal> fees;
+    QStringList balanceWords;
+    QStringList costWords;
     for (std::size_t i = 0; i < balances_.size(); ++i) {
         QLineSeries* series = balances_[i];
         if (i >= offers.size()) {
@@ -99,7 +102,23 @@ void CompareCharts::show(const std::vector<plan::OfferFigures>& offers) {
         names.append(QStringLiteral("%1. %2").arg(i + 1).arg(QString::fromStdString(offer.name)));
         interest.append(offer.result.plan.totals.interest);
         fees.append(offer.fees);
+        const QString name = QString::fromStdString(offer.name);
+        if (!points.isEmpty()) {
+            balanceWords.append(tr("%1 from %2 to %3 at period %4")
+                                    .arg(name, planner::amountText(points.front().y()),
+                                         planner::amountText(points.back().y()))
+                                    .arg(offer.result.plan.totals.endMonth));
+        }
+        costWords.append(
+            tr("%1 %2 interest and %3 fees")
+                .arg(name, planner::amountText(interest.back()), planner::amountText(fees.back())));
     }
+    balanceText_ = balanceWords.isEmpty()
+                       ? QString()
+                       : tr("Balance by period: %1").arg(balanceWords.join(QStringLiteral("; ")));
+    costText_ = costWords.isEmpty()
+                    ? QString()
+                    : tr("Cost of each offer: %1").arg(costWords.join(QStringLiteral("; ")));
     periodAxis_->setRange(0, lastPeriod);
     balanceAxis_->setRange(0, highest);
     balanceAxis_->applyNiceNumbers();

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QCoreApplication>
+#include <QString>
 #include <array>
 #include <vector>
 
@@ -34,6 +35,10 @@ public:
     /// Shows the offers; empties the charts for none.
     void show(const std::vector<plan::OfferFigures>& offers);
 
+    /// What each chart shows, in words, for screen readers.
+    QString balanceDescription() const { return balanceText_; }
+    QString costDescription() const { return costText_; }
+
 private:
     QChart* balance_;
     std::array<QLineSeries*, plan::kMaxOffers> balances_{};
@@ -45,6 +50,9 @@ private:
     QBarSet* fees_;
     QBarCategoryAxis* offerAxis_;
     QValueAxis* costAxis_;
+
+    QString balanceText_;
+    QString costText_;
 };
 
 }  // namespace brisanel::app::compare

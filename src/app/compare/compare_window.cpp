@@ -276,6 +276,11 @@ void CompareWindow::recompute() {
         }
     }
     charts_.show(figures);
+    const QString descriptions[] = {charts_.balanceDescription(), charts_.costDescription()};
+    for (std::size_t i = 0; i < chartViews_.size(); ++i) {
+        if (chartViews_[i]->accessibleDescription() != descriptions[i])
+            chartViews_[i]->setAccessibleDescription(descriptions[i]);
+    }
     results_->show(std::move(figures), method, at.has_value());
     messages_->setText(problems.join('\n'));
     for (QAction* action : needFigures_) action->setEnabled(compared_.has_value());
