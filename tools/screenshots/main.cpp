@@ -1,9 +1,13 @@
 // Takes pictures of the calculator window, one per panel with its results written and one with
 // the details list open, and writes them as PNG files into the folder given.
 // Usage: brisanel_screenshots FOLDER
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDateEdit>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,12 +16,14 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
+#include "app/compare/offer_model.h"
 #include "app/dialogs/dialogs.h"
 #include "app/translations.h"
 #include "app/window/frm_interest.h"
@@ -63,6 +69,7 @@ struct Picture {
     std::vector<const char*> steps;  // menu commands and buttons, by name, in order
     bool listMenu = false;           // with the details list's context menu open
     bool planner = false;            // the loan planner that the steps opened, with a plan
+    bool compare = false;            // Compare Offers that the steps opened, with three offers
 };
 
 const Picture kPictures[] = {
@@ -73,6 +80,7 @@ const Picture kPictures[] = {
     {"details-list.png", {"mnEMI", "ShowDetails"}},
     {"list-context-menu.png", {}, true},
     {"loan-planner.png", {"mnEMI", "ShowDetails", "actPlan"}, false, true},
+    {"compare-offers.png", {"actCompareOffers"}, false, false, true},
 };
 
 bool perform(frmInterest& window, const char* name) {
@@ -137,10 +145,37 @@ QPixmap plannerWithPlan(frmInterest& window) {
     }
     table->setCurrentCell(-1, -1);
     planner->findChild<QLineEdit*>("txtFinishBy")->setText("28");
-    planner->resize(1180, 760);
+    // Paid on the 15th from January 2027, a fee at signing, the summary by UK tax year.
+    planner->findChild<QCheckBox*>("chkFirstPayment")->setChecked(true);
+    planner->findChild<QDateEdit*>("dateFirstPayment")->setDate(QDate(2027, 1, 15));
+    planner->findChild<QLineEdit*>("txtUpfrontFee")->setText("250");
+    planner->findChild<QComboBox*>("cmbYears")->setCurrentIndex(3);
+    planner->resize(1280, 800);  // as it opens on a desktop screen
     if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
     QApplication::processEvents();
     return planner->grab();
+}
+
+// The plan beside two other offers: a lower rate with a fee at signing, and a longer term.
+QPixmap compareWithOffers(frmInterest& window) {
+    auto* compare = window.findChild<QMainWindow*>("frmCompare");
+    QAbstractItemModel* offers = compare->findChild<QTableView*>("tblOffers")->model();
+    const auto edit = [offers](int row, int offer, const char* text) {
+        offers->setData(offers->index(row, offer), QString::fromLatin1(text));
+    };
+    using Row = brisanel::app::compare::OfferModel;
+    edit(Row::Name, 0, "Plan");
+    edit(Row::Name, 1, "Bank B");
+    edit(Row::Rate, 1, "10.5");
+    edit(Row::UpfrontFee, 1, "1%");
+    compare->findChild<QAction*>("actAddOffer")->trigger();
+    edit(Row::Name, 2, "Bank C");
+    edit(Row::Payments, 2, "60");
+    edit(Row::Rate, 2, "9.9");
+    compare->resize(1180, 760);
+    if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+    QApplication::processEvents();
+    return compare->grab();
 }
 
 }  // namespace
@@ -180,6 +215,7 @@ int main(int argc, char* argv[]) {
         const QString path = folder.filePath(QString::fromUtf8(picture.file));
         const QPixmap shot = picture.listMenu  ? withListMenu(window)
                              : picture.planner ? plannerWithPlan(window)
+                             : picture.compare ? compareWithOffers(window)
                                                : window.grab();
         if (!shot.save(path, "PNG")) {
             std::fprintf(stderr, "brisanel_screenshots: cannot write %s\n", qPrintable(path));

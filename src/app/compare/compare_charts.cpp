@@ -98,8 +98,7 @@ void CompareCharts::show(const std::vector<plan::OfferFigures>& offers) {
         series->replace(points);
         series->setName(QString::fromStdString(offer.name));
         series->setVisible(true);
-        // Numbered: the axis needs every category apart, and two offers may share a name.
-        names.append(QStringLiteral("%1. %2").arg(i + 1).arg(QString::fromStdString(offer.name)));
+        names.append(QString::fromStdString(offer.name));
         interest.append(offer.result.plan.totals.interest);
         fees.append(offer.fees);
         const QString name = QString::fromStdString(offer.name);
@@ -126,6 +125,11 @@ void CompareCharts::show(const std::vector<plan::OfferFigures>& offers) {
     fees_->remove(0, fees_->count());
     interest_->append(interest);
     fees_->append(fees);
+    // The axis needs every category apart: offers that share a name are numbered.
+    if (QStringList unique = names; unique.removeDuplicates() > 0) {
+        for (qsizetype i = 0; i < names.size(); ++i)
+            names[i] = QStringLiteral("%1. %2").arg(i + 1).arg(names[i]);
+    }
     offerAxis_->setCategories(names);
     double most = 1;
     for (qsizetype i = 0; i < interest.size(); ++i) most = std::max(most, interest[i] + fees[i]);

@@ -61,10 +61,10 @@ QWidget* PlannerWindow::buildViews() {
     yearTree_->setModel(yearModel_);
     yearTree_->setUniformRowHeights(true);
     yearTree_->setAlternatingRowColors(true);
-    yearTree_->header()->setStretchLastSection(false);
     yearTree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    yearTree_->header()->setSectionResizeMode(YearModel::Period, QHeaderView::Stretch);
-    yearTree_->header()->setMinimumSectionSize(70);
+    // The years' labels whole ("2027/28 (months 4 to 15)"); the figures share what is left.
+    yearTree_->header()->setStretchLastSection(true);
+    yearTree_->header()->setMinimumSectionSize(50);
     yearTree_->header()->setResizeContentsPrecision(24);  // sized from the first years alone
     connect(yearTree_, &QTreeView::expanded, this,
             [this](const QModelIndex& year) { openYears_.insert(year.row()); });
