@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtPlugin>
+#include <string>
 
 class QWidget;
 
@@ -39,6 +40,10 @@ public:
 
     /// A new planner window, hidden, owned by `owner`.
     virtual QWidget* createPlanner(Dialogs& dialogs, QWidget* owner) = 0;
+
+    /// The message the loan is refused with, as the panel's own button says it; empty when the
+    /// planner can start from it.
+    virtual std::string loanRefusal(const plan::LoanTexts& loan) const = 0;
 };
 
 }  // namespace brisanel::app

@@ -4,6 +4,7 @@
 
 #include "app/planner/planner_window.h"
 #include "app/planner_module.h"
+#include "plan/plan.h"
 
 namespace brisanel::app::planner {
 
@@ -15,6 +16,11 @@ class PlannerPlugin final : public QObject, public PlannerModule {
 public:
     QWidget* createPlanner(Dialogs& dialogs, QWidget* owner) override {
         return new PlannerWindow(dialogs, owner);
+    }
+
+    std::string loanRefusal(const plan::LoanTexts& loan) const override {
+        const plan::PlanOutcome checked = plan::computePlan({loan, {}, {}, std::nullopt});
+        return checked.result ? std::string() : checked.message;
     }
 };
 

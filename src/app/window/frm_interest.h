@@ -25,6 +25,7 @@ namespace brisanel::app {
 
 class Dialogs;
 class Planner;
+class PlannerModule;
 
 /// The calculator's one window: four panels of which one is in view, the menu that switches them,
 /// and the details list below them that a taller window reveals. Its controls come from the
@@ -127,6 +128,7 @@ private:
     // of the list's table or the panel in view; closing it may ask to save its plan.
     void buildPlanCommands();
     void openPlanner(ListKind panel);
+    PlannerModule* loadedPlannerModule();  ///< null, and the reason said, when it cannot load
     Planner* planner();  ///< null, and the reason said, when its module cannot be loaded
     bool closePlanner();
 
@@ -156,6 +158,7 @@ private:
     // The table behind those lines, with the inputs and results it came from.
     std::optional<ListSource> listSource_;
     QAction* actPlan_ = nullptr;
+    PlannerModule* plannerModule_ = nullptr;
     QPointer<QWidget> planner_;
 
     // The figures of the last EMI calculation that got as far as storing them.

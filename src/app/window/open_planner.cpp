@@ -37,7 +37,7 @@ void frmInterest::buildPlanCommands() {
 }
 
 // The panel's four boxes, read and checked as its own button does: a refusal is the panel's
-// message, and no planner.
+// message, and no planner. The check is the planner's engine, in its module with the rest.
 void frmInterest::openPlanner(ListKind panel) {
     const auto box = [this](int index) { return Text1(index)->text().toStdString(); };
     plan::LoanTexts loan;
@@ -46,9 +46,10 @@ void frmInterest::openPlanner(ListKind panel) {
     } else {
         loan = {box(5), box(7), box(8), std::nullopt, box(11)};
     }
-    const plan::PlanOutcome checked = plan::computePlan({loan, {}, {}, std::nullopt});
-    if (!checked.result) {
-        showMessage(checked.message);
+    PlannerModule* module = loadedPlannerModule();
+    if (!module) return;
+    if (const std::string refusal = module->loanRefusal(loan); !refusal.empty()) {
+        showMessage(refusal);
         return;
     }
     Planner* planner = this->planner();
@@ -59,15 +60,22 @@ void frmInterest::openPlanner(ListKind panel) {
     planner_->activateWindow();
 }
 
-Planner* frmInterest::planner() {
-    if (!planner_) {
+PlannerModule* frmInterest::loadedPlannerModule() {
+    if (!plannerModule_) {
         QString problem;
-        PlannerModule* module = plannerModule(problem);
-        if (!module) {
+        plannerModule_ = plannerModule(problem);
+        if (!plannerModule_) {
             dialogs_.message(problem, QStringLiteral("Brisanel"), MessageIcon::Critical,
                              MessageButtons::Ok);
-            return nullptr;
         }
+    }
+    return plannerModule_;
+}
+
+Planner* frmInterest::planner() {
+    if (!planner_) {
+        PlannerModule* module = loadedPlannerModule();
+        if (!module) return nullptr;
         planner_ = module->createPlanner(dialogs_, this);
     }
     return qobject_cast<Planner*>(planner_.data());
