@@ -30,7 +30,7 @@ public:
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Discard;
     }
     QString prompt(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override {
+    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override {
         return folder.filePath("plan.pdf");
     }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
