@@ -12,6 +12,31 @@
 #include "app/chart_palette.h"
 
 namespace brisanel::app::compare {
+namespace {
+
+// Changes a bar set's values to `values`, keeping the bars when their number is the same.
+void refill(QBarSet* set, const QList<qreal>& values) {
+    if (set->count() != values.size()) {
+        set->remove(0, set->count());
+        set->append(values);
+        return;
+    }
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (set->at(i) != values[i]) set->replace(i, values[i]);
+    }
+}
+
+// The axis from 0 to `top` on round numbers, set only when `top` is not the one it shows
+// already: each change of its range lays out every series on it again, and setting the range
+// and then rounding it changes it twice.
+void setNiceRange(QValueAxis* axis, double top, double& shownTop) {
+    if (top == shownTop) return;
+    shownTop = top;
+    axis->setRange(0, top);
+    axis->applyNiceNumbers();
+}
+
+}  // namespace
 
 CompareCharts::CompareCharts()
     : balance_(new QChart),
@@ -77,12 +102,13 @@ void CompareCharts::show(const std::vector<plan::OfferFigures>& offers) {
     for (std::size_t i = 0; i < balances_.size(); ++i) {
         QLineSeries* series = balances_[i];
         if (i >= offers.size()) {
-            series->clear();
-            series->setVisible(false);
+            if (series->count() > 0) series->clear();
+            if (series->isVisible()) series->setVisible(false);
             continue;
         }
         const plan::OfferFigures& offer = offers[i];
         QList<QPointF> points;
+        points.reserve(static_cast<qsizetype>(offer.result.plan.rows.size()) + 1);
         if (!offer.result.plan.rows.empty()) {
             const plan::PlanRow& first = offer.result.plan.rows.front();
             points.append({first.month - 1.0, first.openingBalance});
@@ -92,26 +118,26 @@ void CompareCharts::show(const std::vector<plan::OfferFigures>& offers) {
             highest = std::max(highest, row.openingBalance);
         }
         lastPeriod = std::max(lastPeriod, offer.result.plan.totals.endMonth);
-        series->replace(points);
-        series->setName(QString::fromStdString(offer.name));
-        series->setVisible(true);
+        // A line is refilled only when its points change: typing in one offer leaves the others'
+        // lines as they were, and each refill lays the line out again.
+        if (points != series->points()) series->replace(points);
+        const QString name = QString::fromStdString(offer.name);
+        if (series->name() != name) series->setName(name);
+        if (!series->isVisible()) series->setVisible(true);
         // Numbered: the axis needs every category apart, and two offers may share a name.
-        names.append(QStringLiteral("%1. %2").arg(i + 1).arg(QString::fromStdString(offer.name)));
+        names.append(QStringLiteral("%1. %2").arg(i + 1).arg(name));
         interest.append(offer.result.plan.totals.interest);
         fees.append(offer.fees);
     }
-    periodAxis_->setRange(0, lastPeriod);
-    balanceAxis_->setRange(0, highest);
-    balanceAxis_->applyNiceNumbers();
-    interest_->remove(0, interest_->count());
-    fees_->remove(0, fees_->count());
-    interest_->append(interest);
-    fees_->append(fees);
-    offerAxis_->setCategories(names);
+    if (periodAxis_->min() != 0 || periodAxis_->max() != lastPeriod)
+        periodAxis_->setRange(0, lastPeriod);
+    setNiceRange(balanceAxis_, highest, balanceTop_);
+    refill(interest_, interest);
+    refill(fees_, fees);
+    if (offerAxis_->categories() != names) offerAxis_->setCategories(names);
     double most = 1;
     for (qsizetype i = 0; i < interest.size(); ++i) most = std::max(most, interest[i] + fees[i]);
-    costAxis_->setRange(0, most);
-    costAxis_->applyNiceNumbers();
+    setNiceRange(costAxis_, most, costTop_);
 }
 
 }  // namespace brisanel::app::compare
