@@ -30,7 +30,7 @@ public:
         qFatal("unexpected message: %s", qPrintable(text));
     }
     QString prompt(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override {
+    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override {
         return folder.filePath("list.pdf");
     }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }

@@ -34,7 +34,9 @@ public:
         return MessageAnswer::Ok;
     }
     QString prompt(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override {
+        return {};
+    }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     bool setUpPrinter(QPrinter&) override { return false; }
 };

@@ -13,6 +13,31 @@
 #include "app/planner/plan_texts.h"
 
 namespace brisanel::app::compare {
+namespace {
+
+// Changes a bar set's values to `values`, keeping the bars when their number is the same.
+void refill(QBarSet* set, const QList<qreal>& values) {
+    if (set->count() != values.size()) {
+        set->remove(0, set->count());
+        set->append(values);
+        return;
+    }
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (set->at(i) != values[i]) set->replace(i, values[i]);
+    }
+}
+
+// The axis from 0 to `top` on round numbers, set only when `top` is not the one it shows
+// already: each change of its range lays out every series on it again, and setting the range
+// and then rounding it changes it twice.
+void setNiceRange(QValueAxis* axis, double top, double& shownTop) {
+    if (top == shownTop) return;
+    shownTop = top;
+    axis->setRange(0, top);
+    axis->applyNiceNumbers();
+}
+
+}  // namespace
 
 CompareCharts::CompareCharts()
     : balance_(new QChart),
@@ -80,12 +105,13 @@ void CompareCharts::show(const std::vector<plan::OfferFigures>& offers) {
     for (std::size_t i = 0; i < balances_.size(); ++i) {
         QLineSeries* series = balances_[i];
         if (i >= offers.size()) {
-            series->clear();
-            series->setVisible(false);
+            if (series->count() > 0) series->clear();
+            if (series->isVisible()) series->setVisible(false);
             continue;
         }
         const plan::OfferFigures& offer = offers[i];
         QList<QPointF> points;
+        points.reserve(static_cast<qsizetype>(offer.result.plan.rows.size()) + 1);
         if (!offer.result.plan.rows.empty()) {
             const plan::PlanRow& first = offer.result.plan.rows.front();
             points.append({first.month - 1.0, first.openingBalance});
@@ -95,13 +121,15 @@ void CompareCharts::show(const std::vector<plan::OfferFigures>& offers) {
             highest = std::max(highest, row.openingBalance);
         }
         lastPeriod = std::max(lastPeriod, offer.result.plan.totals.endMonth);
-        series->replace(points);
-        series->setName(QString::fromStdString(offer.name));
-        series->setVisible(true);
-        names.append(QString::fromStdString(offer.name));
+        // A line is refilled only when its points change: typing in one offer leaves the others'
+        // lines as they were, and each refill lays the line out again.
+        if (points != series->points()) series->replace(points);
+        const QString name = QString::fromStdString(offer.name);
+        if (series->name() != name) series->setName(name);
+        if (!series->isVisible()) series->setVisible(true);
+        names.append(name);
         interest.append(offer.result.plan.totals.interest);
         fees.append(offer.fees);
-        const QString name = QString::fromStdString(offer.name);
         if (!points.isEmpty()) {
             balanceWords.append(tr("%1 from %2 to %3 at period %4")
                                     .arg(name, planner::amountText(points.front().y()),
@@ -118,23 +146,20 @@ void CompareCharts::show(const std::vector<plan::OfferFigures>& offers) {
     costText_ = costWords.isEmpty()
                     ? QString()
                     : tr("Cost of each offer: %1").arg(costWords.join(QStringLiteral("; ")));
-    periodAxis_->setRange(0, lastPeriod);
-    balanceAxis_->setRange(0, highest);
-    balanceAxis_->applyNiceNumbers();
-    interest_->remove(0, interest_->count());
-    fees_->remove(0, fees_->count());
-    interest_->append(interest);
-    fees_->append(fees);
     // The axis needs every category apart: offers that share a name are numbered.
     if (QStringList unique = names; unique.removeDuplicates() > 0) {
         for (qsizetype i = 0; i < names.size(); ++i)
             names[i] = QStringLiteral("%1. %2").arg(i + 1).arg(names[i]);
     }
-    offerAxis_->setCategories(names);
+    if (periodAxis_->min() != 0 || periodAxis_->max() != lastPeriod)
+        periodAxis_->setRange(0, lastPeriod);
+    setNiceRange(balanceAxis_, highest, balanceTop_);
+    refill(interest_, interest);
+    refill(fees_, fees);
+    if (offerAxis_->categories() != names) offerAxis_->setCategories(names);
     double most = 1;
     for (qsizetype i = 0; i < interest.size(); ++i) most = std::max(most, interest[i] + fees[i]);
-    costAxis_->setRange(0, most);
-    costAxis_->applyNiceNumbers();
+    setNiceRange(costAxis_, most, costTop_);
 }
 
 }  // namespace brisanel::app::compare

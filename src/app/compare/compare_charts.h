@@ -44,12 +44,14 @@ private:
     std::array<QLineSeries*, plan::kMaxOffers> balances_{};
     QValueAxis* periodAxis_;
     QValueAxis* balanceAxis_;
+    double balanceTop_ = -1;  // the highest balance the axis was last set to show
 
     QChart* cost_;
     QBarSet* interest_;
     QBarSet* fees_;
     QBarCategoryAxis* offerAxis_;
     QValueAxis* costAxis_;
+    double costTop_ = -1;
 
     QString balanceText_;
     QString costText_;
