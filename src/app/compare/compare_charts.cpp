@@ -10,22 +10,13 @@
 #include <algorithm>
 
 #include "app/chart_palette.h"
+#include "app/planner/bar_refill.h"
 #include "app/planner/plan_texts.h"
 
 namespace brisanel::app::compare {
 namespace {
 
-// Changes a bar set's values to `values`, keeping the bars when their number is the same.
-void refill(QBarSet* set, const QList<qreal>& values) {
-    if (set->count() != values.size()) {
-        set->remove(0, set->count());
-        set->append(values);
-        return;
-    }
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        if (set->at(i) != values[i]) set->replace(i, values[i]);
-    }
-}
+using planner::refill;
 
 // The axis from 0 to `top` on round numbers, set only when `top` is not the one it shows
 // already: each change of its range lays out every series on it again, and setting the range

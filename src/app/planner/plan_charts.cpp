@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "app/chart_palette.h"
+#include "app/planner/bar_refill.h"
 #include "app/planner/plan_texts.h"
 
 namespace brisanel::app::planner {
@@ -39,18 +40,6 @@ void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractA
     chart->addSeries(series);
     series->attachAxis(x);
     series->attachAxis(y);
-}
-
-// Changes a bar set's values to `values`, keeping the bars when their number is the same.
-void refill(QBarSet* set, const QList<qreal>& values) {
-    if (set->count() != values.size()) {
-        set->remove(0, set->count());
-        set->append(values);
-        return;
-    }
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        if (set->at(i) != values[i]) set->replace(i, values[i]);
-    }
 }
 
 // The nearest round value at or beyond `value` away from 0: 1, 2, 2.5 or 5 times a power of ten,
